@@ -1,0 +1,33 @@
+// The report area: prints text lines from its top left in the report font and keeps them until cleared.
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+#include <QWidget>
+
+// The report font: "ＭＳ ゴシック" 9 pt where installed, else an installed fixed-pitch Japanese font in
+// which every full-width character is exactly two half-width columns.
+QFont ReportFont();
+
+// Width of a text in half-width columns of a font (its advance divided by that of a blank).
+double ColumnsOf(const QString& text, const QFont& font);
+
+class ReportArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit ReportArea(QWidget* parent = nullptr);
+
+    // Empties the area; printing starts again at the top left.
+    void Cls();
+
+    // Prints one line below the previous one.
+    void Print(const QString& line);
+
+    const QStringList& Lines() const { return lines_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QStringList lines_;
+};
