@@ -1,0 +1,36 @@
+// Region 3: the Helmholtz equation in density and temperature, and the solves built on it.
+// All functions return NaN where they have no answer; callers turn that into the error value.
+#pragma once
+
+#include "engine/core/Props.h"
+
+namespace aquaprop::region3 {
+
+// Pressure in MPa at density rho (kg/m3) and temperature T (K).
+double Pressure(double rho, double T);
+
+// Every property at (rho, T).
+Props PropsRhoT(double rho, double T);
+double EnthalpyRhoT(double rho, double T);
+double EntropyRhoT(double rho, double T);
+
+// Density of the single-phase region 3 state at (p, T), for 623.15 K <= T <= T_B23(p) and
+// p_B23(T) <= p <= 100 MPa, solved so that Pressure(rho, T) equals p within 1e-12 relative.
+// Below the critical point the root is the liquid one for T < Tsat(p), the vapour one for T > Tsat(p).
+double DensityPT(double p, double T);
+
+// Saturated liquid and vapour densities at T, 623.15 K <= T <= Tc, at the region 4 saturation
+// pressure: both roots of Pressure(rho, T) = psat(T) with equal Gibbs energies as IF97 prescribes
+// for the region 3 part of the saturation line.
+struct SaturationDensities {
+    double liquid;
+    double vapour;
+};
+SaturationDensities SaturationDensitiesT(double T);
+
+// Temperature of (p, h) in the region 3 band: p > psat(623.15 K) and h(623.15 K, p) <= h <= h(T_B23(p), p).
+// Refined to the Helmholtz equation, so that h at the result reproduces h within 1e-9 relative.
+// Inside the two-phase dome (p < pc and h'(p) <= h <= h''(p)) it returns Tsat(p).
+double TemperaturePH(double p, double h);
+
+}  // namespace aquaprop::region3

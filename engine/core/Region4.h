@@ -1,0 +1,12 @@
+// Region 4: the saturation line.
+#pragma once
+
+namespace aquaprop::region4 {
+
+// Saturation pressure (MPa) at T (K), 273.15 K <= T <= 647.096 K.
+double SaturationPressure(double T);
+
+// Saturation temperature (K) at p (MPa), 611.213 Pa <= p <= 22.064 MPa.
+double SaturationTemperature(double p);
+
+}  // namespace aquaprop::region4
