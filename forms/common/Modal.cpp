@@ -21,7 +21,8 @@ void ShowModal(QDialog& dialog)
         return;
     }
     dialog.show();
-    driver(dialog);
+    const ModalDriver current = driver;  // the script may install the next driver
+    current(dialog);
     if (dialog.isVisible())
         dialog.close();
 }

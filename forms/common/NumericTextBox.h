@@ -1,0 +1,23 @@
+// A single-line text box that raises the classic two key events: key-down with the virtual key code,
+// then, for a key that produces a character, the character event with the code a classic text box
+// receives. A character set to 0 by its handler never reaches the box.
+#pragma once
+
+#include <QLineEdit>
+
+#include <cstdint>
+#include <functional>
+
+class NumericTextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit NumericTextBox(QWidget* parent = nullptr);
+
+    // Key-down: virtual key code (38 up, 40 down, 13 Enter, 46 Delete, ...) and the modifiers.
+    std::function<void(int& KeyCode, Qt::KeyboardModifiers Shift)> KeyDown;
+    // Character: the character code, in and out; 0 on return discards the character.
+    std::function<void(int16_t& KeyAscii)> KeyPress;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};

@@ -1,0 +1,10 @@
+// One line of a result report: label, number field, one blank, unit text.
+#pragma once
+
+#include <QString>
+
+// The value in fixed point with eight decimals ("0.00000000"), right-aligned in 17 characters;
+// a longer text is returned whole.
+QString NumberField(double value);
+
+QString ReportLine(const QString& label, double value, const QString& unitText);

@@ -1,0 +1,3 @@
+#include "forms/heat/Form4.h"
+// Placeholder until the constant-enthalpy window lands.
+Form4::Form4() = default;
