@@ -1,0 +1,86 @@
+#include "forms/heat/HeatContentCalculation.h"
+
+#include "forms/common/ReportLine.h"
+#include "settings/Module1.h"
+#include "settings/UnitCatalogue.h"
+
+namespace {
+
+const QString kOutOfRange = QStringLiteral("圧力or温度が範囲外です。");
+
+const QString kReferenceTitle = QStringLiteral(" 基準値");
+const QString kSetTitle = QStringLiteral(" 設定値 ");
+const QString kTemperatureLabel = QStringLiteral("  温度        T   = ");
+const QString kEnthalpyLabel = QStringLiteral("  エンタルピ  h   = ");
+const QString kEntropyLabel = QStringLiteral("  エントロピ  s   = ");
+const QString kVolumeLabel = QStringLiteral("  比容積      v   = ");
+
+using HeatContentState = HeatContentState;
+
+// Four lines: temperature, enthalpy, entropy, specific volume (or density) of one state.
+void PrintState(QStringList& report, const HeatContentState& state)
+{
+    report << ReportLine(kTemperatureLabel, state.T, TempUnitText())
+           << ReportLine(kEnthalpyLabel, state.h, EnthalUnitText())
+           << ReportLine(kEntropyLabel, state.s, EntroUnitText())
+           << ReportLine(kVolumeLabel, Module1::DensityFactor * state.v, DensityUnitText());
+}
+
+}  // namespace
+
+SetPhase PhaseOf(double enthalpy, double liquidEnthalpy, double vapourEnthalpy)
+{
+    if (enthalpy < liquidEnthalpy)
+        return SetPhase::CompressedWater;
+    if (enthalpy <= vapourEnthalpy)
+        return SetPhase::Saturated;
+    return SetPhase::Superheated;
+}
+
+HeatContentOutcome CalculateHeatContent(const HeatContentInputs& inputs, PropertyEngine& engine)
+{
+    const double pRef = inputs.referencePressure;
+    const double pSet = inputs.setPressure;
+
+    HeatContentState reference;
+    reference.T = inputs.referenceTemperature;
+    reference.h = engine.STM_nHtp(reference.T, pRef);
+    reference.s = engine.STM_nStp(reference.T, pRef);
+    reference.v = engine.STM_nDtp(reference.T, pRef);
+
+    HeatContentState set;
+    set.h = reference.h;
+    set.T = engine.STM_nTph(pSet, reference.h);
+    set.s = engine.STM_nStp(set.T, pSet);
+    set.v = engine.STM_nDtp(set.T, pSet);
+    const double Ts = engine.STM_sTp(pSet);
+    const double hLiquid = engine.STM_sHtx(Ts, 1.0);
+    const double hVapour = engine.STM_sHtx(Ts, 0.0);
+
+    const SetPhase phase = PhaseOf(reference.h, hLiquid, hVapour);
+    if (phase == SetPhase::Saturated) {
+        // The engine's entropy and volume for (T_set, p_set) are those of one saturated phase; a wet
+        // state has the mixture's, at the wetness that its enthalpy gives.
+        const double w = engine.STM_sXph(pSet, reference.h);
+        set.T = Ts;
+        set.s = engine.STM_sStx(Ts, w);
+        set.v = engine.STM_sDtx(Ts, w);
+    }
+
+    HeatContentOutcome outcome;
+    for (double value : {reference.h, reference.s, reference.v, set.T, set.s, set.v}) {
+        if (value == EngineErrorValue) {
+            outcome.message = kOutOfRange;
+            return outcome;
+        }
+    }
+
+    outcome.phase = phase;
+    outcome.reference = reference;
+    outcome.set = set;
+    outcome.report << kReferenceTitle;
+    PrintState(outcome.report, reference);
+    outcome.report << kSetTitle + PhaseLabels[static_cast<size_t>(phase)];
+    PrintState(outcome.report, set);
+    return outcome;
+}
