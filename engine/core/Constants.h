@@ -18,4 +18,23 @@ inline constexpr double kMaxMPa = 100.0;              // upper pressure limit of
 inline constexpr double kMaxRegion5MPa = 50.0;        // upper pressure limit of region 5
 inline constexpr double kSatMinMPa = 611.213e-6;      // psat(273.15 K)
 
+// psat(623.15 K) by the region 4 equation, MPa: where regions 1, 2, 3 and the B23 line meet.
+inline constexpr double kSat13MPa = 16.529164252604509;
+
+// Backward subregions of region 2: 2a up to 4 MPa; the B2bc line starts on the saturation line at 6.5467 MPa,
+// below it everything above 4 MPa is 2b. In T(p,s), 2c lies below s = 5.85 kJ/(kg K).
+inline constexpr double k2abMPa = 4.0;
+inline constexpr double kB2bcMinMPa = 6.5467;
+inline constexpr double k2bcEntropy = 5.85;           // kJ/(kg K)
+
+// Reducing values of the Gibbs regions and of the backward equations.
+inline constexpr double kRegion1RefMPa = 16.53;
+inline constexpr double kRegion1RefK = 1386.0;
+inline constexpr double kRegion2RefK = 540.0;         // p* = 1 MPa
+inline constexpr double kRegion5RefK = 1000.0;        // p* = 1 MPa
+
+// A temperature within this relative distance of Tsat(p) counts as saturated: a Tsat passed back in
+// through a unit conversion then still gives the liquid value.
+inline constexpr double kSatRelTolerance = 1e-12;
+
 }  // namespace aquaprop

@@ -14,3 +14,20 @@ struct Props {
 };
 
 }  // namespace aquaprop
+
+namespace aquaprop {
+
+// A property and its derivative in T at constant p (for h: h and cp; for s: s and cp/T), for Newton steps.
+struct ValueAndSlope {
+    double value;
+    double slope;
+};
+
+}  // namespace aquaprop
+
+namespace aquaprop {
+
+// The single-phase and saturation properties the C interface serves.
+enum class Quantity { kVolume, kEnthalpy, kEntropy };
+
+}  // namespace aquaprop

@@ -19,6 +19,9 @@ double EntropyRhoT(double rho, double T);
 // Below the critical point the root is the liquid one for T < Tsat(p), the vapour one for T > Tsat(p).
 double DensityPT(double p, double T);
 
+// Every property of that state: DensityPT and PropsRhoT in one, sharing the work for T.
+Props PropsPT(double p, double T);
+
 // Saturated liquid and vapour densities at T, 623.15 K <= T <= Tc, at the region 4 saturation
 // pressure: both roots of Pressure(rho, T) = psat(T) with equal Gibbs energies as IF97 prescribes
 // for the region 3 part of the saturation line.
@@ -28,9 +31,20 @@ struct SaturationDensities {
 };
 SaturationDensities SaturationDensitiesT(double T);
 
+// Every property of both saturated states at T, sharing the work for T.
+struct SaturationProps {
+    Props liquid;
+    Props vapour;
+};
+SaturationProps SaturationPropsT(double T);
+
 // Temperature of (p, h) in the region 3 band: p > psat(623.15 K) and h(623.15 K, p) <= h <= h(T_B23(p), p).
 // Refined to the Helmholtz equation, so that h at the result reproduces h within 1e-9 relative.
 // Inside the two-phase dome (p < pc and h'(p) <= h <= h''(p)) it returns Tsat(p).
 double TemperaturePH(double p, double h);
+
+// Temperature of (p, s) in the region 3 band, refined like TemperaturePH so that s at the result
+// reproduces s within 1e-9 relative. Inside the dome (p < pc and s'(p) <= s <= s''(p)) it returns Tsat(p).
+double TemperaturePS(double p, double s);
 
 }  // namespace aquaprop::region3

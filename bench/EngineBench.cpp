@@ -1,0 +1,156 @@
+// Time per call of every STM_ function through the C interface, on arrays of random valid inputs per region.
+// Inputs are in the engine's default units (degC, MPa, kJ/kg); the core library only picks them.
+#include <benchmark/benchmark.h>
+
+#include <cstddef>
+#include <random>
+#include <vector>
+
+#include "engine/aquaprop.h"
+#include "engine/core/Constants.h"
+#include "engine/core/Region4.h"
+#include "engine/core/Selection.h"
+
+namespace {
+
+using namespace aquaprop;
+
+constexpr std::size_t kInputs = 4096;
+constexpr double kCelsiusZero = 273.15;
+
+struct Inputs {
+    std::vector<double> a;
+    std::vector<double> b;
+};
+
+// Random (T, p) in degC and MPa within one region; for T(p, h) the pairs become (p, h).
+Inputs StatesIn(Region region, double Tlo, double Thi, double plo, double phi, bool asPh) {
+    std::mt19937_64 random(42);
+    std::uniform_real_distribution<double> T(Tlo, Thi);
+    std::uniform_real_distribution<double> p(plo, phi);
+    Inputs out;
+    while (out.a.size() < kInputs) {
+        const double t = T(random);
+        const double q = p(random);
+        if (RegionTP(t, q) != region) continue;
+        if (asPh) {
+            out.a.push_back(q);
+            out.b.push_back(PropertyTP<Quantity::kEnthalpy>(t, q));
+        } else {
+            out.a.push_back(t - kCelsiusZero);
+            out.b.push_back(q);
+        }
+    }
+    return out;
+}
+
+Inputs Region1(bool asPh = false) { return StatesIn(Region::k1, kMinK, kRegion13K, 0.001, kMaxMPa, asPh); }
+Inputs Region2(bool asPh = false) { return StatesIn(Region::k2, kMinK, kRegion25K, 1e-4, kMaxMPa, asPh); }
+Inputs Region3(bool asPh = false) { return StatesIn(Region::k3, kRegion13K, kB23MaxK, kSat13MPa, kMaxMPa, asPh); }
+Inputs Region5(bool asPh = false) { return StatesIn(Region::k5, kRegion25K, kMaxK, 1e-4, kMaxRegion5MPa, asPh); }
+
+// Saturation temperatures in degC with wetness 0..1.
+Inputs Wet(double Tlo, double Thi) {
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> T(Tlo, Thi);
+    std::uniform_real_distribution<double> w(0.0, 1.0);
+    Inputs out;
+    for (std::size_t k = 0; k < kInputs; ++k) {
+        out.a.push_back(T(random) - kCelsiusZero);
+        out.b.push_back(w(random));
+    }
+    return out;
+}
+
+// Saturation pressures with an enthalpy inside the dome.
+Inputs WetPh(double Tlo, double Thi) {
+    const Inputs wet = Wet(Tlo, Thi);
+    Inputs out;
+    for (std::size_t k = 0; k < kInputs; ++k) {
+        out.a.push_back(STM_sPt(wet.a[k]));
+        out.b.push_back(STM_sHtx(wet.a[k], wet.b[k]));
+    }
+    return out;
+}
+
+template <double (*F)(double, double)>
+void Run(benchmark::State& state, const Inputs& in) {
+    std::size_t k = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(F(in.a[k], in.b[k]));
+        k = (k + 1) % kInputs;
+    }
+}
+
+template <double (*F)(double)>
+void Run1(benchmark::State& state, const Inputs& in) {
+    std::size_t k = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(F(in.a[k]));
+        k = (k + 1) % kInputs;
+    }
+}
+
+const Inputs& R1() { static const Inputs in = Region1(); return in; }
+const Inputs& R2() { static const Inputs in = Region2(); return in; }
+const Inputs& R3() { static const Inputs in = Region3(); return in; }
+const Inputs& R5() { static const Inputs in = Region5(); return in; }
+const Inputs& R1ph() { static const Inputs in = Region1(true); return in; }
+const Inputs& R2ph() { static const Inputs in = Region2(true); return in; }
+const Inputs& R3ph() { static const Inputs in = Region3(true); return in; }
+const Inputs& R5ph() { static const Inputs in = Region5(true); return in; }
+const Inputs& WetLow() { static const Inputs in = Wet(kMinK, kRegion13K); return in; }
+const Inputs& WetHigh() { static const Inputs in = Wet(kRegion13K, kCriticalK - 0.01); return in; }
+const Inputs& WetPhLow() { static const Inputs in = WetPh(kMinK, kRegion13K); return in; }
+const Inputs& WetPhHigh() { static const Inputs in = WetPh(kRegion13K, kCriticalK - 0.01); return in; }
+
+// Saturation pressures (MPa) and temperatures (degC) over the whole line.
+const Inputs& SatP() {
+    static const Inputs in = [] {
+        Inputs out;
+        std::mt19937_64 random(3);
+        std::uniform_real_distribution<double> T(kMinK, kCriticalK);
+        for (std::size_t k = 0; k < kInputs; ++k) out.a.push_back(region4::SaturationPressure(T(random)));
+        return out;
+    }();
+    return in;
+}
+const Inputs& SatT() { static const Inputs in = Wet(kMinK, kCriticalK); return in; }
+
+#define AQUAPROP_BENCH(name, F, inputs) \
+    void name(benchmark::State& state) { Run<F>(state, inputs()); } \
+    BENCHMARK(name)
+
+AQUAPROP_BENCH(Region1_nHtp, STM_nHtp, R1);
+AQUAPROP_BENCH(Region1_nStp, STM_nStp, R1);
+AQUAPROP_BENCH(Region1_nDtp, STM_nDtp, R1);
+AQUAPROP_BENCH(Region1_nTph, STM_nTph, R1ph);
+AQUAPROP_BENCH(Region2_nHtp, STM_nHtp, R2);
+AQUAPROP_BENCH(Region2_nStp, STM_nStp, R2);
+AQUAPROP_BENCH(Region2_nDtp, STM_nDtp, R2);
+AQUAPROP_BENCH(Region2_nTph, STM_nTph, R2ph);
+AQUAPROP_BENCH(Region3_nHtp, STM_nHtp, R3);
+AQUAPROP_BENCH(Region3_nStp, STM_nStp, R3);
+AQUAPROP_BENCH(Region3_nDtp, STM_nDtp, R3);
+AQUAPROP_BENCH(Region3_nTph, STM_nTph, R3ph);
+AQUAPROP_BENCH(Region5_nHtp, STM_nHtp, R5);
+AQUAPROP_BENCH(Region5_nStp, STM_nStp, R5);
+AQUAPROP_BENCH(Region5_nDtp, STM_nDtp, R5);
+AQUAPROP_BENCH(Region5_nTph, STM_nTph, R5ph);
+AQUAPROP_BENCH(SatBelow623K_sHtx, STM_sHtx, WetLow);
+AQUAPROP_BENCH(SatBelow623K_sStx, STM_sStx, WetLow);
+AQUAPROP_BENCH(SatBelow623K_sDtx, STM_sDtx, WetLow);
+AQUAPROP_BENCH(SatBelow623K_sXph, STM_sXph, WetPhLow);
+AQUAPROP_BENCH(SatAbove623K_sHtx, STM_sHtx, WetHigh);
+AQUAPROP_BENCH(SatAbove623K_sStx, STM_sStx, WetHigh);
+AQUAPROP_BENCH(SatAbove623K_sDtx, STM_sDtx, WetHigh);
+AQUAPROP_BENCH(SatAbove623K_sXph, STM_sXph, WetPhHigh);
+
+void Sat_sTp(benchmark::State& state) { Run1<STM_sTp>(state, SatP()); }
+BENCHMARK(Sat_sTp);
+void Sat_sPt(benchmark::State& state) { Run1<STM_sPt>(state, SatT()); }
+BENCHMARK(Sat_sPt);
+
+}  // namespace
+
+BENCHMARK_MAIN();

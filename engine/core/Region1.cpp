@@ -1,0 +1,37 @@
+#include "engine/core/Region1.h"
+
+#include "engine/core/Gibbs.h"
+#include "engine/core/tables/Region1Table.h"
+
+namespace aquaprop::region1 {
+
+namespace {
+
+using namespace gibbs;
+
+// gamma = sum n (a - pi)^I (tau - b)^J.
+constexpr double kPiShift = 7.1;
+constexpr double kTauShift = 1.222;
+
+struct Model {
+    static Point Reduce(double p, double T) { return {T, p / kRegion1RefMPa, kRegion1RefK / T, kRegion1RefMPa}; }
+
+    template <unsigned kParts>
+    static Derivatives Evaluate(const Point& x) {
+        const PowerSums s = SumPowers<tables::kRegion1, kParts>(kPiShift - x.pi, x.tau - kTauShift);
+        // d/dpi of (a - pi) is -1.
+        return {s.f, -s.fx, s.fxx, s.fy, s.fyy, -s.fxy};
+    }
+};
+using Functions = RegionFunctions<Model>;
+
+}  // namespace
+
+double Volume(double p, double T) { return Functions::VolumeAt(p, T); }
+double Enthalpy(double p, double T) { return Functions::EnthalpyAt(p, T); }
+double Entropy(double p, double T) { return Functions::EntropyAt(p, T); }
+ValueAndSlope EnthalpyAndCp(double p, double T) { return Functions::EnthalpyAndCpAt(p, T); }
+ValueAndSlope EntropyAndSlope(double p, double T) { return Functions::EntropyAndSlopeAt(p, T); }
+Props State(double p, double T) { return Functions::StateAt(p, T); }
+
+}  // namespace aquaprop::region1

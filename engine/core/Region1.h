@@ -1,0 +1,16 @@
+// Region 1: compressed liquid, by the Gibbs equation of IF97.
+// Pure equations: no range checks; p in MPa, T in K.
+#pragma once
+
+#include "engine/core/Props.h"
+
+namespace aquaprop::region1 {
+
+double Volume(double p, double T);
+double Enthalpy(double p, double T);
+double Entropy(double p, double T);
+ValueAndSlope EnthalpyAndCp(double p, double T);
+ValueAndSlope EntropyAndSlope(double p, double T);
+Props State(double p, double T);
+
+}  // namespace aquaprop::region1

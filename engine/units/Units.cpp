@@ -1,0 +1,118 @@
+#include "engine/units/Units.h"
+
+#include <atomic>
+#include <cstddef>
+#include <iterator>
+
+namespace aquaprop::units {
+
+namespace {
+
+constexpr double kStandardAtmospherePa = 101325.0;
+constexpr double kKgfPerCm2Pa = 98066.5;
+constexpr double kMmHgPerAtmosphere = 760.0;
+constexpr double kMmHgPa = kStandardAtmospherePa / kMmHgPerAtmosphere;
+constexpr double kPaPerMPa = 1e6;
+constexpr double kKilocalorieKJ = 4.1868;  // international table calorie
+constexpr double kCelsiusZeroK = 273.15;
+constexpr double kFahrenheitZeroR = 459.67;  // 0 degF in degrees Rankine
+constexpr double kRankinePerKelvin = 1.8;
+
+// A linear unit: SI = (value + offset) * scale.
+struct Linear {
+    double offset;
+    double scale;
+};
+
+// Each table is indexed by code minus its first code.
+constexpr int32_t kFirstTemperature = kKelvin;
+constexpr Linear kTemperature[] = {
+    {0.0, 1.0},                                       // K
+    {kCelsiusZeroK, 1.0},                             // degC
+    {kFahrenheitZeroR, 1.0 / kRankinePerKelvin},      // degF
+};
+
+constexpr int32_t kFirstPressure = kPascal;
+constexpr Linear kPressure[] = {
+    {0.0, 1.0 / kPaPerMPa},                                                    // Pa
+    {0.0, 1.0},                                                                // MPa
+    {0.0, kKgfPerCm2Pa / kPaPerMPa},                                           // kgf/cm2
+    {kStandardAtmospherePa / kKgfPerCm2Pa, kKgfPerCm2Pa / kPaPerMPa},          // kgf/cm2 gauge
+    {0.0, kMmHgPa / kPaPerMPa},                                                // mmHg
+    {kMmHgPerAtmosphere, kMmHgPa / kPaPerMPa},                    // mmHg gauge
+    {0.0, kStandardAtmospherePa / kPaPerMPa},                                  // atm
+    {1.0, kStandardAtmospherePa / kPaPerMPa},                                  // atm gauge
+    {0.0, 100.0 / kPaPerMPa},                                                  // millibar
+    {kStandardAtmospherePa, 1.0 / kPaPerMPa},                                  // Pa gauge
+    {kStandardAtmospherePa / kPaPerMPa, 1.0},                                  // MPa gauge
+};
+
+constexpr int32_t kFirstEnthalpy = kJoulePerKg;
+constexpr Linear kEnergy[] = {
+    {0.0, 1e-3},            // J/kg, J/(kg K)
+    {0.0, 1.0},             // kJ/kg, kJ/(kg K)
+    {0.0, kKilocalorieKJ},  // kcal/kg, kcal/(kg K)
+};
+constexpr int32_t kFirstEntropy = kJoulePerKgK;
+
+template <int32_t kFirst, std::size_t kCount>
+bool InRange(int32_t code) {
+    return code >= kFirst && code < kFirst + static_cast<int32_t>(kCount);
+}
+
+// Indexes into the tables above; atomics so that a setter on one thread never tears a read on another.
+std::atomic<int> temperatureUnit{kCelsius - kFirstTemperature};
+std::atomic<int> pressureUnit{kMegapascal - kFirstPressure};
+std::atomic<int> enthalpyUnit{kKilojoulePerKg - kFirstEnthalpy};
+std::atomic<int> entropyUnit{kKilojoulePerKgK - kFirstEntropy};
+std::atomic<bool> volumeAsDensity{false};
+
+template <int32_t kFirst, std::size_t kCount>
+bool Set(std::atomic<int>& unit, int32_t code) {
+    if (!InRange<kFirst, kCount>(code)) return false;
+    unit.store(code - kFirst, std::memory_order_relaxed);
+    return true;
+}
+
+double ToSI(const Linear& u, double value) { return (value + u.offset) * u.scale; }
+double FromSI(const Linear& u, double si) { return si / u.scale - u.offset; }
+
+const Linear& Current(const Linear* table, const std::atomic<int>& unit) {
+    return table[unit.load(std::memory_order_relaxed)];
+}
+
+}  // namespace
+
+bool SetTemperatureUnit(int32_t code) { return Set<kFirstTemperature, std::size(kTemperature)>(temperatureUnit, code); }
+bool SetPressureUnit(int32_t code) { return Set<kFirstPressure, std::size(kPressure)>(pressureUnit, code); }
+bool SetEnthalpyUnit(int32_t code) { return Set<kFirstEnthalpy, std::size(kEnergy)>(enthalpyUnit, code); }
+bool SetEntropyUnit(int32_t code) { return Set<kFirstEntropy, std::size(kEnergy)>(entropyUnit, code); }
+
+bool SetVolumeUnit(int32_t code) {
+    if (code != kCubicMetrePerKg && code != kKgPerCubicMetre) return false;
+    volumeAsDensity.store(code == kKgPerCubicMetre, std::memory_order_relaxed);
+    return true;
+}
+
+void ResetUnits() {
+    SetTemperatureUnit(kCelsius);
+    SetPressureUnit(kMegapascal);
+    SetEnthalpyUnit(kKilojoulePerKg);
+    SetEntropyUnit(kKilojoulePerKgK);
+    SetVolumeUnit(kCubicMetrePerKg);
+}
+
+double TemperatureToSI(double value) { return ToSI(Current(kTemperature, temperatureUnit), value); }
+double TemperatureFromSI(double kelvin) { return FromSI(Current(kTemperature, temperatureUnit), kelvin); }
+double PressureToSI(double value) { return ToSI(Current(kPressure, pressureUnit), value); }
+double PressureFromSI(double megapascal) { return FromSI(Current(kPressure, pressureUnit), megapascal); }
+double EnthalpyToSI(double value) { return ToSI(Current(kEnergy, enthalpyUnit), value); }
+double EnthalpyFromSI(double kJPerKg) { return FromSI(Current(kEnergy, enthalpyUnit), kJPerKg); }
+double EntropyToSI(double value) { return ToSI(Current(kEnergy, entropyUnit), value); }
+double EntropyFromSI(double kJPerKgK) { return FromSI(Current(kEnergy, entropyUnit), kJPerKgK); }
+
+double VolumeFromSI(double m3PerKg) {
+    return volumeAsDensity.load(std::memory_order_relaxed) ? 1.0 / m3PerKg : m3PerKg;
+}
+
+}  // namespace aquaprop::units
