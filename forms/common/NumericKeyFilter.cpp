@@ -2,8 +2,39 @@
 
 #include <QLineEdit>
 
-// Placeholder: accepts everything until the filter lands.
 namespace Module1 {
-bool AcceptsCharacter(const QString&, const QString&, int, int16_t) { return true; }
-void NumericKeyFilter(const QString&, const QLineEdit&, int16_t&) {}
+
+namespace {
+
+constexpr int16_t kBackspace = 8;
+
+// A sign is taken only in front of everything and only once.
+bool acceptsSign(QChar sign, const QString& allowed, const QString& text, int caret)
+{
+    return allowed.contains(sign) && caret == 0 && !text.contains(sign);
+}
+
+}  // namespace
+
+bool AcceptsCharacter(const QString& allowed, const QString& text, int caret, int16_t KeyAscii)
+{
+    if (KeyAscii >= '0' && KeyAscii <= '9')
+        return true;
+    if (KeyAscii == '.')
+        return allowed.contains(QLatin1Char('.')) && !text.contains(QLatin1Char('.'));
+    if (KeyAscii == '-')
+        return acceptsSign(QLatin1Char('-'), allowed, text, caret);
+    if (KeyAscii == '+')
+        return acceptsSign(QLatin1Char('+'), allowed, text, caret);
+    return KeyAscii == kBackspace;
+}
+
+void NumericKeyFilter(const QString& allowed, const QLineEdit& box, int16_t& KeyAscii)
+{
+    // The caret is the start of the selection where there is one.
+    const int caret = box.hasSelectedText() ? box.selectionStart() : box.cursorPosition();
+    if (!AcceptsCharacter(allowed, box.text(), caret, KeyAscii))
+        KeyAscii = 0;
+}
+
 }  // namespace Module1

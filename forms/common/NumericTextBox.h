@@ -7,6 +7,17 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+
+class QKeyEvent;
+
+// The classic virtual key code of a key (48-57 digits, 65-90 letters, 13 Enter, 38 up, 46 Delete, ...);
+// 0 for a key that has none.
+int VirtualKeyCode(const QKeyEvent& event);
+
+// The character code that a classic text box receives for this key press (8 Backspace, 13 Enter,
+// 27 Escape, 22 Ctrl+V, the typed character otherwise), or nothing for a key without a character.
+std::optional<int16_t> CharacterCode(const QKeyEvent& event);
 
 class NumericTextBox : public QLineEdit {
     Q_OBJECT

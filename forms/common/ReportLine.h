@@ -4,7 +4,8 @@
 #include <QString>
 
 // The value in fixed point with eight decimals ("0.00000000"), right-aligned in 17 characters;
-// a longer text is returned whole.
+// a longer text is returned whole. A value that rounds to zero prints without a minus sign.
 QString NumberField(double value);
 
+// The line without its line break (the report area starts each printed line on a new row).
 QString ReportLine(const QString& label, double value, const QString& unitText);

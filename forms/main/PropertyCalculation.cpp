@@ -1,4 +1,205 @@
 #include "forms/main/PropertyCalculation.h"
 
-// Placeholder until the calculation lands.
-CalculationOutcome Calculate(InputFields&, PropertyEngine&) { return {}; }
+#include "forms/common/LeadingNumber.h"
+#include "forms/main/ResultReport.h"
+#include "settings/Module1.h"
+
+#include <initializer_list>
+
+namespace {
+
+enum Field { kPressure = 1, kTemperature = 2, kEnthalpy = 3, kDryness = 4 };
+
+// Wetness arguments of the saturation functions.
+constexpr double kLiquid = 1.0;
+constexpr double kVapour = 0.0;
+
+const QString kPressureOutOfRange = QStringLiteral("圧力が範囲外です。");
+const QString kTemperatureOutOfRange = QStringLiteral("温度が範囲外です。");
+const QString kPressureOrTemperatureOutOfRange = QStringLiteral("圧力or温度が範囲外です。");
+const QString kPressureOrEnthalpyOutOfRange = QStringLiteral("圧力orエンタルピが範囲外です。");
+const QString kDrynessOutOfRange = QStringLiteral("乾き度が範囲外です。");
+
+bool anyError(std::initializer_list<double> results)
+{
+    for (double result : results)
+        if (result == EngineErrorValue)
+            return true;
+    return false;
+}
+
+CalculationOutcome message(const QString& text) { return {text, {}}; }
+CalculationOutcome report(const SaturationState& state)
+{
+    CalculationOutcome outcome{{}, SaturationReport(state)};
+    outcome.saturation = state;
+    return outcome;
+}
+
+CalculationOutcome report(const PhaseState& state)
+{
+    CalculationOutcome outcome{{}, StateReport(state)};
+    outcome.state = state;
+    return outcome;
+}
+
+// h', h'', s', s'', v', v'' at a saturation temperature, fetched in that order.
+void fetchSaturatedValues(PropertyEngine& engine, double T, SaturationState& state)
+{
+    state.hLiquid = engine.STM_sHtx(T, kLiquid);
+    state.hVapour = engine.STM_sHtx(T, kVapour);
+    state.sLiquid = engine.STM_sStx(T, kLiquid);
+    state.sVapour = engine.STM_sStx(T, kVapour);
+    state.vLiquid = engine.STM_sDtx(T, kLiquid);
+    state.vVapour = engine.STM_sDtx(T, kVapour);
+}
+
+CalculationOutcome saturationByPressure(PropertyEngine& engine, double P)
+{
+    SaturationState state{};
+    state.P = P;
+    state.Ts = engine.STM_sTp(P);
+    fetchSaturatedValues(engine, state.Ts, state);
+    if (anyError({state.Ts, state.hLiquid, state.hVapour, state.sLiquid, state.sVapour, state.vLiquid,
+                  state.vVapour}))
+        return message(kPressureOutOfRange);
+    return report(state);
+}
+
+CalculationOutcome saturationByTemperature(PropertyEngine& engine, double T)
+{
+    SaturationState state{};
+    state.P = engine.STM_sPt(T);
+    state.Ts = T;
+    fetchSaturatedValues(engine, T, state);
+    if (anyError({state.P, state.hLiquid, state.hVapour, state.sLiquid, state.sVapour, state.vLiquid,
+                  state.vVapour}))
+        return message(kTemperatureOutOfRange);
+    return report(state);
+}
+
+CalculationOutcome pressureTemperature(PropertyEngine& engine, double P, double T)
+{
+    const double Ts = engine.STM_sTp(P);
+    const double h = engine.STM_nHtp(T, P);
+    const double s = engine.STM_nStp(T, P);
+    const double v = engine.STM_nDtp(T, P);
+    if (anyError({Ts, h, s, v}))
+        return message(kPressureOrTemperatureOutOfRange);
+    const Phase phase = T < Ts ? Phase::CompressedWater : T > Ts ? Phase::SuperheatedSteam : Phase::None;
+    return report(PhaseState{phase, P, T, h, s, v});
+}
+
+// Compressed water, wet steam or superheated steam from where h lies against h' and h''; the two bounds
+// are not checked, so an engine refusal sends every h above the error value to superheated steam.
+Phase enthalpyPhase(PropertyEngine& engine, double P, double h)
+{
+    const double hLiquid = engine.STM_sHtx(engine.STM_sTp(P), kLiquid);
+    const double hVapour = engine.STM_sHtx(engine.STM_sTp(P), kVapour);
+    if (h < hLiquid)
+        return Phase::CompressedWater;
+    if (h <= hVapour)
+        return Phase::WetSteam;
+    if (h > hLiquid)
+        return Phase::SuperheatedSteam;
+    return Phase::None;
+}
+
+CalculationOutcome pressureEnthalpy(PropertyEngine& engine, double P, double h)
+{
+    const Phase phase = enthalpyPhase(engine, P, h);
+    if (phase == Phase::None)
+        return {};
+    double T = 0;
+    double s = 0;
+    double v = 0;
+    if (phase == Phase::WetSteam) {
+        T = engine.STM_sTp(P);
+        const double w = engine.STM_sXph(P, h);  // goes on unchecked, like the engine's own refusal would
+        s = engine.STM_sStx(T, w);
+        v = engine.STM_sDtx(T, w);
+    } else {
+        T = engine.STM_nTph(P, h);
+        s = engine.STM_nStp(T, P);
+        v = engine.STM_nDtp(T, P);
+    }
+    if (anyError({T, s, v}))
+        return message(kPressureOrEnthalpyOutOfRange);
+    return report(PhaseState{phase, P, T, h, s, v});
+}
+
+// The liquid share of the mixture's volume for dryness x, from the saturated values a (liquid) and
+// b (vapour), which are specific volumes or, with a density unit, densities. A zero denominator gives a
+// NaN, which the engine refuses.
+double volumeWetness(double x, double a, double b)
+{
+    const bool densities = Module1::DensityUnit == 72 || Module1::DensityUnit == 74;
+    const double liquid = (1 - x) * (densities ? 1 / a : a);
+    const double vapour = x * (densities ? 1 / b : b);
+    return liquid / (liquid + vapour);
+}
+
+CalculationOutcome pressureDryness(PropertyEngine& engine, double P, double x)
+{
+    if (x < 0 || x > 1)
+        return message(kDrynessOutOfRange);
+    const double Ts = engine.STM_sTp(P);
+    const double h = engine.STM_sHtx(Ts, 1 - x);
+    const double s = engine.STM_sStx(Ts, 1 - x);
+    double v = 0;
+    if (Module1::DrynessBasis == 1) {
+        const double a = engine.STM_sDtx(Ts, kLiquid);
+        const double b = engine.STM_sDtx(Ts, kVapour);
+        v = engine.STM_sDtx(Ts, volumeWetness(x, a, b));
+    } else {
+        v = engine.STM_sDtx(Ts, 1 - x);  // mass basis, also for a basis the settings file should not hold
+    }
+    if (anyError({Ts, h, s, v}))
+        return message(kPressureOutOfRange);
+    return report(PhaseState{Phase::WetSteam, P, Ts, h, s, v});
+}
+
+}  // namespace
+
+CalculationCase Classify(const std::array<bool, 4>& filled)
+{
+    const auto [P, T, h, x] = filled;
+    if (!P && !T && !h && !x)
+        return CalculationCase::None;
+    if (!T && !h && !x)
+        return CalculationCase::SaturationByPressure;
+    if (!P && !h && !x)
+        return CalculationCase::SaturationByTemperature;
+    if (P && T)
+        return CalculationCase::PressureTemperature;
+    if (P && h)
+        return CalculationCase::PressureEnthalpy;
+    if (P && x && !T && !h)
+        return CalculationCase::PressureDryness;
+    return CalculationCase::None;
+}
+
+CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine)
+{
+    const auto value = [&fields](int field) { return LeadingNumber(fields.Text(field)); };
+    const auto filled = [&fields](int field) { return !fields.Text(field).isEmpty(); };
+    switch (Classify({filled(kPressure), filled(kTemperature), filled(kEnthalpy), filled(kDryness)})) {
+    case CalculationCase::None:
+        return {};
+    case CalculationCase::SaturationByPressure:
+        return saturationByPressure(engine, value(kPressure));
+    case CalculationCase::SaturationByTemperature:
+        return saturationByTemperature(engine, value(kTemperature));
+    case CalculationCase::PressureTemperature:
+        fields.Clear(kEnthalpy);
+        fields.Clear(kDryness);
+        return pressureTemperature(engine, value(kPressure), value(kTemperature));
+    case CalculationCase::PressureEnthalpy:
+        fields.Clear(kTemperature);
+        fields.Clear(kDryness);
+        return pressureEnthalpy(engine, value(kPressure), value(kEnthalpy));
+    case CalculationCase::PressureDryness:
+        return pressureDryness(engine, value(kPressure), value(kDryness));
+    }
+    return {};
+}
