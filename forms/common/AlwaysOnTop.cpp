@@ -8,17 +8,19 @@
 
 #include <cmath>
 
-void ApplyAlwaysOnTop(QWidget* window)
+QPoint PixelPosition(const QWidget* window)
 {
-    const intptr_t insertAfter = Module1::AlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST;
-
-    // The window's Left and Top in twips, back to pixels, rounded half to even.
     const float tppX = Twips::TwipsPerPixelX();
     const float tppY = Twips::TwipsPerPixelY();
     const float left = static_cast<float>(window->x()) * tppX;
     const float top = static_cast<float>(window->y()) * tppY;
-    const int x = static_cast<int>(std::nearbyint(left / tppX));
-    const int y = static_cast<int>(std::nearbyint(top / tppY));
+    // nearbyint rounds in the default mode, to nearest with halves to even.
+    return QPoint(static_cast<int>(std::nearbyint(left / tppX)), static_cast<int>(std::nearbyint(top / tppY)));
+}
 
-    SetWindowPos(window, insertAfter, x, y, 1, 1, SWP_NOSIZE);
+void ApplyAlwaysOnTop(QWidget* window)
+{
+    const intptr_t insertAfter = Module1::AlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST;
+    const QPoint position = PixelPosition(window);
+    SetWindowPos(window, insertAfter, position.x(), position.y(), 1, 1, SWP_NOSIZE);
 }

@@ -25,9 +25,19 @@ public:
 
     const QStringList& Lines() const { return lines_; }
 
+    // The report as text, each line ended by a line feed (what "コピー" puts on the clipboard).
+    QString Text() const;
+
+    // Puts the report's text on the clipboard.
+    void Copy() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void textChanged();
+
     QStringList lines_;
 };

@@ -1,12 +1,24 @@
-// Until the main window lands: prints a few engine values.
-#include "engine/seam/PropertyEngine.h"
+// Vaporlane: the properties of water and steam by IAPWS-IF97.
+#include "forms/common/Messages.h"
+#include "forms/common/QtMessageSink.h"
+#include "forms/main/Form1.h"
+#include "resources/ApplicationIcon.h"
 
-#include <cstdio>
+#include <QApplication>
 
-int main()
+int main(int argc, char** argv)
 {
-    PropertyEngine& engine = Engine();
-    std::printf("Saturation temperature at 1 MPa: %.8f degC\n", engine.STM_sTp(1.0));
-    std::printf("Enthalpy at 300 degC, 3 MPa:    %.8f kJ/kg\n", engine.STM_nHtp(300.0, 3.0));
-    return 0;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(AppTitle);
+    QApplication::setWindowIcon(ApplicationIcon());
+
+    QtMessageSink messageBoxes;
+    SetMessageSink(&messageBoxes);
+
+    Form1 form;  // its load step runs here, before the window is shown
+    form.show();
+    const int status = QApplication::exec();
+
+    SetMessageSink(nullptr);
+    return status;
 }

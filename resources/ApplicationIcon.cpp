@@ -1,0 +1,9 @@
+#include "resources/ApplicationIcon.h"
+
+QIcon ApplicationIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/vaporlane-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
