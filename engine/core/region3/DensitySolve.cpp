@@ -1,0 +1,158 @@
+#include "engine/core/region3/DensitySolve.h"
+
+#include <cmath>
+#include <limits>
+
+#include "engine/core/Constants.h"
+#include "engine/core/Region3.h"
+#include "engine/core/Region4.h"
+#include "engine/core/region3/VolumePT.h"
+
+namespace aquaprop::region3 {
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr int kMaxIterations = 200;
+// A Newton step this small (relative) ends the solve: the next one would be below round-off.
+constexpr double kStepTolerance = 1e-13;
+// Newton steps below kQuadraticRegime (relative) are taken as converging quadratically, and the
+// iteration ends once the predicted remaining error is below kRoundOff (relative).
+constexpr double kQuadraticRegime = 1e-6;
+constexpr double kRoundOff = 1e-16;
+// A bracket collapsed to round-off is accepted only if the pressure matches this well.
+constexpr double kPressureTolerance = 1e-12;
+
+// Below Tc - kScalingBandK the region 4 pressure cuts the region 3 isotherm in two stable roots;
+// closer to Tc it passes above the isotherm's small loop, so the two roots are continued to the
+// critical density by the square-root law of the equation's own critical behaviour.
+constexpr double kScalingBandK = 1e-4;
+
+bool InRange(double p, double T) {
+    return std::isfinite(p) && std::isfinite(T) && p > 0.0 && p <= kMaxMPa && T >= kRegion13K && T <= kB23MaxK;
+}
+
+// Whether rho lies above the wanted root, judged from the pressure and the slope there.
+bool AboveRoot(Branch branch, double f, double slope) {
+    switch (branch) {
+        case Branch::kLiquid:
+            return f > 0.0 && slope > 0.0;
+        case Branch::kVapour:
+            return f > 0.0 || slope <= 0.0;
+        case Branch::kAny:
+            break;
+    }
+    return f > 0.0;
+}
+
+double SolveOrAny(const Isotherm& isotherm, double p, Branch branch, double start) {
+    const double rho = SolveDensity(isotherm, p, branch, start);
+    if (!std::isnan(rho) || branch == Branch::kAny) return rho;
+    return SolveDensity(isotherm, p, Branch::kAny, start);
+}
+
+double DensityOnIsotherm(const Isotherm& isotherm, double p) {
+    const double T = isotherm.T();
+    // The subregion already tells the side of the saturation line; no second Tsat(p) needed.
+    const Subregion subregion = SelectSubregion(p, T);
+    Branch branch = Branch::kAny;
+    if (T < kCriticalK && p < kCriticalMPa) branch = IsLiquidSide(subregion) ? Branch::kLiquid : Branch::kVapour;
+    return SolveOrAny(isotherm, p, branch, 1.0 / SubregionVolume(subregion, p, T));
+}
+
+SaturationDensities RootsAtSaturation(const Isotherm& isotherm) {
+    const double T = isotherm.T();
+    const double ps = region4::SaturationPressure(T);
+    const double liquidStart = 1.0 / SubregionVolume(SaturatedLiquidSubregion(ps), ps, T);
+    const double vapourStart = 1.0 / SubregionVolume(SaturatedVapourSubregion(ps), ps, T);
+    return {SolveDensity(isotherm, ps, Branch::kLiquid, liquidStart),
+            SolveDensity(isotherm, ps, Branch::kVapour, vapourStart)};
+}
+
+SaturationDensities SaturationOnIsotherm(const Isotherm& isotherm) {
+    const double distance = kCriticalK - isotherm.T();
+    if (distance >= kScalingBandK) return RootsAtSaturation(isotherm);
+    const SaturationDensities edge = RootsAtSaturation(Isotherm(kCriticalK - kScalingBandK));
+    const double scale = std::sqrt(distance / kScalingBandK);
+    return {kCriticalDensity + (edge.liquid - kCriticalDensity) * scale,
+            kCriticalDensity - (kCriticalDensity - edge.vapour) * scale};
+}
+
+bool InSaturationRange(double T) { return T >= kRegion13K && T <= kCriticalK; }
+
+}  // namespace
+
+double SolveDensity(const Isotherm& isotherm, double p, Branch branch, double start) {
+    double lo = branch == Branch::kLiquid ? kCriticalDensity : 0.0;
+    double hi = branch == Branch::kVapour ? kCriticalDensity : kMaxDensity;
+    double x = start > lo && start < hi ? start : 0.5 * (lo + hi);
+    double previousStep = hi - lo;
+    double previousNewton = 0.0;  // the last Newton step, if the last step was one
+    for (int i = 0; i < kMaxIterations; ++i) {
+        const PressureSlope ps = isotherm.PressureAndSlope(x);
+        const double f = ps.p - p;
+        if (f == 0.0 && (branch == Branch::kAny || ps.dpdrho > 0.0)) return x;
+        if (AboveRoot(branch, f, ps.dpdrho)) {
+            hi = x;
+        } else {
+            lo = x;
+        }
+        double step = ps.dpdrho > 0.0 ? f / ps.dpdrho : 0.0;
+        if (ps.dpdrho > 0.0 && std::fabs(step) <= kStepTolerance * x) return x - step;
+        const double next = x - step;
+        const bool newton =
+            ps.dpdrho > 0.0 && next > lo && next < hi && std::fabs(2.0 * step) <= std::fabs(previousStep);
+        if (newton) {
+            // Converging quadratically, the error left after this step is about step^3 / previous^2:
+            // below round-off, this step is the last one.
+            if (previousNewton != 0.0 && std::fabs(step) <= kQuadraticRegime * x &&
+                std::fabs(step * step * step) <= kRoundOff * x * previousNewton * previousNewton) {
+                return next;
+            }
+            previousNewton = step;
+            x = next;
+        } else {
+            previousNewton = 0.0;
+            step = x - 0.5 * (lo + hi);
+            x = 0.5 * (lo + hi);
+            if (x <= lo || x >= hi) {
+                // The bracket has shrunk to neighbouring doubles: a root only if the pressure agrees.
+                return std::fabs(isotherm.Pressure(x) - p) <= kPressureTolerance * p ? x : kNaN;
+            }
+        }
+        previousStep = step;
+    }
+    return kNaN;
+}
+
+double DensityOnBranch(double p, double T, Branch branch) {
+    if (!InRange(p, T)) return kNaN;
+    return SolveOrAny(Isotherm(T), p, branch, 1.0 / VolumePT(p, T));
+}
+
+double DensityPT(double p, double T) { return InRange(p, T) ? DensityOnIsotherm(Isotherm(T), p) : kNaN; }
+
+Props PropsPT(double p, double T) {
+    if (!InRange(p, T)) return {kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN};
+    const Isotherm isotherm(T);
+    const double rho = DensityOnIsotherm(isotherm, p);
+    return PropsFromReduced(isotherm.Derivatives(rho), rho, T);
+}
+
+SaturationDensities SaturationDensitiesT(double T) {
+    if (!InSaturationRange(T)) return {kNaN, kNaN};
+    return SaturationOnIsotherm(Isotherm(T));
+}
+
+SaturationProps SaturationPropsT(double T) {
+    if (!InSaturationRange(T)) {
+        const Props none{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN};
+        return {none, none};
+    }
+    const Isotherm isotherm(T);
+    const SaturationDensities d = SaturationOnIsotherm(isotherm);
+    return {PropsFromReduced(isotherm.Derivatives(d.liquid), d.liquid, T),
+            PropsFromReduced(isotherm.Derivatives(d.vapour), d.vapour, T)};
+}
+
+}  // namespace aquaprop::region3

@@ -1,0 +1,170 @@
+#include "engine/core/region3/Helmholtz.h"
+
+#include <cmath>
+#include <limits>
+
+#include "engine/core/Constants.h"
+#include "engine/core/Region3.h"
+#include "engine/core/region3/HelmholtzTable.h"
+
+namespace aquaprop::region3 {
+
+namespace {
+
+constexpr int kMaxTauPower = 26;
+
+constexpr bool ExponentsFit() {
+    for (const Term& t : tables::kHelmholtz) {
+        if (t.I < 0 || t.I > Isotherm::kDegree || t.J < 0 || t.J > kMaxTauPower) return false;
+    }
+    return true;
+}
+static_assert(ExponentsFit(), "Helmholtz exponents exceed the power chains");
+
+constexpr bool OrderedByI() {
+    for (std::size_t k = 1; k < tables::kHelmholtz.size(); ++k) {
+        if (tables::kHelmholtz[k].I < tables::kHelmholtz[k - 1].I) return false;
+    }
+    return true;
+}
+static_assert(OrderedByI(), "the coefficient sums expect the table in order of I");
+
+constexpr double kN1 = tables::kHelmholtzN1;
+
+// n J and n J (J - 1) of each term, for the tau derivatives.
+template <int Power>
+constexpr auto TauWeights() {
+    std::array<double, tables::kHelmholtz.size()> w{};
+    for (std::size_t k = 0; k < w.size(); ++k) {
+        const Term& t = tables::kHelmholtz[k];
+        w[k] = t.n * (Power == 1 ? t.J : t.J * (t.J - 1));
+    }
+    return w;
+}
+constexpr auto kTauWeight = TauWeights<1>();
+constexpr auto kTauTauWeight = TauWeights<2>();
+
+}  // namespace
+
+Isotherm::Isotherm(double T) : T_(T), rt_(kGasConstant * T) {
+    const double tau = kCriticalK / T;
+    // Powers by halving the exponent: a short dependency chain instead of 26 multiplications in a row.
+    std::array<double, kMaxTauPower + 1> tp;
+    tp[0] = 1.0;
+    tp[1] = tau;
+    for (int k = 2; k <= kMaxTauPower; ++k) tp[k] = tp[k / 2] * tp[k - k / 2];
+    // The table runs in order of I: each coefficient is one run of terms, summed in a register.
+    std::size_t k = 0;
+    for (int i = 0; i <= kDegree; ++i) {
+        Wide a = 0.0;
+        double b = 0.0;
+        double c = 0.0;
+        for (; k < tables::kHelmholtz.size() && tables::kHelmholtz[k].I == i; ++k) {
+            const double power = tp[tables::kHelmholtz[k].J];
+            a += static_cast<Wide>(tables::kHelmholtz[k].n) * power;
+            b += kTauWeight[k] * power;
+            c += kTauTauWeight[k] * power;
+        }
+        a_[i] = a;
+        b_[i] = b;
+        c_[i] = c;
+    }
+}
+
+double Isotherm::Pressure(double rho) const {
+    const Wide delta = rho / kCriticalDensity;
+    // delta phi_delta = n1 + sum I a_I delta^I
+    Wide sum = kDegree * a_[kDegree];
+    for (int i = kDegree - 1; i >= 1; --i) sum = sum * delta + i * a_[i];
+    const double d = static_cast<double>(kN1 + sum * delta);
+    return rho * rt_ * d * 1e-3;
+}
+
+PressureSlope Isotherm::PressureAndSlope(double rho) const {
+    const Wide delta = rho / kCriticalDensity;
+    Wide s1 = kDegree * a_[kDegree];
+    Wide s2 = kDegree * (kDegree - 1) * a_[kDegree];
+    for (int i = kDegree - 1; i >= 1; --i) {
+        s1 = s1 * delta + i * a_[i];
+        s2 = s2 * delta + i * (i - 1) * a_[i];
+    }
+    const double d = static_cast<double>(kN1 + s1 * delta);
+    const double dd = static_cast<double>(-kN1 + s2 * delta);
+    return {rho * rt_ * d * 1e-3, rt_ * (2.0 * d + dd) * 1e-3};
+}
+
+Reduced Isotherm::Derivatives(double rho) const {
+    const Wide delta = rho / kCriticalDensity;
+    Wide phi = a_[kDegree];
+    Wide d = kDegree * a_[kDegree];
+    Wide dd = kDegree * (kDegree - 1) * a_[kDegree];
+    double t = b_[kDegree];
+    double tt = c_[kDegree];
+    double dt = kDegree * b_[kDegree];
+    const double deltaD = static_cast<double>(delta);
+    for (int i = kDegree - 1; i >= 0; --i) {
+        phi = phi * delta + a_[i];
+        d = d * delta + i * a_[i];
+        dd = dd * delta + i * (i - 1) * a_[i];
+        t = t * deltaD + b_[i];
+        tt = tt * deltaD + c_[i];
+        dt = dt * deltaD + i * b_[i];
+    }
+    return {kN1 * std::log(deltaD) + static_cast<double>(phi), static_cast<double>(kN1 + d),
+            static_cast<double>(-kN1 + dd), t, tt, dt};
+}
+
+double EnthalpyFromReduced(const Reduced& r, double T) { return kGasConstant * T * (r.t + r.d); }
+
+double EntropyFromReduced(const Reduced& r) { return kGasConstant * (r.t - r.phi); }
+
+Props PropsFromReduced(const Reduced& r, double rho, double T) {
+    const double rt = kGasConstant * T;
+    const double stiff = 2.0 * r.d + r.dd;  // rho/(RT) dp/drho
+    const double mixed = r.d - r.dt;        // (dp/dT at constant rho) / (rho R)
+    Props props;
+    props.v = 1.0 / rho;
+    props.u = rt * r.t;
+    props.h = rt * (r.t + r.d);
+    props.s = kGasConstant * (r.t - r.phi);
+    props.cv = -kGasConstant * r.tt;
+    props.cp = kGasConstant * (-r.tt + mixed * mixed / stiff);
+    const double w2 = 1e3 * rt * (stiff - mixed * mixed / r.tt);
+    props.w = w2 > 0.0 ? std::sqrt(w2) : std::numeric_limits<double>::quiet_NaN();
+    return props;
+}
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// The equation is evaluated for any positive finite density and temperature; far outside
+// region 3 its powers overflow, and such results are no answer either.
+bool Evaluable(double rho, double T) {
+    return rho > 0.0 && T > 0.0 && std::isfinite(rho) && std::isfinite(T);
+}
+
+double FiniteOrNaN(double x) { return std::isfinite(x) ? x : kNaN; }
+
+}  // namespace
+
+double Pressure(double rho, double T) {
+    return Evaluable(rho, T) ? FiniteOrNaN(Isotherm(T).Pressure(rho)) : kNaN;
+}
+
+Props PropsRhoT(double rho, double T) {
+    if (!Evaluable(rho, T)) return {kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN};
+    const Props x = PropsFromReduced(Isotherm(T).Derivatives(rho), rho, T);
+    return {FiniteOrNaN(x.v), FiniteOrNaN(x.h),  FiniteOrNaN(x.u), FiniteOrNaN(x.s),
+            FiniteOrNaN(x.cp), FiniteOrNaN(x.cv), FiniteOrNaN(x.w)};
+}
+
+double EnthalpyRhoT(double rho, double T) {
+    return Evaluable(rho, T) ? FiniteOrNaN(EnthalpyFromReduced(Isotherm(T).Derivatives(rho), T)) : kNaN;
+}
+
+double EntropyRhoT(double rho, double T) {
+    return Evaluable(rho, T) ? FiniteOrNaN(EntropyFromReduced(Isotherm(T).Derivatives(rho))) : kNaN;
+}
+
+}  // namespace aquaprop::region3

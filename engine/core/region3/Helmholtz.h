@@ -1,0 +1,59 @@
+// The region 3 Helmholtz equation phi(delta, tau) = f/(RT), delta = rho/rhoc, tau = Tc/T.
+// For one temperature the equation collapses to polynomials in delta, which every solve
+// along an isotherm evaluates cheaply.
+#pragma once
+
+#include <array>
+
+#include "engine/core/Props.h"
+
+namespace aquaprop::region3 {
+
+// Reduced derivatives at one state, each carrying its powers of delta and tau.
+struct Reduced {
+    double phi;  // phi
+    double d;    // delta phi_delta
+    double dd;   // delta^2 phi_deltadelta
+    double t;    // tau phi_tau
+    double tt;   // tau^2 phi_tautau
+    double dt;   // delta tau phi_deltatau
+};
+
+struct PressureSlope {
+    double p;       // MPa
+    double dpdrho;  // MPa per kg/m3, at constant T
+};
+
+class Isotherm {
+public:
+    explicit Isotherm(double T);
+
+    double T() const { return T_; }
+    double Pressure(double rho) const;
+    PressureSlope PressureAndSlope(double rho) const;
+    Reduced Derivatives(double rho) const;
+
+    static constexpr int kDegree = 11;  // highest power of delta
+    // The pressure sums cancel to about 1e-3 of their largest term in the dense liquid, so they
+    // are accumulated in extended precision to keep p(rho) accurate to round-off.
+    using Wide = long double;
+
+private:
+    template <typename R>
+    using Coefficients = std::array<R, kDegree + 1>;
+
+    double T_;
+    double rt_;                 // R T in kJ/kg
+    Coefficients<Wide> a_;      // sum over J of n tau^J, for each power I of delta
+    Coefficients<double> b_;    // sum of J n tau^J
+    Coefficients<double> c_;    // sum of J (J - 1) n tau^J
+};
+
+// Every property from the reduced derivatives at (rho, T).
+Props PropsFromReduced(const Reduced& r, double rho, double T);
+
+// Enthalpy and entropy from the reduced derivatives, kJ/kg and kJ/(kg K).
+double EnthalpyFromReduced(const Reduced& r, double T);
+double EntropyFromReduced(const Reduced& r);
+
+}  // namespace aquaprop::region3

@@ -1,0 +1,219 @@
+#include "engine/core/region3/VolumePT.h"
+
+#include <array>
+#include <cmath>
+
+#include "engine/core/Constants.h"
+#include "engine/core/Region4.h"
+#include "engine/core/region3/PowerSum.h"
+#include "engine/core/region3/VolumeTables.h"
+
+namespace aquaprop::region3 {
+
+namespace {
+
+// Form omega = [sum n ((pi - a)^c)^I ((theta - b)^d)^J]^e; 3n alone is omega = exp(sum n (pi - a)^I (theta - b)^J).
+struct VolumeEquation {
+    double vStar;  // m3/kg
+    double pStar;  // MPa
+    double TStar;  // K
+    double a;
+    double b;
+    double c;  // 1 or 0.5; 0 marks the exponential form
+    double d;  // 1 or 0.25
+    double e;  // 1 or 4
+    PowerTable table;
+};
+
+constexpr std::array<VolumeEquation, 26> kEquations{{
+    {0.0024, 100, 760, 0.085, 0.817, 1, 1, 1, MakeTable(tables::kVpt3a)},  // 3a
+    {0.0041, 100, 860, 0.280, 0.779, 1, 1, 1, MakeTable(tables::kVpt3b)},  // 3b
+    {0.0022, 40, 690, 0.259, 0.903, 1, 1, 1, MakeTable(tables::kVpt3c)},  // 3c
+    {0.0029, 40, 690, 0.559, 0.939, 1, 1, 4, MakeTable(tables::kVpt3d)},  // 3d
+    {0.0032, 40, 710, 0.587, 0.918, 1, 1, 1, MakeTable(tables::kVpt3e)},  // 3e
+    {0.0064, 40, 730, 0.587, 0.891, 0.5, 1, 4, MakeTable(tables::kVpt3f)},  // 3f
+    {0.0027, 25, 660, 0.872, 0.971, 1, 1, 4, MakeTable(tables::kVpt3g)},  // 3g
+    {0.0032, 25, 660, 0.898, 0.983, 1, 1, 4, MakeTable(tables::kVpt3h)},  // 3h
+    {0.0041, 25, 660, 0.910, 0.984, 0.5, 1, 4, MakeTable(tables::kVpt3i)},  // 3i
+    {0.0054, 25, 670, 0.875, 0.964, 0.5, 1, 4, MakeTable(tables::kVpt3j)},  // 3j
+    {0.0077, 25, 680, 0.802, 0.935, 1, 1, 1, MakeTable(tables::kVpt3k)},  // 3k
+    {0.0026, 24, 650, 0.908, 0.989, 1, 1, 4, MakeTable(tables::kVpt3l)},  // 3l
+    {0.0028, 23, 650, 1.00, 0.997, 1, 0.25, 1, MakeTable(tables::kVpt3m)},  // 3m
+    {0.0031, 23, 650, 0.976, 0.997, 0, 0, 0, MakeTable(tables::kVpt3n)},  // 3n: exponential form
+    {0.0034, 23, 650, 0.974, 0.996, 0.5, 1, 1, MakeTable(tables::kVpt3o)},  // 3o
+    {0.0041, 23, 650, 0.972, 0.997, 0.5, 1, 1, MakeTable(tables::kVpt3p)},  // 3p
+    {0.0022, 23, 650, 0.848, 0.983, 1, 1, 4, MakeTable(tables::kVpt3q)},  // 3q
+    {0.0054, 23, 650, 0.874, 0.982, 1, 1, 1, MakeTable(tables::kVpt3r)},  // 3r
+    {0.0022, 21, 640, 0.886, 0.990, 1, 1, 4, MakeTable(tables::kVpt3s)},  // 3s
+    {0.0088, 20, 650, 0.803, 1.02, 1, 1, 1, MakeTable(tables::kVpt3t)},  // 3t
+    {0.0026, 23, 650, 0.902, 0.988, 1, 1, 1, MakeTable(tables::kVpt3u)},  // 3u
+    {0.0031, 23, 650, 0.960, 0.995, 1, 1, 1, MakeTable(tables::kVpt3v)},  // 3v
+    {0.0039, 23, 650, 0.959, 0.995, 1, 1, 4, MakeTable(tables::kVpt3w)},  // 3w
+    {0.0049, 23, 650, 0.910, 0.988, 1, 1, 1, MakeTable(tables::kVpt3x)},  // 3x
+    {0.0031, 22, 650, 0.996, 0.994, 1, 1, 4, MakeTable(tables::kVpt3y)},  // 3y
+    {0.0038, 22, 650, 0.993, 0.994, 1, 1, 4, MakeTable(tables::kVpt3z)},  // 3z
+}};
+
+struct BoundaryEquation {
+    PowerTable table;
+    bool logarithmic;  // theta = sum n (ln pi)^I instead of sum n pi^I
+};
+
+constexpr std::array<BoundaryEquation, 12> kBoundaries{{
+    {MakeTable(tables::kB3ab), true},
+    {MakeTable(tables::kB3cd), false},
+    {PowerTable{}, false},  // 3ef is the straight line below
+    {MakeTable(tables::kB3gh), false},
+    {MakeTable(tables::kB3ij), false},
+    {MakeTable(tables::kB3jk), false},
+    {MakeTable(tables::kB3mn), false},
+    {MakeTable(tables::kB3op), true},
+    {MakeTable(tables::kB3qu), false},
+    {MakeTable(tables::kB3rx), false},
+    {MakeTable(tables::kB3uv), false},
+    {MakeTable(tables::kB3wx), true},
+}};
+
+constexpr bool TablesFit() {
+    for (const VolumeEquation& eq : kEquations) {
+        const ExponentRange& r = eq.table.range;
+        if (r.iMax - r.iMin >= kMaxPowerSpan || r.jMax - r.jMin >= kMaxPowerSpan) return false;
+    }
+    return true;
+}
+static_assert(TablesFit(), "v(p,T) exponents exceed the power chains");
+
+constexpr double kEfSlope = 3.727888004;                // K/MPa, T_3ef = slope (p - pc) + Tc
+constexpr double kCdMinMPa = 19.00881189173929;          // T_3cd meets the saturation line
+constexpr double kNearCriticalMinMPa = 21.04336732;      // psat(643.15 K)
+constexpr double kUyMinMPa = 21.93161551;                // psat where v' = 0.00264 m3/kg
+constexpr double kZxMinMPa = 21.90096265;                // psat where v'' = 0.00385 m3/kg
+constexpr double kABMinMPa = 40.0;
+constexpr double kCDEFMinMPa = 25.0;
+constexpr double kGHIJKMinMPa = 23.5;
+constexpr double kLHIJKMinMPa = 23.0;
+constexpr double kLMNOPMinMPa = 22.5;
+constexpr double kSRKMinMPa = 20.5;
+constexpr double kUVWXMinMPa = 22.11;
+
+double Tb(SubregionBoundary boundary, double p) { return BoundaryTemperature(boundary, p); }
+
+using B = SubregionBoundary;
+using S = Subregion;
+
+// T_3qu < T <= T_3rx between psat(643.15 K) and 22.5 MPa.
+Subregion SelectNearCritical(double p, double T) {
+    if (p > kUVWXMinMPa) {
+        if (T <= Tb(B::kUv, p)) return S::k3u;
+        if (T <= Tb(B::kEf, p)) return S::k3v;
+        if (T <= Tb(B::kWx, p)) return S::k3w;
+        return S::k3x;
+    }
+    if (p > kCriticalMPa) {
+        if (T <= Tb(B::kUv, p)) return S::k3u;
+        if (T <= Tb(B::kEf, p)) return S::k3y;
+        if (T <= Tb(B::kWx, p)) return S::k3z;
+        return S::k3x;
+    }
+    if (T <= region4::SaturationTemperature(p)) {
+        if (p <= kUyMinMPa) return S::k3u;
+        return T <= Tb(B::kUv, p) ? S::k3u : S::k3y;
+    }
+    if (p <= kZxMinMPa) return S::k3x;
+    return T <= Tb(B::kWx, p) ? S::k3z : S::k3x;
+}
+
+// From 22.5 to 25 MPa the rows share their hot end: ... | T_3ij | j | T_3jk | k.
+Subregion SelectHotEnd(double p, double T) {
+    if (T <= Tb(B::kIj, p)) return S::k3i;
+    if (T <= Tb(B::kJk, p)) return S::k3j;
+    return S::k3k;
+}
+
+}  // namespace
+
+double BoundaryTemperature(SubregionBoundary boundary, double p) {
+    if (boundary == B::kEf) return kEfSlope * (p - kCriticalMPa) + kCriticalK;
+    const BoundaryEquation& eq = kBoundaries[static_cast<int>(boundary)];
+    return eq.table(eq.logarithmic ? std::log(p) : p);
+}
+
+Subregion SelectSubregion(double p, double T) {
+    if (p > kABMinMPa) return T <= Tb(B::kAb, p) ? S::k3a : S::k3b;
+    if (p > kCDEFMinMPa) {
+        if (T <= Tb(B::kCd, p)) return S::k3c;
+        if (T <= Tb(B::kAb, p)) return S::k3d;
+        if (T <= Tb(B::kEf, p)) return S::k3e;
+        return S::k3f;
+    }
+    if (p > kLMNOPMinMPa) {
+        if (T <= Tb(B::kCd, p)) return S::k3c;
+        if (p > kLHIJKMinMPa) {
+            if (T <= Tb(B::kGh, p)) return p > kGHIJKMinMPa ? S::k3g : S::k3l;
+            if (T <= Tb(B::kEf, p)) return S::k3h;
+            return SelectHotEnd(p, T);
+        }
+        if (T <= Tb(B::kGh, p)) return S::k3l;
+        if (T <= Tb(B::kMn, p)) return S::k3m;
+        if (T <= Tb(B::kEf, p)) return S::k3n;
+        if (T <= Tb(B::kOp, p)) return S::k3o;
+        if (T <= Tb(B::kIj, p)) return S::k3p;
+        return SelectHotEnd(p, T);
+    }
+    if (p > kNearCriticalMinMPa) {
+        if (T <= Tb(B::kCd, p)) return S::k3c;
+        if (T <= Tb(B::kQu, p)) return S::k3q;
+        if (T <= Tb(B::kRx, p)) return SelectNearCritical(p, T);
+        return T <= Tb(B::kJk, p) ? S::k3r : S::k3k;
+    }
+    if (p > kSRKMinMPa) {
+        if (T <= Tb(B::kCd, p)) return S::k3c;
+        if (T <= region4::SaturationTemperature(p)) return S::k3s;
+        return T <= Tb(B::kJk, p) ? S::k3r : S::k3k;
+    }
+    if (p > kCdMinMPa) {
+        if (T <= Tb(B::kCd, p)) return S::k3c;
+        return T <= region4::SaturationTemperature(p) ? S::k3s : S::k3t;
+    }
+    return T <= region4::SaturationTemperature(p) ? S::k3c : S::k3t;
+}
+
+Subregion SaturatedLiquidSubregion(double p) {
+    if (p <= kCdMinMPa) return S::k3c;
+    if (p <= kNearCriticalMinMPa) return S::k3s;
+    return p <= kUyMinMPa ? S::k3u : S::k3y;
+}
+
+Subregion SaturatedVapourSubregion(double p) {
+    if (p <= kSRKMinMPa) return S::k3t;
+    if (p <= kNearCriticalMinMPa) return S::k3r;
+    return p <= kZxMinMPa ? S::k3x : S::k3z;
+}
+
+bool IsLiquidSide(Subregion subregion) {
+    switch (subregion) {
+        case S::k3c:
+        case S::k3s:
+        case S::k3q:
+        case S::k3u:
+        case S::k3y:
+            return true;
+        default:
+            return false;
+    }
+}
+
+double SubregionVolume(Subregion subregion, double p, double T) {
+    const VolumeEquation& eq = kEquations[static_cast<int>(subregion)];
+    const double x = p / eq.pStar - eq.a;
+    const double y = T / eq.TStar - eq.b;
+    if (eq.c == 0.0) return eq.vStar * std::exp(eq.table(x, y));
+    const double omega = eq.table(eq.c == 1.0 ? x : std::sqrt(x), eq.d == 1.0 ? y : std::sqrt(std::sqrt(y)));
+    if (eq.e == 1.0) return eq.vStar * omega;
+    const double squared = omega * omega;
+    return eq.vStar * squared * squared;
+}
+
+double VolumePT(double p, double T) { return SubregionVolume(SelectSubregion(p, T), p, T); }
+
+}  // namespace aquaprop::region3
