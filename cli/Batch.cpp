@@ -1,0 +1,191 @@
+#include "cli/Batch.h"
+
+#include "cli/Csv.h"
+#include "cli/WindowCalculation.h"
+
+#include <charconv>
+#include <vector>
+
+namespace {
+
+constexpr qsizetype kFlushBytes = 1 << 16;
+constexpr int kSignificantDigits = 17;
+
+const QString kColumnsHint = QStringLiteral("the columns are pressure, temperature, enthalpy, dryness or "
+                                            "reference_pressure, reference_temperature, set_pressure");
+
+// Column names compare without regard to case, surrounding blanks, or "-" and " " for "_".
+QString columnKey(const QString& name)
+{
+    QString key = name.trimmed().toLower();
+    key.replace(QLatin1Char('-'), QLatin1Char('_')).replace(QLatin1Char(' '), QLatin1Char('_'));
+    return key;
+}
+
+int fieldIndex(CalcWindow window, const QString& key)
+{
+    const std::vector<FieldName>& fields = FieldsOf(window);
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].column == key)
+            return static_cast<int>(i);
+    return -1;
+}
+
+struct Layout {
+    CalcWindow window = CalcWindow::Main;
+    std::vector<int> fieldOfColumn;  // field index of each input column; -1 for a column without a name
+};
+
+// A column without a name (a spreadsheet's trailing comma) is ignored; any other name must be a field.
+QString readLayout(const QStringList& header, Layout& layout)
+{
+    bool seen[2] = {false, false};
+    for (const QString& name : header) {
+        const QString key = columnKey(name);
+        if (key.isEmpty())
+            continue;
+        if (fieldIndex(CalcWindow::Main, key) >= 0)
+            seen[0] = true;
+        else if (fieldIndex(CalcWindow::HeatContent, key) >= 0)
+            seen[1] = true;
+        else
+            return QStringLiteral("unknown column '%1' in the header; %2").arg(name, kColumnsHint);
+    }
+    if (!seen[0] && !seen[1])
+        return QStringLiteral("the header names no field; %1").arg(kColumnsHint);
+    if (seen[0] && seen[1])
+        return QStringLiteral("the header mixes the main window's fields with the constant-enthalpy fields");
+    layout.window = seen[1] ? CalcWindow::HeatContent : CalcWindow::Main;
+    std::vector<bool> taken(FieldsOf(layout.window).size(), false);
+    for (const QString& name : header) {
+        const int field = fieldIndex(layout.window, columnKey(name));
+        layout.fieldOfColumn.push_back(field);
+        if (field < 0)
+            continue;
+        if (taken[static_cast<size_t>(field)])
+            return QStringLiteral("column '%1' appears twice in the header").arg(name);
+        taken[static_cast<size_t>(field)] = true;
+    }
+    return {};
+}
+
+void appendNumber(QByteArray& line, double value)
+{
+    char digits[32];
+    const auto [end, ec] = std::to_chars(std::begin(digits), std::end(digits), value, std::chars_format::general,
+                                         kSignificantDigits);
+    line.append(digits, ec == std::errc() ? end - digits : 0);
+}
+
+QByteArray headerLine(CalcWindow window)
+{
+    QByteArray line;
+    for (const FieldName& field : FieldsOf(window)) {
+        AppendCsvCell(line, field.column);
+        line += ',';
+    }
+    line += "case,phase";
+    const QStringList& symbols = ValueSymbolsOf(window);
+    const QStringList units = ValueUnitsOf(window);
+    for (qsizetype i = 0; i < symbols.size(); ++i) {
+        line += ',';
+        AppendCsvCell(line, units[i].isEmpty() ? symbols[i] : symbols[i] + QLatin1Char(' ') + units[i]);
+    }
+    line += ",error\n";
+    return line;
+}
+
+void appendRow(QByteArray& out, const QStringList& texts, const WindowResult& result, const QString& error)
+{
+    for (const QString& text : texts) {
+        AppendCsvCell(out, text);
+        out += ',';
+    }
+    AppendCsvCell(out, result.calculationCase);
+    out += ',';
+    AppendCsvCell(out, result.phase);
+    for (const std::optional<double>& value : result.values) {
+        out += ',';
+        if (value)
+            appendNumber(out, *value);
+    }
+    out += ',';
+    AppendCsvCell(out, error);
+    out += '\n';
+}
+
+bool flush(QByteArray& pending, QIODevice& output, BatchSummary& summary)
+{
+    const bool written = output.write(pending) == pending.size();
+    pending.clear();
+    if (!written)
+        summary.error = QStringLiteral("cannot write the results: %1").arg(output.errorString());
+    return written;
+}
+
+// The field texts of a record; cells beyond the header and under unnamed columns are not fields.
+QStringList fieldTexts(const Layout& layout, const QStringList& cells)
+{
+    QStringList texts(static_cast<qsizetype>(FieldsOf(layout.window).size()));
+    const size_t columns = std::min(layout.fieldOfColumn.size(), static_cast<size_t>(cells.size()));
+    for (size_t column = 0; column < columns; ++column)
+        if (const int field = layout.fieldOfColumn[column]; field >= 0)
+            texts[field] = cells[static_cast<qsizetype>(column)];
+    return texts;
+}
+
+// What makes a record unusable: a quoted cell the input ended in, or text beyond the header's columns.
+QString recordError(const Layout& layout, const CsvReader& reader, const QStringList& cells)
+{
+    if (reader.Unterminated())
+        return QStringLiteral("line %1: a quoted cell is not closed").arg(reader.LineNumber());
+    const auto columns = static_cast<qsizetype>(layout.fieldOfColumn.size());
+    for (qsizetype column = columns; column < cells.size(); ++column)
+        if (!cells[column].isEmpty())
+            return QStringLiteral("line %1: %2 cells, but the header names %3 columns")
+                .arg(reader.LineNumber())
+                .arg(cells.size())
+                .arg(columns);
+    return {};
+}
+
+}  // namespace
+
+BatchSummary RunBatch(QIODevice& input, QIODevice& output, PropertyEngine& engine)
+{
+    BatchSummary summary;
+    CsvReader reader(input);
+    QStringList cells;
+    if (!reader.Next(cells)) {
+        summary.error = reader.ReadError().isEmpty() ? QStringLiteral("the input is empty; it needs a header row")
+                                                     : reader.ReadError();
+        return summary;
+    }
+    Layout layout;
+    summary.error = readLayout(cells, layout);
+    if (!summary.error.isEmpty())
+        return summary;
+
+    QByteArray pending = headerLine(layout.window);
+    WindowResult uncalculated;
+    uncalculated.values.resize(static_cast<size_t>(ValueSymbolsOf(layout.window).size()));
+
+    while (reader.Next(cells)) {
+        ++summary.rows;
+        const QStringList texts = fieldTexts(layout, cells);
+        if (const QString error = recordError(layout, reader, cells); !error.isEmpty()) {
+            ++summary.failedRows;
+            appendRow(pending, texts, uncalculated, error);
+        } else {
+            const WindowResult result = CalculateWindow(layout.window, texts, engine);
+            if (!result.message.isEmpty())
+                ++summary.failedRows;
+            appendRow(pending, texts, result, result.message);
+        }
+        if (pending.size() >= kFlushBytes && !flush(pending, output, summary))
+            return summary;
+    }
+    if (flush(pending, output, summary) && !reader.ReadError().isEmpty())
+        summary.error = reader.ReadError();
+    return summary;
+}

@@ -1,0 +1,229 @@
+#include "cli/CommandLine.h"
+
+#include "cli/UnitNames.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+struct UnitOption {
+    QString name;
+    UnitQuantity quantity;
+    std::optional<int16_t> UnitOverrides::*target;
+    QString description;
+};
+
+const std::vector<UnitOption>& unitOptions()
+{
+    static const std::vector<UnitOption> options{
+        {QStringLiteral("temperature-unit"), UnitQuantity::Temperature, &UnitOverrides::temperature,
+         QStringLiteral("Temperature unit")},
+        {QStringLiteral("pressure-unit"), UnitQuantity::Pressure, &UnitOverrides::pressure,
+         QStringLiteral("Pressure unit")},
+        {QStringLiteral("enthalpy-unit"), UnitQuantity::Enthalpy, &UnitOverrides::enthalpy,
+         QStringLiteral("Enthalpy unit")},
+        {QStringLiteral("entropy-unit"), UnitQuantity::Entropy, &UnitOverrides::entropy,
+         QStringLiteral("Entropy unit")},
+        {QStringLiteral("volume-unit"), UnitQuantity::Volume, &UnitOverrides::volume,
+         QStringLiteral("Specific volume or density unit")},
+        {QStringLiteral("dryness-basis"), UnitQuantity::DrynessBasis, &UnitOverrides::drynessBasis,
+         QStringLiteral("Dryness basis")},
+    };
+    return options;
+}
+
+QCommandLineOption fieldOption(const FieldName& field)
+{
+    QStringList names;
+    if (!field.shortOption.isEmpty())
+        names << field.shortOption;
+    names << field.option;
+    return QCommandLineOption(names, field.description, QStringLiteral("text"));
+}
+
+void addOptions(QCommandLineParser& parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")});
+    parser.addOption({QStringLiteral("version"), QStringLiteral("Show the version.")});
+    for (CalcWindow window : {CalcWindow::Main, CalcWindow::HeatContent})
+        for (const FieldName& field : FieldsOf(window))
+            parser.addOption(fieldOption(field));
+    for (const UnitOption& unit : unitOptions()) {
+        const bool basis = unit.quantity == UnitQuantity::DrynessBasis;
+        parser.addOption({unit.name, unit.description + QStringLiteral(" (choices below)."),
+                          basis ? QStringLiteral("basis") : QStringLiteral("unit")});
+    }
+    parser.addOption(
+        {QStringLiteral("density-unit"), QStringLiteral("Same as --volume-unit."), QStringLiteral("unit")});
+    parser.addOption({QStringLiteral("settings-dir"), QStringLiteral("Read Vaporlane.cfg from this folder."),
+                      QStringLiteral("folder")});
+    parser.addOption({{QStringLiteral("b"), QStringLiteral("batch")}, QStringLiteral("Batch mode on a CSV file."),
+                      QStringLiteral("file")});
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Batch output file."),
+                      QStringLiteral("file")});
+}
+
+// The one value of an option; giving an option twice is an error rather than a silent choice.
+bool singleValue(const QCommandLineParser& parser, const QString& name, QString& value, QString& error)
+{
+    const QStringList values = parser.values(name);
+    if (values.size() > 1) {
+        error = QStringLiteral("option --%1 is given more than once").arg(name);
+        return false;
+    }
+    value = values.isEmpty() ? QString() : values.first();
+    return true;
+}
+
+QString readUnits(const QCommandLineParser& parser, UnitOverrides& units)
+{
+    QString error;
+    for (const UnitOption& unit : unitOptions()) {
+        QString text;
+        if (!singleValue(parser, unit.name, text, error))
+            return error;
+        if (unit.quantity == UnitQuantity::Volume && parser.isSet(QStringLiteral("density-unit"))) {
+            if (parser.isSet(unit.name) || parser.values(QStringLiteral("density-unit")).size() > 1)
+                return QStringLiteral("give the specific volume unit once (--volume-unit or --density-unit)");
+            text = parser.value(QStringLiteral("density-unit"));
+        }
+        if (text.isNull())
+            continue;
+        const std::optional<int16_t> code = UnitCodeOf(unit.quantity, text);
+        if (!code)
+            return QStringLiteral("unknown %1 '%2'; choose one of: %3")
+                .arg(unit.description.toLower(), text, UnitChoicesOf(unit.quantity).join(QStringLiteral(", ")));
+        units.*unit.target = code;
+    }
+    return {};
+}
+
+// Which window the field options belong to; both at once is an error.
+QString readFields(const QCommandLineParser& parser, CommandLine& commandLine)
+{
+    bool given[2] = {false, false};
+    for (CalcWindow window : {CalcWindow::Main, CalcWindow::HeatContent})
+        for (const FieldName& field : FieldsOf(window))
+            given[static_cast<int>(window)] |= parser.isSet(field.option);
+    if (given[0] && given[1])
+        return QStringLiteral("the main window's fields and the constant-enthalpy fields cannot be mixed");
+    commandLine.window = given[1] ? CalcWindow::HeatContent : CalcWindow::Main;
+
+    QString error;
+    for (const FieldName& field : FieldsOf(commandLine.window)) {
+        QString text;
+        if (!singleValue(parser, field.option, text, error))
+            return error;
+        commandLine.fields << text;
+    }
+    if (commandLine.batch && (given[0] || given[1]))
+        return QStringLiteral("batch mode takes its fields from the CSV file, not from options");
+    return {};
+}
+
+// One block per unit option, its choices wrapped to the width of the rest of the help.
+QString unitChoicesText()
+{
+    constexpr qsizetype kWidth = 100;
+    constexpr qsizetype kIndent = 22;
+    QString text;
+    for (const UnitOption& unit : unitOptions()) {
+        QString line = QStringLiteral("  --%1").arg(unit.name).leftJustified(kIndent);
+        const QStringList choices = UnitChoicesOf(unit.quantity);
+        for (qsizetype i = 0; i < choices.size(); ++i) {
+            const QString choice = choices[i] + (i + 1 < choices.size() ? QStringLiteral(", ") : QString());
+            if (line.size() + choice.size() > kWidth) {
+                while (line.endsWith(QLatin1Char(' ')))
+                    line.chop(1);
+                text += line + QLatin1Char('\n');
+                line = QString(kIndent, QLatin1Char(' '));
+            }
+            line += choice;
+        }
+        text += line + QLatin1Char('\n');
+    }
+    return text;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    ParsedCommandLine parsed;
+    CommandLine& commandLine = parsed.commandLine;
+    if (!parser.parse(arguments)) {
+        parsed.error = parser.errorText();
+        return parsed;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        parsed.error = QStringLiteral("unexpected argument '%1'; field texts are given with options such as -p 1")
+                           .arg(parser.positionalArguments().first());
+        return parsed;
+    }
+    commandLine.help = parser.isSet(QStringLiteral("help"));
+    commandLine.version = parser.isSet(QStringLiteral("version"));
+    if (commandLine.help || commandLine.version)
+        return parsed;
+
+    QString& error = parsed.error;
+    commandLine.batch = parser.isSet(QStringLiteral("batch"));
+    if (!singleValue(parser, QStringLiteral("batch"), commandLine.input, error)
+        || !singleValue(parser, QStringLiteral("output"), commandLine.output, error)
+        || !singleValue(parser, QStringLiteral("settings-dir"), commandLine.settingsFolder, error))
+        return parsed;
+    if (!commandLine.batch && parser.isSet(QStringLiteral("output"))) {
+        error = QStringLiteral("--output belongs to batch mode (--batch FILE)");
+        return parsed;
+    }
+    if (parser.isSet(QStringLiteral("settings-dir")) && commandLine.settingsFolder.isEmpty()) {
+        error = QStringLiteral("--settings-dir needs a folder");
+        return parsed;
+    }
+    if (commandLine.batch && commandLine.input.isEmpty()) {
+        error = QStringLiteral("--batch needs a file name, or - for standard input");
+        return parsed;
+    }
+    error = readFields(parser, commandLine);
+    if (error.isEmpty())
+        error = readUnits(parser, commandLine.units);
+    return parsed;
+}
+
+QString HelpText()
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    parser.setApplicationDescription(QStringLiteral(
+        "Prints the report of Vaporlane's main window, or of its constant-enthalpy window, for the field\n"
+        "texts given as options. Units are those of Vaporlane.cfg beside the program (which is read, never\n"
+        "written) unless given as options.\n"
+        "When the window would show a message, the message goes to standard error and the exit status is 1."));
+
+    return parser.helpText() + QStringLiteral("\nUnits, by name or by code:\n") + unitChoicesText() + QStringLiteral(
+        "Names match in any case; K, C and F also name Ｋ, ℃ and Ｆ.\n"
+        "\n"
+        "Which fields are filled selects the calculation, as in the main window: pressure alone or\n"
+        "temperature alone (saturation), pressure and temperature, pressure and enthalpy, pressure and\n"
+        "dryness. The constant-enthalpy window needs all three of its fields.\n"
+        "\n"
+        "Batch mode reads a CSV file whose header names the fields (pressure, temperature, enthalpy,\n"
+        "dryness; or reference_pressure, reference_temperature, set_pressure); a missing column or an empty\n"
+        "cell is an empty field, blank lines are skipped. It writes CSV: the fields, the case, the phase,\n"
+        "every reported number to 17 significant digits in the unit its column header names, and an error\n"
+        "column with the window's message.\n"
+        "\n"
+        "Exit status: 0 report printed; 1 the window would show a message (in batch mode: a row failed);\n"
+        "2 bad options or unreadable files; 3 the filled fields select no calculation.\n"
+        "\n"
+        "Examples:\n"
+        "  vaporlane-calc -p 1                       saturation at 1 MPa (units from Vaporlane.cfg)\n"
+        "  vaporlane-calc -p 3 -t 300                compressed water or steam at 3 MPa, 300 degC\n"
+        "  vaporlane-calc -p 1 -x 0.9 --dryness-basis SBV\n"
+        "  vaporlane-calc -p 1 -t 250 --pressure-unit atm --temperature-unit F\n"
+        "  vaporlane-calc --reference-pressure 10 --reference-temperature 300 --set-pressure 0.5\n"
+        "  vaporlane-calc --batch states.csv -o results.csv\n"
+        "  printf 'pressure,enthalpy\\n1,2000\\n' | vaporlane-calc --batch -\n");
+}

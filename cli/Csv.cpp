@@ -1,0 +1,109 @@
+#include "cli/Csv.h"
+
+namespace {
+
+constexpr qint64 kChunkBytes = 1 << 16;
+constexpr int kEnd = -1;
+
+QString cellText(const QByteArray& bytes) { return QString::fromUtf8(bytes); }
+
+}  // namespace
+
+CsvReader::CsvReader(QIODevice& device) : device_(device) {}
+
+bool CsvReader::fill()
+{
+    if (pos_ < buffer_.size())
+        return true;
+    buffer_ = device_.read(kChunkBytes);
+    pos_ = 0;
+    if (buffer_.isEmpty() && !device_.atEnd() && readError_.isEmpty())
+        readError_ = device_.errorString();
+    if (!started_) {
+        started_ = true;
+        if (buffer_.startsWith("\xEF\xBB\xBF"))
+            pos_ = 3;
+    }
+    return pos_ < buffer_.size();
+}
+
+int CsvReader::peek()
+{
+    return fill() ? static_cast<unsigned char>(buffer_[pos_]) : kEnd;
+}
+
+int CsvReader::take()
+{
+    const int c = peek();
+    if (c != kEnd)
+        ++pos_;
+    if (c == '\n')
+        ++line_;
+    return c;
+}
+
+bool CsvReader::Next(QStringList& cells)
+{
+    cells.clear();
+    unterminated_ = false;
+
+    // Blank lines between records are not records.
+    for (int c = peek(); c == '\r' || c == '\n'; c = peek())
+        take();
+    if (peek() == kEnd)
+        return false;
+    recordLine_ = line_;
+
+    QByteArray cell;
+    bool quoted = false;
+    for (;;) {
+        const int c = take();
+        if (quoted) {
+            if (c == kEnd) {
+                unterminated_ = true;
+                cells << cellText(cell);
+                return true;
+            }
+            if (c == '"') {
+                if (peek() == '"')
+                    cell += static_cast<char>(take());
+                else
+                    quoted = false;
+            } else {
+                cell += static_cast<char>(c);
+            }
+            continue;
+        }
+        if (c == '"' && cell.isEmpty()) {
+            quoted = true;
+        } else if (c == ',') {
+            cells << cellText(cell);
+            cell.clear();
+        } else if (c == '\n' || c == '\r' || c == kEnd) {
+            if (c == '\r' && peek() == '\n')
+                take();
+            cells << cellText(cell);
+            return true;
+        } else {
+            cell += static_cast<char>(c);
+        }
+    }
+}
+
+void AppendCsvCell(QByteArray& line, const QByteArray& utf8)
+{
+    const bool needsQuotes = utf8.contains(',') || utf8.contains('"') || utf8.contains('\n') || utf8.contains('\r');
+    if (!needsQuotes) {
+        line += utf8;
+        return;
+    }
+    line += '"';
+    for (const char c : utf8) {
+        if (c == '"')
+            line += '"';
+        line += c;
+    }
+    line += '"';
+}
+
+void AppendCsvCell(QByteArray& line, const QString& cell) { AppendCsvCell(line, cell.toUtf8()); }

@@ -1,0 +1,261 @@
+#include "cli/WindowCalculation.h"
+
+#include "forms/common/LeadingNumber.h"
+#include "forms/heat/HeatContentCalculation.h"
+#include "forms/main/PropertyCalculation.h"
+#include "settings/Module1.h"
+#include "settings/UnitCatalogue.h"
+
+#include <array>
+
+namespace {
+
+// The main window's four boxes, as texts; a case may empty some of them.
+class TextFields final : public InputFields {
+public:
+    explicit TextFields(const QStringList& texts) : texts_(texts) {}
+    QString Text(int field) const override { return texts_.value(field - 1); }
+    void Clear(int field) override
+    {
+        if (field >= 1 && field <= texts_.size())
+            texts_[field - 1].clear();
+    }
+
+private:
+    QStringList texts_;
+};
+
+enum class Unit { Pressure, Temperature, Enthalpy, Entropy, Volume };
+
+QString unitText(Unit unit)
+{
+    switch (unit) {
+    case Unit::Pressure:
+        return PressUnitText();
+    case Unit::Temperature:
+        return TempUnitText();
+    case Unit::Enthalpy:
+        return EnthalUnitText();
+    case Unit::Entropy:
+        return EntroUnitText();
+    case Unit::Volume:
+        return DensityUnitText();
+    }
+    return {};
+}
+
+struct ValueColumn {
+    QString symbol;
+    Unit unit;
+};
+
+// Main window columns, in the order of the report's quantities.
+enum MainColumn { P, T, Ts, H, HLiquid, HVapour, S, SLiquid, SVapour, V, VLiquid, VVapour, MainColumnCount };
+
+const std::vector<ValueColumn>& mainColumns()
+{
+    static const std::vector<ValueColumn> columns{
+        {QStringLiteral("P"), Unit::Pressure},    {QStringLiteral("T"), Unit::Temperature},
+        {QStringLiteral("Ts"), Unit::Temperature}, {QStringLiteral("h"), Unit::Enthalpy},
+        {QStringLiteral("h'"), Unit::Enthalpy},    {QStringLiteral("h''"), Unit::Enthalpy},
+        {QStringLiteral("s"), Unit::Entropy},      {QStringLiteral("s'"), Unit::Entropy},
+        {QStringLiteral("s''"), Unit::Entropy},    {QStringLiteral("v"), Unit::Volume},
+        {QStringLiteral("v'"), Unit::Volume},      {QStringLiteral("v''"), Unit::Volume},
+    };
+    return columns;
+}
+
+enum HeatColumn { TRef, HRef, SRef, VRef, TSet, HSet, SSet, VSet, HeatColumnCount };
+
+const std::vector<ValueColumn>& heatColumns()
+{
+    static const std::vector<ValueColumn> columns{
+        {QStringLiteral("T_ref"), Unit::Temperature}, {QStringLiteral("h_ref"), Unit::Enthalpy},
+        {QStringLiteral("s_ref"), Unit::Entropy},     {QStringLiteral("v_ref"), Unit::Volume},
+        {QStringLiteral("T_set"), Unit::Temperature}, {QStringLiteral("h_set"), Unit::Enthalpy},
+        {QStringLiteral("s_set"), Unit::Entropy},     {QStringLiteral("v_set"), Unit::Volume},
+    };
+    return columns;
+}
+
+const std::vector<ValueColumn>& columnsOf(CalcWindow window)
+{
+    return window == CalcWindow::Main ? mainColumns() : heatColumns();
+}
+
+QString caseName(CalculationCase calculationCase)
+{
+    switch (calculationCase) {
+    case CalculationCase::None:
+        break;
+    case CalculationCase::SaturationByPressure:
+        return QStringLiteral("saturation-by-pressure");
+    case CalculationCase::SaturationByTemperature:
+        return QStringLiteral("saturation-by-temperature");
+    case CalculationCase::PressureTemperature:
+        return QStringLiteral("pressure-temperature");
+    case CalculationCase::PressureEnthalpy:
+        return QStringLiteral("pressure-enthalpy");
+    case CalculationCase::PressureDryness:
+        return QStringLiteral("pressure-dryness");
+    }
+    return QStringLiteral("none");
+}
+
+QString phaseName(Phase phase)
+{
+    switch (phase) {
+    case Phase::None:
+        break;
+    case Phase::CompressedWater:
+        return QStringLiteral("compressed-water");
+    case Phase::WetSteam:
+        return QStringLiteral("wet-steam");
+    case Phase::SuperheatedSteam:
+        return QStringLiteral("superheated-steam");
+    }
+    return {};
+}
+
+// The numbers of a saturation report.
+void takeSaturation(const SaturationState& state, std::vector<std::optional<double>>& values)
+{
+    const double factor = Module1::DensityFactor;
+    values[P] = state.P;
+    values[Ts] = state.Ts;
+    values[HLiquid] = state.hLiquid;
+    values[HVapour] = state.hVapour;
+    values[SLiquid] = state.sLiquid;
+    values[SVapour] = state.sVapour;
+    values[VLiquid] = factor * state.vLiquid;
+    values[VVapour] = factor * state.vVapour;
+}
+
+// The numbers of a single state's report; without a phase the report leaves out P and T.
+void takeState(const PhaseState& state, std::vector<std::optional<double>>& values)
+{
+    if (state.phase != Phase::None) {
+        values[P] = state.P;
+        values[state.phase == Phase::WetSteam ? Ts : T] = state.T;
+    }
+    values[H] = state.h;
+    values[S] = state.s;
+    values[V] = Module1::DensityFactor * state.v;
+}
+
+WindowResult calculateMain(const QStringList& texts, PropertyEngine& engine)
+{
+    std::array<bool, 4> filled{};
+    for (size_t i = 0; i < filled.size(); ++i)
+        filled[i] = !texts.value(static_cast<qsizetype>(i)).isEmpty();
+    TextFields fields(texts);
+    const CalculationOutcome outcome = Calculate(fields, engine);
+
+    WindowResult result;
+    result.message = outcome.message;
+    result.report = outcome.report;
+    result.calculationCase = caseName(Classify(filled));
+    result.values.resize(MainColumnCount);
+    if (outcome.saturation)
+        takeSaturation(*outcome.saturation, result.values);
+    if (outcome.state) {
+        result.phase = phaseName(outcome.state->phase);
+        takeState(*outcome.state, result.values);
+    }
+    return result;
+}
+
+QString heatPhaseName(SetPhase phase)
+{
+    switch (phase) {
+    case SetPhase::CompressedWater:
+        return QStringLiteral("compressed-water");
+    case SetPhase::Saturated:
+        return QStringLiteral("wet-steam");
+    case SetPhase::Superheated:
+        return QStringLiteral("superheated-steam");
+    }
+    return {};
+}
+
+WindowResult calculateHeat(const QStringList& texts, PropertyEngine& engine)
+{
+    WindowResult result;
+    result.values.resize(HeatColumnCount);
+    result.calculationCase = QStringLiteral("none");
+    // The window stops without a message while any box is empty.
+    for (int field = 0; field < 3; ++field)
+        if (texts.value(field).isEmpty())
+            return result;
+
+    const HeatContentInputs inputs{LeadingNumber(texts[0]), LeadingNumber(texts[1]), LeadingNumber(texts[2])};
+    const HeatContentOutcome outcome = CalculateHeatContent(inputs, engine);
+    result.calculationCase = QStringLiteral("constant-enthalpy");
+    result.message = outcome.message;
+    result.report = outcome.report;
+    if (!outcome.message.isEmpty())
+        return result;
+
+    result.phase = heatPhaseName(outcome.phase);
+    const double factor = Module1::DensityFactor;
+    result.values[TRef] = outcome.reference.T;
+    result.values[HRef] = outcome.reference.h;
+    result.values[SRef] = outcome.reference.s;
+    result.values[VRef] = factor * outcome.reference.v;
+    result.values[TSet] = outcome.set.T;
+    result.values[HSet] = outcome.set.h;
+    result.values[SSet] = outcome.set.s;
+    result.values[VSet] = factor * outcome.set.v;
+    return result;
+}
+
+}  // namespace
+
+const std::vector<FieldName>& FieldsOf(CalcWindow window)
+{
+    static const std::vector<FieldName> mainFields{
+        {QStringLiteral("pressure"), QStringLiteral("pressure"), QStringLiteral("p"),
+         QStringLiteral("Pressure field text (main window).")},
+        {QStringLiteral("temperature"), QStringLiteral("temperature"), QStringLiteral("t"),
+         QStringLiteral("Temperature field text (main window).")},
+        {QStringLiteral("enthalpy"), QStringLiteral("enthalpy"), QStringLiteral("H"),
+         QStringLiteral("Enthalpy field text (main window).")},
+        {QStringLiteral("dryness"), QStringLiteral("dryness"), QStringLiteral("x"),
+         QStringLiteral("Dryness field text, 0 to 1 (main window).")},
+    };
+    static const std::vector<FieldName> heatFields{
+        {QStringLiteral("reference_pressure"), QStringLiteral("reference-pressure"), QString(),
+         QStringLiteral("Reference pressure (constant-enthalpy window).")},
+        {QStringLiteral("reference_temperature"), QStringLiteral("reference-temperature"), QString(),
+         QStringLiteral("Reference temperature (constant-enthalpy window).")},
+        {QStringLiteral("set_pressure"), QStringLiteral("set-pressure"), QString(),
+         QStringLiteral("Set pressure (constant-enthalpy window).")},
+    };
+    return window == CalcWindow::Main ? mainFields : heatFields;
+}
+
+const QStringList& ValueSymbolsOf(CalcWindow window)
+{
+    static const auto symbols = [](const std::vector<ValueColumn>& columns) {
+        QStringList list;
+        for (const ValueColumn& column : columns)
+            list << column.symbol;
+        return list;
+    };
+    static const QStringList mainSymbols = symbols(mainColumns());
+    static const QStringList heatSymbols = symbols(heatColumns());
+    return window == CalcWindow::Main ? mainSymbols : heatSymbols;
+}
+
+QStringList ValueUnitsOf(CalcWindow window)
+{
+    QStringList units;
+    for (const ValueColumn& column : columnsOf(window))
+        units << unitText(column.unit);
+    return units;
+}
+
+WindowResult CalculateWindow(CalcWindow window, const QStringList& texts, PropertyEngine& engine)
+{
+    return window == CalcWindow::Main ? calculateMain(texts, engine) : calculateHeat(texts, engine);
+}

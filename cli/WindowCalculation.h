@@ -1,0 +1,41 @@
+// The two windows' calculations as the command line runs them: from the field texts to the report's
+// lines or the window's message, with the case, the phase and the reported numbers beside them.
+#pragma once
+
+#include "engine/seam/PropertyEngine.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+enum class CalcWindow { Main, HeatContent };
+
+// One input box of a window, named as a CSV column and as a command-line option.
+struct FieldName {
+    QString column;       // "pressure", "reference_pressure"
+    QString option;       // "pressure", "reference-pressure"
+    QString shortOption;  // "p", or empty
+    QString description;
+};
+
+const std::vector<FieldName>& FieldsOf(CalcWindow window);
+
+// The symbols of the numbers a window reports, in a fixed order ("P", "Ts", "h'", "v''", "T_set", ...).
+const QStringList& ValueSymbolsOf(CalcWindow window);
+
+// The current unit text of each reported number, in the order of ValueSymbolsOf.
+QStringList ValueUnitsOf(CalcWindow window);
+
+struct WindowResult {
+    QString message;          // the window's message box text; empty when it shows none
+    QStringList report;       // the lines the window prints; empty with a message or without a calculation
+    QString calculationCase;  // "saturation-by-pressure", ..., "constant-enthalpy"; "none" without a calculation
+    QString phase;            // "compressed-water", "wet-steam", "superheated-steam"; empty without one
+    std::vector<std::optional<double>> values;  // as printed, in the order of ValueSymbolsOf; set when reported
+};
+
+// Runs the window's calculation on its field texts (one text per field of FieldsOf; an empty text is an
+// empty box), with the units and settings currently in effect.
+WindowResult CalculateWindow(CalcWindow window, const QStringList& texts, PropertyEngine& engine);
