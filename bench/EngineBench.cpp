@@ -1,8 +1,10 @@
-// Time per call of every STM_ function through the C interface, on arrays of random valid inputs per region.
+// Time per call of every STM_ property function through the C interface, on arrays of random valid inputs per
+// region.
 // Inputs are in the engine's default units (degC, MPa, kJ/kg); the core library only picks them.
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <random>
 #include <vector>
 
@@ -23,8 +25,11 @@ struct Inputs {
     std::vector<double> b;
 };
 
-// Random (T, p) in degC and MPa within one region; for T(p, h) the pairs become (p, h).
-Inputs StatesIn(Region region, double Tlo, double Thi, double plo, double phi, bool asPh) {
+// What a state's inputs are: (T, p), (p, h) or (p, s).
+enum class Given { kTp, kPh, kPs };
+
+// Random (T, p) in degC and MPa within one region, or the (p, h) or (p, s) pairs of those states.
+Inputs StatesIn(Region region, double Tlo, double Thi, double plo, double phi, Given given) {
     std::mt19937_64 random(42);
     std::uniform_real_distribution<double> T(Tlo, Thi);
     std::uniform_real_distribution<double> p(plo, phi);
@@ -33,21 +38,28 @@ Inputs StatesIn(Region region, double Tlo, double Thi, double plo, double phi, b
         const double t = T(random);
         const double q = p(random);
         if (RegionTP(t, q) != region) continue;
-        if (asPh) {
-            out.a.push_back(q);
-            out.b.push_back(PropertyTP<Quantity::kEnthalpy>(t, q));
-        } else {
-            out.a.push_back(t - kCelsiusZero);
-            out.b.push_back(q);
+        switch (given) {
+            case Given::kTp:
+                out.a.push_back(t - kCelsiusZero);
+                out.b.push_back(q);
+                break;
+            case Given::kPh:
+                out.a.push_back(q);
+                out.b.push_back(PropertyTP<Quantity::kEnthalpy>(t, q));
+                break;
+            case Given::kPs:
+                out.a.push_back(q);
+                out.b.push_back(PropertyTP<Quantity::kEntropy>(t, q));
+                break;
         }
     }
     return out;
 }
 
-Inputs Region1(bool asPh = false) { return StatesIn(Region::k1, kMinK, kRegion13K, 0.001, kMaxMPa, asPh); }
-Inputs Region2(bool asPh = false) { return StatesIn(Region::k2, kMinK, kRegion25K, 1e-4, kMaxMPa, asPh); }
-Inputs Region3(bool asPh = false) { return StatesIn(Region::k3, kRegion13K, kB23MaxK, kSat13MPa, kMaxMPa, asPh); }
-Inputs Region5(bool asPh = false) { return StatesIn(Region::k5, kRegion25K, kMaxK, 1e-4, kMaxRegion5MPa, asPh); }
+Inputs Region1(Given g) { return StatesIn(Region::k1, kMinK, kRegion13K, 0.001, kMaxMPa, g); }
+Inputs Region2(Given g) { return StatesIn(Region::k2, kMinK, kRegion25K, 1e-4, kMaxMPa, g); }
+Inputs Region3(Given g) { return StatesIn(Region::k3, kRegion13K, kB23MaxK, kSat13MPa, kMaxMPa, g); }
+Inputs Region5(Given g) { return StatesIn(Region::k5, kRegion25K, kMaxK, 1e-4, kMaxRegion5MPa, g); }
 
 // Saturation temperatures in degC with wetness 0..1.
 Inputs Wet(double Tlo, double Thi) {
@@ -62,19 +74,28 @@ Inputs Wet(double Tlo, double Thi) {
     return out;
 }
 
-// Saturation pressures with an enthalpy inside the dome.
-Inputs WetPh(double Tlo, double Thi) {
+// Saturation pressures with an enthalpy (or entropy) inside the dome.
+Inputs WetPx(double Tlo, double Thi, double (*mixture)(double, double)) {
     const Inputs wet = Wet(Tlo, Thi);
     Inputs out;
     for (std::size_t k = 0; k < kInputs; ++k) {
         out.a.push_back(STM_sPt(wet.a[k]));
-        out.b.push_back(STM_sHtx(wet.a[k], wet.b[k]));
+        out.b.push_back(mixture(wet.a[k], wet.b[k]));
     }
     return out;
 }
 
 template <double (*F)(double, double)>
 void Run(benchmark::State& state, const Inputs& in) {
+    std::size_t k = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(F(in.a[k], in.b[k]));
+        k = (k + 1) % kInputs;
+    }
+}
+
+template <int16_t (*F)(double, double)>
+void RunPredicate(benchmark::State& state, const Inputs& in) {
     std::size_t k = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(F(in.a[k], in.b[k]));
@@ -91,18 +112,24 @@ void Run1(benchmark::State& state, const Inputs& in) {
     }
 }
 
-const Inputs& R1() { static const Inputs in = Region1(); return in; }
-const Inputs& R2() { static const Inputs in = Region2(); return in; }
-const Inputs& R3() { static const Inputs in = Region3(); return in; }
-const Inputs& R5() { static const Inputs in = Region5(); return in; }
-const Inputs& R1ph() { static const Inputs in = Region1(true); return in; }
-const Inputs& R2ph() { static const Inputs in = Region2(true); return in; }
-const Inputs& R3ph() { static const Inputs in = Region3(true); return in; }
-const Inputs& R5ph() { static const Inputs in = Region5(true); return in; }
+const Inputs& R1() { static const Inputs in = Region1(Given::kTp); return in; }
+const Inputs& R2() { static const Inputs in = Region2(Given::kTp); return in; }
+const Inputs& R3() { static const Inputs in = Region3(Given::kTp); return in; }
+const Inputs& R5() { static const Inputs in = Region5(Given::kTp); return in; }
+const Inputs& R1ph() { static const Inputs in = Region1(Given::kPh); return in; }
+const Inputs& R2ph() { static const Inputs in = Region2(Given::kPh); return in; }
+const Inputs& R3ph() { static const Inputs in = Region3(Given::kPh); return in; }
+const Inputs& R5ph() { static const Inputs in = Region5(Given::kPh); return in; }
+const Inputs& R1ps() { static const Inputs in = Region1(Given::kPs); return in; }
+const Inputs& R2ps() { static const Inputs in = Region2(Given::kPs); return in; }
+const Inputs& R3ps() { static const Inputs in = Region3(Given::kPs); return in; }
+const Inputs& R5ps() { static const Inputs in = Region5(Given::kPs); return in; }
 const Inputs& WetLow() { static const Inputs in = Wet(kMinK, kRegion13K); return in; }
 const Inputs& WetHigh() { static const Inputs in = Wet(kRegion13K, kCriticalK - 0.01); return in; }
-const Inputs& WetPhLow() { static const Inputs in = WetPh(kMinK, kRegion13K); return in; }
-const Inputs& WetPhHigh() { static const Inputs in = WetPh(kRegion13K, kCriticalK - 0.01); return in; }
+const Inputs& WetPhLow() { static const Inputs in = WetPx(kMinK, kRegion13K, STM_sHtx); return in; }
+const Inputs& WetPhHigh() { static const Inputs in = WetPx(kRegion13K, kCriticalK - 0.01, STM_sHtx); return in; }
+const Inputs& WetPsLow() { static const Inputs in = WetPx(kMinK, kRegion13K, STM_sStx); return in; }
+const Inputs& WetPsHigh() { static const Inputs in = WetPx(kRegion13K, kCriticalK - 0.01, STM_sStx); return in; }
 
 // Saturation pressures (MPa) and temperatures (degC) over the whole line.
 const Inputs& SatP() {
@@ -137,6 +164,22 @@ AQUAPROP_BENCH(Region5_nHtp, STM_nHtp, R5);
 AQUAPROP_BENCH(Region5_nStp, STM_nStp, R5);
 AQUAPROP_BENCH(Region5_nDtp, STM_nDtp, R5);
 AQUAPROP_BENCH(Region5_nTph, STM_nTph, R5ph);
+AQUAPROP_BENCH(Region1_nCPtp, STM_nCPtp, R1);
+AQUAPROP_BENCH(Region1_nCVtp, STM_nCVtp, R1);
+AQUAPROP_BENCH(Region1_nWtp, STM_nWtp, R1);
+AQUAPROP_BENCH(Region1_nTps, STM_nTps, R1ps);
+AQUAPROP_BENCH(Region2_nCPtp, STM_nCPtp, R2);
+AQUAPROP_BENCH(Region2_nCVtp, STM_nCVtp, R2);
+AQUAPROP_BENCH(Region2_nWtp, STM_nWtp, R2);
+AQUAPROP_BENCH(Region2_nTps, STM_nTps, R2ps);
+AQUAPROP_BENCH(Region3_nCPtp, STM_nCPtp, R3);
+AQUAPROP_BENCH(Region3_nCVtp, STM_nCVtp, R3);
+AQUAPROP_BENCH(Region3_nWtp, STM_nWtp, R3);
+AQUAPROP_BENCH(Region3_nTps, STM_nTps, R3ps);
+AQUAPROP_BENCH(Region5_nCPtp, STM_nCPtp, R5);
+AQUAPROP_BENCH(Region5_nCVtp, STM_nCVtp, R5);
+AQUAPROP_BENCH(Region5_nWtp, STM_nWtp, R5);
+AQUAPROP_BENCH(Region5_nTps, STM_nTps, R5ps);
 AQUAPROP_BENCH(SatBelow623K_sHtx, STM_sHtx, WetLow);
 AQUAPROP_BENCH(SatBelow623K_sStx, STM_sStx, WetLow);
 AQUAPROP_BENCH(SatBelow623K_sDtx, STM_sDtx, WetLow);
@@ -145,6 +188,20 @@ AQUAPROP_BENCH(SatAbove623K_sHtx, STM_sHtx, WetHigh);
 AQUAPROP_BENCH(SatAbove623K_sStx, STM_sStx, WetHigh);
 AQUAPROP_BENCH(SatAbove623K_sDtx, STM_sDtx, WetHigh);
 AQUAPROP_BENCH(SatAbove623K_sXph, STM_sXph, WetPhHigh);
+
+AQUAPROP_BENCH(SatBelow623K_sXps, STM_sXps, WetPsLow);
+AQUAPROP_BENCH(SatBelow623K_sHps, STM_sHps, WetPsLow);
+AQUAPROP_BENCH(SatAbove623K_sXps, STM_sXps, WetPsHigh);
+AQUAPROP_BENCH(SatAbove623K_sHps, STM_sHps, WetPsHigh);
+
+void SatBelow623K_IsSat_ps(benchmark::State& state) { RunPredicate<STM_IsSat_ps>(state, WetPsLow()); }
+BENCHMARK(SatBelow623K_IsSat_ps);
+void SatAbove623K_IsSat_ps(benchmark::State& state) { RunPredicate<STM_IsSat_ps>(state, WetPsHigh()); }
+BENCHMARK(SatAbove623K_IsSat_ps);
+void SatBelow623K_sRt(benchmark::State& state) { Run1<STM_sRt>(state, WetLow()); }
+BENCHMARK(SatBelow623K_sRt);
+void SatAbove623K_sRt(benchmark::State& state) { Run1<STM_sRt>(state, WetHigh()); }
+BENCHMARK(SatAbove623K_sRt);
 
 void Sat_sTp(benchmark::State& state) { Run1<STM_sTp>(state, SatP()); }
 BENCHMARK(Sat_sTp);

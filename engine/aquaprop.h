@@ -41,18 +41,57 @@ AQUAPROP_API int16_t STM_SetEntroUnit(int32_t code);
 AQUAPROP_API int16_t STM_SetDensityUnit(int32_t code);
 
 /* Saturation line. */
-AQUAPROP_API double STM_sTp(double p);           /* saturation temperature, 611.213 Pa <= p <= 22.064 MPa */
+AQUAPROP_API double STM_sTp(double p);           /* saturation temperature, 611.2127 Pa <= p <= 22.064 MPa */
 AQUAPROP_API double STM_sPt(double T);           /* saturation pressure, 273.15 K <= T <= 647.096 K */
 AQUAPROP_API double STM_sHtx(double T, double w); /* w h'(T) + (1 - w) h''(T) */
 AQUAPROP_API double STM_sStx(double T, double w); /* w s'(T) + (1 - w) s''(T) */
 AQUAPROP_API double STM_sDtx(double T, double w); /* w v' + (1 - w) v'', or its reciprocal as a density */
 AQUAPROP_API double STM_sXph(double p, double h); /* (h'' - h) / (h'' - h') at Tsat(p), h' <= h <= h'' */
 
-/* Single-phase states. */
+/* Latent heat h''(T) - h'(T), in the enthalpy unit, 273.15 K <= T <= 647.096 K; 0 at the critical point. */
+AQUAPROP_API double STM_sRt(double T);
+
+/* The wet state from p and s: the same mixture rule as STM_sXph, in the entropy.
+ * STM_sXps gives w = (s'' - s) / (s'' - s') at Tsat(p), STM_sHps the enthalpy w h' + (1 - w) h'' of that
+ * mixture. Defined for 611.2127 Pa <= p < 22.064 MPa and s' <= s <= s'' (each end within 1e-12 relative);
+ * STM_ERROR_VALUE outside the two-phase region and at or above the critical pressure. */
+AQUAPROP_API double STM_sXps(double p, double s);
+AQUAPROP_API double STM_sHps(double p, double s);
+
+/* Predicates of the two-phase region, boundary included: 1 where STM_sXph (STM_sXps) gives a wetness,
+ * i.e. 611.2127 Pa <= p < 22.064 MPa and h' <= h <= h'' (s' <= s <= s''); else 0, also for any input outside
+ * the range, NaN or infinite, and at or above the critical pressure, where there is no two-phase region. */
+AQUAPROP_API int16_t STM_IsSat_ph(double p, double h);
+AQUAPROP_API int16_t STM_IsSat_ps(double p, double s);
+
+/* Single-phase states, T and p within the range of validity (see STM_GetMinTemp below). On the saturation
+ * line, T = Tsat(p) within 1e-12 relative, every function gives the saturated liquid's value. */
 AQUAPROP_API double STM_nHtp(double T, double p); /* enthalpy */
 AQUAPROP_API double STM_nStp(double T, double p); /* entropy */
 AQUAPROP_API double STM_nDtp(double T, double p); /* specific volume or density */
-AQUAPROP_API double STM_nTph(double p, double h); /* temperature; Tsat(p) inside the two-phase region */
+AQUAPROP_API double STM_nCPtp(double T, double p); /* isobaric heat capacity cp, in the entropy unit; it grows
+                                                      without bound towards the critical point */
+AQUAPROP_API double STM_nCVtp(double T, double p); /* isochoric heat capacity cv, in the entropy unit */
+AQUAPROP_API double STM_nWtp(double T, double p);  /* speed of sound in m/s, whatever the units */
+
+/* Temperature from p and h, or from p and s, refined to the forward equations (STM_nHtp or STM_nStp at the
+ * result gives h or s back to round-off); Tsat(p) inside the two-phase region. Where two regions' equations
+ * meet (623.15 K, the B23 line, 1073.15 K) they differ slightly: an h or s between the two sides' values gives
+ * the boundary's temperature. */
+AQUAPROP_API double STM_nTph(double p, double h);
+AQUAPROP_API double STM_nTps(double p, double s);
+
+/* The range of validity in the current units: 273.15 K <= T <= 2273.15 K and 0 < p <= 100 MPa, where above
+ * 1073.15 K only p <= 50 MPa is valid. The lower pressure limit is absolute zero pressure and is itself
+ * excluded; in a gauge unit it reads minus one standard atmosphere (-101325 Pa gauge, -0.101325 MPa gauge,
+ * -760 mmHg gauge, -1 atm gauge, -1.0332275 kgf/cm2 gauge). */
+AQUAPROP_API double STM_GetMinTemp(void);
+AQUAPROP_API double STM_GetMaxTemp(void);
+AQUAPROP_API double STM_GetMinPress(void);
+AQUAPROP_API double STM_GetMaxPress(void);
+
+/* The engine's version as 100 * major + minor: 140 for version 1.40. */
+AQUAPROP_API int16_t STM_GetDllVer(void);
 
 #ifdef __cplusplus
 }

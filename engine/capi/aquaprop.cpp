@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "engine/core/Constants.h"
+#include "engine/core/Props.h"
 #include "engine/core/Region4.h"
 #include "engine/core/Selection.h"
 #include "engine/units/Units.h"
@@ -16,6 +18,10 @@ int16_t Accepted(bool accepted) { return accepted ? 1 : 0; }
 
 // NaN (the core's "no answer") and anything not finite leave as the error value.
 double Checked(double value) { return std::isfinite(value) ? value : STM_ERROR_VALUE; }
+
+aquaprop::Props StateTP(double T, double p) {
+    return aquaprop::StateTP(units::TemperatureToSI(T), units::PressureToSI(p));
+}
 
 }  // namespace
 
@@ -56,6 +62,29 @@ double STM_sXph(double p, double h) {
     return Checked(aquaprop::WetnessPH(units::PressureToSI(p), units::EnthalpyToSI(h)));
 }
 
+double STM_sRt(double T) {
+    return Checked(units::EnthalpyFromSI(aquaprop::LatentHeat(units::TemperatureToSI(T))));
+}
+
+double STM_sXps(double p, double s) {
+    return Checked(aquaprop::WetnessPS(units::PressureToSI(p), units::EntropyToSI(s)));
+}
+
+double STM_sHps(double p, double s) {
+    const double pSI = units::PressureToSI(p);
+    const double w = aquaprop::WetnessPS(pSI, units::EntropyToSI(s));
+    const double T = aquaprop::region4::SaturationTemperature(pSI);
+    return Checked(units::EnthalpyFromSI(aquaprop::SaturatedMixture<Quantity::kEnthalpy>(T, w)));
+}
+
+int16_t STM_IsSat_ph(double p, double h) {
+    return Accepted(!std::isnan(aquaprop::WetnessPH(units::PressureToSI(p), units::EnthalpyToSI(h))));
+}
+
+int16_t STM_IsSat_ps(double p, double s) {
+    return Accepted(!std::isnan(aquaprop::WetnessPS(units::PressureToSI(p), units::EntropyToSI(s))));
+}
+
 double STM_nHtp(double T, double p) {
     const double h = aquaprop::PropertyTP<Quantity::kEnthalpy>(units::TemperatureToSI(T), units::PressureToSI(p));
     return Checked(units::EnthalpyFromSI(h));
@@ -71,9 +100,31 @@ double STM_nDtp(double T, double p) {
     return Checked(units::VolumeFromSI(v));
 }
 
+double STM_nCPtp(double T, double p) {
+    return Checked(units::EntropyFromSI(StateTP(T, p).cp));
+}
+
+double STM_nCVtp(double T, double p) {
+    return Checked(units::EntropyFromSI(StateTP(T, p).cv));
+}
+
+double STM_nWtp(double T, double p) { return Checked(StateTP(T, p).w); }
+
 double STM_nTph(double p, double h) {
     const double T = aquaprop::TemperaturePH(units::PressureToSI(p), units::EnthalpyToSI(h));
     return Checked(units::TemperatureFromSI(T));
 }
+
+double STM_nTps(double p, double s) {
+    const double T = aquaprop::TemperaturePS(units::PressureToSI(p), units::EntropyToSI(s));
+    return Checked(units::TemperatureFromSI(T));
+}
+
+double STM_GetMinTemp(void) { return units::TemperatureFromSI(aquaprop::kMinK); }
+double STM_GetMaxTemp(void) { return units::TemperatureFromSI(aquaprop::kMaxK); }
+double STM_GetMinPress(void) { return units::PressureFromSI(aquaprop::kMinMPa); }
+double STM_GetMaxPress(void) { return units::PressureFromSI(aquaprop::kMaxMPa); }
+
+int16_t STM_GetDllVer(void) { return AQUAPROP_VERSION_NUMBER; }
 
 }  // extern "C"

@@ -10,13 +10,16 @@ inline constexpr double kCriticalMPa = 22.064;        // pc
 inline constexpr double kCriticalDensity = 322.0;     // rhoc, kg/m3
 
 inline constexpr double kMinK = 273.15;               // lower temperature limit
+inline constexpr double kMinMPa = 0.0;                // lower pressure limit, itself excluded (p > 0)
 inline constexpr double kRegion13K = 623.15;          // region 1 below, region 3 above
 inline constexpr double kB23MaxK = 863.15;            // B23 line ends here at 100 MPa
 inline constexpr double kRegion25K = 1073.15;         // region 2 below, region 5 above
 inline constexpr double kMaxK = 2273.15;              // upper limit of region 5
 inline constexpr double kMaxMPa = 100.0;              // upper pressure limit of regions 1, 2, 3
 inline constexpr double kMaxRegion5MPa = 50.0;        // upper pressure limit of region 5
-inline constexpr double kSatMinMPa = 611.213e-6;      // psat(273.15 K)
+// psat(273.15 K) by the region 4 equation (611.213 Pa as published to six digits), so that the saturation
+// temperature of every saturation pressure is defined.
+inline constexpr double kSatMinMPa = 611.21267744434539e-6;
 
 // psat(623.15 K) by the region 4 equation, MPa: where regions 1, 2, 3 and the B23 line meet.
 inline constexpr double kSat13MPa = 16.529164252604509;

@@ -10,14 +10,17 @@
 
 namespace aquaprop::gibbs {
 
-// gamma and its partial derivatives in pi and tau.
+// gamma and its partial derivatives in pi and tau. The second derivatives involving pi are kept times pi^2
+// and pi (pgp, ppgpp, pgpt): so they stay finite however small the pressure, where gamma_pi and gamma_pipi
+// of the ideal-gas part (1/pi, -1/pi^2) overflow.
 struct Derivatives {
     double g = 0.0;
     double gp = 0.0;
-    double gpp = 0.0;
     double gt = 0.0;
     double gtt = 0.0;
-    double gpt = 0.0;
+    double pgp = 0.0;    // pi gamma_pi
+    double ppgpp = 0.0;  // pi^2 gamma_pipi
+    double pgpt = 0.0;   // pi gamma_pitau
 };
 
 // Which derivatives to form; the bits match SumPart with x = pi and y = tau.
@@ -55,7 +58,7 @@ inline double Cp(const Derivatives& d, const Point& x) { return -kGasConstant * 
 
 inline Props AllProps(const Derivatives& d, const Point& x) {
     const double RT = kGasConstant * x.T;
-    const double a = d.gp - x.tau * d.gpt;
+    const double a = d.pgp - x.tau * d.pgpt;
     const double tt = x.tau * x.tau * d.gtt;
     Props out{};
     out.v = Volume(d, x);
@@ -63,8 +66,8 @@ inline Props AllProps(const Derivatives& d, const Point& x) {
     out.u = RT * (x.tau * d.gt - x.pi * d.gp);
     out.s = kGasConstant * (x.tau * d.gt - d.g);
     out.cp = -kGasConstant * tt;
-    out.cv = kGasConstant * (-tt + a * a / d.gpp);
-    out.w = std::sqrt(1e3 * RT * d.gp * d.gp / (a * a / tt - d.gpp));
+    out.cv = kGasConstant * (-tt + a * a / d.ppgpp);
+    out.w = std::sqrt(1e3 * RT * d.pgp * d.pgp / (a * a / tt - d.ppgpp));
     return out;
 }
 
@@ -76,11 +79,14 @@ inline Derivatives IdealPlusResidual(double pi, double tau) {
     const PowerSums r = SumPowers<kResidual, kParts>(pi, tau - kTauShift);
     Derivatives d;
     if constexpr ((kParts & kG) != 0u) d.g = std::log(pi) + o.f + r.f;
-    if constexpr ((kParts & kGp) != 0u) d.gp = 1.0 / pi + r.fx;
-    if constexpr ((kParts & kGpp) != 0u) d.gpp = -1.0 / (pi * pi) + r.fxx;
+    if constexpr ((kParts & kGp) != 0u) {
+        d.gp = 1.0 / pi + r.fx;
+        d.pgp = 1.0 + r.xfx;
+    }
+    if constexpr ((kParts & kGpp) != 0u) d.ppgpp = -1.0 + r.xxfxx;
     if constexpr ((kParts & kGt) != 0u) d.gt = o.fy + r.fy;
     if constexpr ((kParts & kGtt) != 0u) d.gtt = o.fyy + r.fyy;
-    if constexpr ((kParts & kGpt) != 0u) d.gpt = r.fxy;
+    if constexpr ((kParts & kGpt) != 0u) d.pgpt = r.xfxy;
     return d;
 }
 

@@ -1,6 +1,7 @@
 // Sums of n x^I y^J over a coefficient table, with their partial derivatives, unrolled at compile time.
 // Every power is a product of shared repeated squares, so no std::pow and no loop-carried chain.
-// The derivative sums divide by x and y: callers keep both away from zero (every IF97 use does).
+// The derivative sums divide by x and y: callers keep both away from zero (every IF97 use does, but for
+// x = pi of the ideal-gas regions, which is why the x-scaled sums are given as well).
 #pragma once
 
 #include <cstddef>
@@ -53,6 +54,11 @@ struct PowerSums {
     double fy = 0.0;
     double fyy = 0.0;
     double fxy = 0.0;
+    // x fx, x^2 fxx and x fxy: formed before the division by x, so they stay finite where x is so small that
+    // 1/x^2 overflows.
+    double xfx = 0.0;
+    double xxfxx = 0.0;
+    double xfxy = 0.0;
 };
 
 namespace detail {
@@ -90,6 +96,9 @@ inline PowerSums SumTerms(double x, double y, std::index_sequence<k...>) {
         s.fyy += l.fyy;
         s.fxy += l.fxy;
     }
+    s.xfx = s.fx;
+    s.xxfxx = s.fxx;
+    s.xfxy = s.fxy * yi;
     s.fx *= xi;
     s.fxx *= xi * xi;
     s.fy *= yi;

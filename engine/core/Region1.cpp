@@ -20,7 +20,7 @@ struct Model {
     static Derivatives Evaluate(const Point& x) {
         const PowerSums s = SumPowers<tables::kRegion1, kParts>(kPiShift - x.pi, x.tau - kTauShift);
         // d/dpi of (a - pi) is -1.
-        return {s.f, -s.fx, s.fxx, s.fy, s.fyy, -s.fxy};
+        return {s.f, -s.fx, s.fy, s.fyy, -x.pi * s.fx, x.pi * x.pi * s.fxx, -x.pi * s.fxy};
     }
 };
 using Functions = RegionFunctions<Model>;

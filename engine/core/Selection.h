@@ -17,8 +17,15 @@ Region RegionTP(double T, double p);
 template <Quantity q>
 double PropertyTP(double T, double p);
 
-// The temperature of (p, h); Tsat(p) inside the two-phase region.
+// Every property of (T, p) from one evaluation; at T = Tsat(p) the saturated liquid's, as in PropertyTP.
+// cp, cv and w are positive where given (cp NaN where region 3's equation gives no positive finite value);
+// every field NaN outside the range.
+Props StateTP(double T, double p);
+
+// The temperature of (p, h) or of (p, s); Tsat(p) inside the two-phase region. Refined to the forward
+// equations, so that h (or s) at the result reproduces the argument to round-off.
 double TemperaturePH(double p, double h);
+double TemperaturePS(double p, double s);
 
 // w * (liquid value) + (1 - w) * (vapour value) at the saturation temperature T, 0 <= w <= 1.
 template <Quantity q>
@@ -27,5 +34,10 @@ double SaturatedMixture(double T, double w);
 // The liquid mass fraction (h'' - h) / (h'' - h') at Tsat(p), for h' <= h <= h'' (each end within
 // kSatRelTolerance, the result kept within 0..1). NaN at the critical pressure, where h' = h''.
 double WetnessPH(double p, double h);
+// The same from the entropy: (s'' - s) / (s'' - s').
+double WetnessPS(double p, double s);
+
+// The latent heat h'' - h' at the saturation temperature T (0 at the critical point).
+double LatentHeat(double T);
 
 }  // namespace aquaprop

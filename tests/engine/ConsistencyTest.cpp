@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Sweep.h"
 #include "engine/core/Backward1.h"
 #include "engine/core/Backward2.h"
 #include "engine/core/Boundaries.h"
@@ -26,14 +27,8 @@ namespace {
 
 constexpr double kRefinedRel = 1e-9;
 
-// Pressures of the sweep: a log grid plus every pressure where something changes.
-std::vector<double> SweepPressures() {
-    std::vector<double> p = {kSatMinMPa, 0.001, 0.101325, 1.0, 3.99, 4.0, 4.01, 4.2, 4.5, 5.0, 6.5467, 6.6, 10.0,
-                             16.0, kSat13MPa, 16.53, 17.0, 20.0, 21.5, 22.0, 22.06, 22.064, 22.07, 23.0, 25.0, 40.0,
-                             49.99, 50.0, 50.01, 60.0, 80.0, 99.99, 100.0};
-    for (double x = 1e-5; x < 100.0; x *= 1.7) p.push_back(x);
-    return p;
-}
+using testing::OnSaturationOrSeam;
+using testing::SweepPressures;
 
 double MinEnthalpy(double p) { return p >= kSatMinMPa ? region1::Enthalpy(p, kMinK) : region2::Enthalpy(p, kMinK); }
 double MaxEnthalpy(double p) {
@@ -44,14 +39,6 @@ double MaxEnthalpy(double p) {
 bool InRegion3Band(double p, double h) {
     return p > kSat13MPa && h > region1::Enthalpy(p, kRegion13K) &&
            h < region2::Enthalpy(p, boundary::B23Temperature(p));
-}
-
-bool OnSaturationOrSeam(double p, double T) {
-    if (p <= kCriticalMPa && p >= kSatMinMPa) {
-        const double Ts = region4::SaturationTemperature(p);
-        if (std::fabs(T - Ts) <= Ts * 1e-9) return true;
-    }
-    return T == kRegion25K;
 }
 
 // h(T(p, h), p) = h to 1e-9 over a grid that covers every region, the dome edges and the critical point.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "CapiFixture.h"
+#include "engine/core/Constants.h"
 
 #ifndef AQUAPROP_HAVE_REGION3
 #define AQUAPROP_HAVE_REGION3 0
@@ -25,6 +26,7 @@ using Function = double (*)(double, double);
 
 double sTp(double p, double) { return STM_sTp(p); }
 double sPt(double T, double) { return STM_sPt(T); }
+double sRt(double T, double) { return STM_sRt(T); }
 
 struct RefusalCase {
     const char* name;
@@ -58,8 +60,8 @@ TEST_P(Refusals, AcceptOnlyTheRangeOfValidity) {
 INSTANTIATE_TEST_SUITE_P(
     SaturationLine, Refusals,
     ::testing::Values(
-        RefusalCase{"sTp_AtLowestPressure", sTp, 611.213e-6, 0, true},
-        RefusalCase{"sTp_BelowLowestPressure", sTp, Below(611.213e-6), 0, false},
+        RefusalCase{"sTp_AtLowestPressure", sTp, kSatMinMPa, 0, true},
+        RefusalCase{"sTp_BelowLowestPressure", sTp, Below(kSatMinMPa), 0, false},
         RefusalCase{"sTp_AtCriticalPressure", sTp, 22.064, 0, true},
         RefusalCase{"sTp_AboveCriticalPressure", sTp, Above(22.064), 0, false},
         RefusalCase{"sTp_Zero", sTp, 0, 0, false}, RefusalCase{"sTp_Negative", sTp, -1, 0, false},
@@ -95,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"sXph_Inside", STM_sXph, 1, 2000, true},
         RefusalCase{"sXph_BelowLiquid", STM_sXph, 1, 700, false},
         RefusalCase{"sXph_AboveVapour", STM_sXph, 1, 2800, false},
-        RefusalCase{"sXph_BelowLowestPressure", STM_sXph, Below(611.213e-6), 1000, false},
+        RefusalCase{"sXph_BelowLowestPressure", STM_sXph, Below(kSatMinMPa), 1000, false},
         RefusalCase{"sXph_NearCriticalPressure", STM_sXph, 22.0, 2090, true, true},
         RefusalCase{"sXph_AtCriticalPressure", STM_sXph, 22.064, 2087.5, false},
         RefusalCase{"sXph_PressureNaN", STM_sXph, kNaN, 2000, false},
@@ -137,6 +139,38 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"nTph_Region3", STM_nTph, 25, 2000, true, true},
         RefusalCase{"nTph_EnthalpyNaN", STM_nTph, 1, kNaN, false},
         RefusalCase{"nTph_EnthalpyMinusInf", STM_nTph, 1, -kInf, false}),
+    [](const ::testing::TestParamInfo<RefusalCase>& row) { return std::string(row.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    FurtherFunctions, Refusals,
+    ::testing::Values(
+        RefusalCase{"nCPtp_At273K", STM_nCPtp, 273.15, 1, true},
+        RefusalCase{"nCPtp_Below273K", STM_nCPtp, Below(273.15), 1, false},
+        RefusalCase{"nCPtp_At2273KAnd50MPa", STM_nCPtp, 2273.15, 50, true},
+        RefusalCase{"nCPtp_Above50MPaInRegion5", STM_nCPtp, 1500, Above(50), false},
+        RefusalCase{"nCPtp_Region3", STM_nCPtp, 650, 30, true, true},
+        RefusalCase{"nCVtp_Above100MPa", STM_nCVtp, 300, Above(100), false},
+        RefusalCase{"nCVtp_ZeroPressure", STM_nCVtp, 300, 0, false},
+        RefusalCase{"nWtp_TinyPressure", STM_nWtp, 400, 1e-300, true},
+        RefusalCase{"nWtp_TemperatureNaN", STM_nWtp, kNaN, 1, false},
+        RefusalCase{"nTps_Liquid", STM_nTps, 1, 1.0, true},
+        RefusalCase{"nTps_Wet", STM_nTps, 1, 4.0, true},
+        RefusalCase{"nTps_Region3", STM_nTps, 25, 4.0, true, true},
+        RefusalCase{"nTps_Region5", STM_nTps, 1, 9.0, true},
+        RefusalCase{"nTps_ColderThan273K", STM_nTps, 1, -0.01, false},
+        RefusalCase{"nTps_HotterThan2273K", STM_nTps, 1, 11.0, false},
+        RefusalCase{"nTps_Above100MPa", STM_nTps, Above(100), 1.0, false},
+        RefusalCase{"nTps_EntropyInf", STM_nTps, 1, kInf, false},
+        RefusalCase{"sRt_At273K", sRt, 273.15, 0, true},
+        RefusalCase{"sRt_Below273K", sRt, Below(273.15), 0, false},
+        RefusalCase{"sRt_AtCriticalTemperature", sRt, 647.096, 0, true, true},
+        RefusalCase{"sRt_AboveCriticalTemperature", sRt, Above(647.096), 0, false},
+        RefusalCase{"sXps_Inside", STM_sXps, 1, 4.0, true},
+        RefusalCase{"sXps_BelowLiquid", STM_sXps, 1, 2.0, false},
+        RefusalCase{"sXps_AboveVapour", STM_sXps, 1, 7.0, false},
+        RefusalCase{"sXps_NearCriticalPressure", STM_sXps, 22.0, 4.4, true, true},
+        RefusalCase{"sHps_Inside", STM_sHps, 1, 4.0, true},
+        RefusalCase{"sHps_AtCriticalPressure", STM_sHps, 22.064, 4.41, false}),
     [](const ::testing::TestParamInfo<RefusalCase>& row) { return std::string(row.param.name); });
 
 // (p, h) on h' and h'' from a saturation call is accepted by both sXph and nTph; a step outside only by nTph.

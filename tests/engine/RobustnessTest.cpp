@@ -18,6 +18,16 @@ using Function = double (*)(double, double);
 
 double sTp(double p, double) { return STM_sTp(p); }
 double sPt(double T, double) { return STM_sPt(T); }
+double sRt(double T, double) { return STM_sRt(T); }
+// The predicates answer 0 or 1; anything else shows as NaN here.
+double IsSatPh(double p, double h) {
+    const int16_t r = STM_IsSat_ph(p, h);
+    return r == 0 || r == 1 ? r : std::nan("");
+}
+double IsSatPs(double p, double s) {
+    const int16_t r = STM_IsSat_ps(p, s);
+    return r == 0 || r == 1 ? r : std::nan("");
+}
 
 struct NamedFunction {
     const char* name;
@@ -27,6 +37,8 @@ struct NamedFunction {
 constexpr NamedFunction kFunctions[] = {
     {"sTp", sTp},         {"sPt", sPt},         {"sHtx", STM_sHtx}, {"sStx", STM_sStx}, {"sDtx", STM_sDtx},
     {"sXph", STM_sXph},   {"nHtp", STM_nHtp},   {"nStp", STM_nStp}, {"nDtp", STM_nDtp}, {"nTph", STM_nTph},
+    {"sRt", sRt},         {"sXps", STM_sXps},   {"sHps", STM_sHps}, {"IsSat_ph", IsSatPh}, {"IsSat_ps", IsSatPs},
+    {"nCPtp", STM_nCPtp}, {"nCVtp", STM_nCVtp}, {"nWtp", STM_nWtp}, {"nTps", STM_nTps},
 };
 
 std::vector<double> ExtremeDoubles() {
@@ -82,6 +94,7 @@ TEST_P(NeverNaNOrInfinity, RandomArguments) {
     std::uniform_real_distribution<double> pressure(-1.0, 120.0);
     std::uniform_real_distribution<double> enthalpy(-500.0, 9000.0);
     std::uniform_real_distribution<double> wetness(-0.2, 1.2);
+    std::uniform_real_distribution<double> entropy(-1.0, 14.0);
     for (int k = 0; k < 3000; ++k) {
         for (const NamedFunction& f : kFunctions) {
             Check(f, std::bit_cast<double>(random()), std::bit_cast<double>(random()));
@@ -100,6 +113,32 @@ TEST_P(NeverNaNOrInfinity, RandomArguments) {
         Check({"nStp", STM_nStp}, T, p);
         Check({"nDtp", STM_nDtp}, T, p);
         Check({"nTph", STM_nTph}, p, h);
+        const double s = entropy(random);
+        Check({"sRt", sRt}, T, 0);
+        Check({"sXps", STM_sXps}, p, s);
+        Check({"sHps", STM_sHps}, p, s);
+        Check({"IsSat_ph", IsSatPh}, p, h);
+        Check({"IsSat_ps", IsSatPs}, p, s);
+        Check({"nCPtp", STM_nCPtp}, T, p);
+        Check({"nCVtp", STM_nCVtp}, T, p);
+        Check({"nWtp", STM_nWtp}, T, p);
+        Check({"nTps", STM_nTps}, p, s);
+    }
+}
+
+// Close to the critical point cp grows without bound, yet every answer stays finite and positive.
+TEST_P(NeverNaNOrInfinity, AroundTheCriticalPoint) {
+    ASSERT_NE(STM_SetTempUnit(1), 0);
+    ASSERT_NE(STM_SetPressUnit(12), 0);
+    for (double dT : {-1e-3, -1e-9, 0.0, 1e-9, 1e-3}) {
+        for (double dp : {-1e-3, -1e-9, 0.0, 1e-9, 1e-3}) {
+            const double T = 647.096 + dT;
+            const double p = 22.064 + dp;
+            for (double (*f)(double, double) : {STM_nCPtp, STM_nCVtp, STM_nWtp}) {
+                const double x = f(T, p);
+                EXPECT_TRUE(std::isfinite(x) && x > 0.0) << T << " " << p << " " << x;
+            }
+        }
     }
 }
 

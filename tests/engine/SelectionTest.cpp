@@ -89,7 +89,7 @@ TEST(SaturationBoundary, TemperatureAtSaturationGivesLiquid) {
 
 // (p, h) exactly on h' or h'' gives Tsat; one step outside leaves the dome on the right side.
 TEST(SaturationBoundary, EnthalpyOnTheSaturationLineGivesTsat) {
-    for (double p : {kSatMinMPa, 0.001, 0.1, 1.0, 4.0, 10.0, 16.0, kSat13MPa}) {
+    for (double p : {kSatMinMPa * 1.0001, 0.001, 0.1, 1.0, 4.0, 10.0, 16.0, kSat13MPa}) {
         const double Ts = region4::SaturationTemperature(p);
         const double hLiquid = region1::Enthalpy(p, Ts);
         const double hVapour = region2::Enthalpy(p, Ts);
@@ -104,6 +104,15 @@ TEST(SaturationBoundary, EnthalpyOnTheSaturationLineGivesTsat) {
         EXPECT_NEAR(region1::Enthalpy(p, liquidT), hLiquid - 1e-6, 1e-9 * std::max(std::fabs(hLiquid), 1.0)) << p;
         EXPECT_NEAR(region2::Enthalpy(p, vapourT), hVapour + 1e-6, 1e-9 * hVapour) << p;
     }
+}
+
+// At the lowest saturation pressure Tsat is 273.15 K itself: below h' the liquid would be colder than the range.
+TEST(SaturationBoundary, LowestSaturationPressureHasNoColderLiquid) {
+    const double hLiquid = region1::Enthalpy(kSatMinMPa, kMinK);
+    EXPECT_EQ(region4::SaturationTemperature(kSatMinMPa), kMinK);
+    EXPECT_NEAR(TemperaturePH(kSatMinMPa, hLiquid), kMinK, kMinK * 1e-12);
+    EXPECT_TRUE(std::isnan(TemperaturePH(kSatMinMPa, hLiquid - 1e-6)));
+    EXPECT_TRUE(std::isnan(TemperaturePS(kSatMinMPa, region1::Entropy(kSatMinMPa, kMinK) - 1e-6)));
 }
 
 struct PhLimitCase {
