@@ -1,5 +1,4 @@
-// Typing in the main window's fields: real key events on Form1, offscreen, with the real engine behind
-// a recording fake.
+// Typing in the main window's fields: real key events on Form1 offscreen, the real engine behind a recording fake.
 #include "forms/common/NumericTextBox.h"
 #include "forms/common/ReportArea.h"
 #include "forms/main/Form1.h"
@@ -7,9 +6,9 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QPushButton>
 #include <QTest>
 
+#include <array>
 #include <memory>
 
 class Form1KeysTest : public QObject {
@@ -18,21 +17,7 @@ class Form1KeysTest : public QObject {
 private:
     std::unique_ptr<GuiFixture> fixture;
     std::unique_ptr<Form1> form;
-
-    NumericTextBox& box(int n)
-    {
-        NumericTextBox* boxes[] = {form->Text1, form->Text2, form->Text3, form->Text4};
-        return *boxes[n - 1];
-    }
-
-    QStringList report() const { return form->Picture1->Lines(); }
-
-    // A report that a key must leave alone or clear.
-    void printOldReport()
-    {
-        form->Picture1->Cls();
-        form->Picture1->Print(QStringLiteral("old report"));
-    }
+    std::array<NumericTextBox*, 4> boxes{};
 
 private slots:
     void init()
@@ -42,8 +27,7 @@ private slots:
         form->show();
         QApplication::setActiveWindow(form.get());
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        box(1).setFocus();
-        fixture->engine.calls.clear();
+        boxes = {form->Text1, form->Text2, form->Text3, form->Text4};
     }
 
     void cleanup()
@@ -53,191 +37,80 @@ private slots:
         fixture.reset();
     }
 
-    void typingRefusesSecondPoint()
+    void keyDownComesBeforeTheCharacter()
     {
-        QTest::keyClicks(&box(1), QStringLiteral("12.5"));
-        QTest::keyClick(&box(1), Qt::Key_Period);
-        QCOMPARE(box(1).text(), QStringLiteral("12.5"));
+        NumericTextBox plain;
+        QStringList events;
+        plain.KeyDown = [&](int& code, Qt::KeyboardModifiers) { events << QStringLiteral("down %1").arg(code); };
+        plain.KeyPress = [&](int16_t& code) { events << QStringLiteral("press %1").arg(code); };
+        QTest::keyClick(&plain, Qt::Key_3);
+        QCOMPARE(events, (QStringList{"down 51", "press 51"}));
     }
 
-    void enterKeepsFreshReport_data()
+    void typingTakesOnePointOnly()
+    {
+        boxes[0]->setFocus();
+        QTest::keyClicks(boxes[0], QStringLiteral("12.5."));
+        QCOMPARE(boxes[0]->text(), QStringLiteral("12.5"));
+    }
+
+    void keys_data()
     {
         QTest::addColumn<int>("field");
         QTest::addColumn<int>("key");
-        QTest::newRow("return in pressure") << 1 << int(Qt::Key_Return);
-        QTest::newRow("keypad enter in pressure") << 1 << int(Qt::Key_Enter);
-        QTest::newRow("return in temperature") << 2 << int(Qt::Key_Return);
-        QTest::newRow("return in enthalpy") << 3 << int(Qt::Key_Return);
-        QTest::newRow("return in dryness") << 4 << int(Qt::Key_Return);
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("before");  // "P|T|h|x"; the key's field all selected
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("lines");  // of the report: 0 cleared, 1 the old one left, more a fresh one
+        const int none = Qt::NoModifier;
+        const int enter = Qt::Key_Return;
+        QTest::newRow("enter") << 1 << enter << none << "1|||" << "1|||" << 8;
+        QTest::newRow("keypad enter") << 1 << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "1|||" << "1|||" << 8;
+        QTest::newRow("shift enter") << 1 << enter << int(Qt::ShiftModifier) << "1|||" << "1|||" << 8;
+        QTest::newRow("enter, every field empty") << 2 << enter << none << "|||" << "|||" << 0;
+        QTest::newRow("enter, all four filled") << 4 << enter << none << "1|300|2800|0.5" << "1|300||" << 5;
+        QTest::newRow("backspace") << 1 << int(Qt::Key_Backspace) << none << "12|||" << "|||" << 0;
+        QTest::newRow("delete") << 2 << int(Qt::Key_Delete) << none << "|12||" << "|||" << 0;
+        QTest::newRow("accepted digit") << 3 << int(Qt::Key_7) << none << "|||" << "||7|" << 0;
+        QTest::newRow("letter") << 2 << int(Qt::Key_A) << none << "|1.5||" << "|1.5||" << 1;
+        QTest::newRow("minus") << 3 << int(Qt::Key_Minus) << none << "||1.5|" << "||1.5|" << 1;
+        QTest::newRow("point over the point") << 4 << int(Qt::Key_Period) << none << "|||1.5" << "|||1.5" << 1;
+        QTest::newRow("ctrl c") << 1 << int(Qt::Key_C) << int(Qt::ControlModifier) << "1.5|||" << "1.5|||" << 1;
+        QTest::newRow("ctrl v") << 1 << int(Qt::Key_V) << int(Qt::ControlModifier) << "1.5|||" << "1.5|||" << 1;
     }
 
-    void enterKeepsFreshReport()
+    void keys()
     {
         QFETCH(int, field);
         QFETCH(int, key);
-        QTest::keyClick(&box(1), Qt::Key_1);
-        box(field).setFocus();
-        printOldReport();
-        QTest::keyClick(&box(field), Qt::Key(key));
-        QCOMPARE(report().size(), 8);
-        QCOMPARE(report().at(0), QStringLiteral(" 圧力          P   =        1.00000000 [MPa]"));
-        QCOMPARE(report().at(1), QStringLiteral(" 飽和温度      Ts  =      179.88563239 [℃]"));
-        QCOMPARE(box(field).text(), field == 1 ? QStringLiteral("1") : QString());
-        QVERIFY(fixture->messages.messages.empty());
-    }
-
-    void shiftEnterRunsCalculation()
-    {
-        box(1).setText(QStringLiteral("1"));
-        QTest::keyClick(&box(1), Qt::Key_Return, Qt::ShiftModifier);
-        QCOMPARE(report().size(), 8);
-    }
-
-    void enterWithEmptyFieldsOnlyClears()
-    {
-        printOldReport();
-        QTest::keyClick(&box(2), Qt::Key_Return);
-        QVERIFY(report().isEmpty());
-        QVERIFY(fixture->messages.messages.empty());
-        QVERIFY(fixture->engine.PropertyCalls().empty());
-    }
-
-    void enterOutOfRangeShowsOneMessage()
-    {
-        box(1).setText(QStringLiteral("100"));
-        printOldReport();
-        QTest::keyClick(&box(1), Qt::Key_Return);
-        QVERIFY(report().isEmpty());
-        QCOMPARE(fixture->messages.messages.size(), size_t(1));
-        const RecordedMessage& message = fixture->messages.messages.front();
-        QCOMPARE(message.prompt, QStringLiteral("圧力が範囲外です。"));
-        QCOMPARE(message.style, MsgBoxStyle::Critical);
-        QCOMPARE(message.title, QStringLiteral("Vaporlane"));
-    }
-
-    void tooLargeNumberShowsMessage()
-    {
-        box(1).setText(QStringLiteral("1"));
-        box(2).setText(QStringLiteral("1E999"));  // only pasting brings this in
-        QTest::keyClick(&box(1), Qt::Key_Return);
-        QVERIFY(report().isEmpty());
-        QCOMPARE(fixture->messages.messages.size(), size_t(1));
-        QCOMPARE(fixture->messages.messages.front().prompt, QStringLiteral("圧力or温度が範囲外です。"));
-    }
-
-    void enterEmptiesDiscardedFields()
-    {
-        box(1).setText(QStringLiteral("1"));
-        box(2).setText(QStringLiteral("300"));
-        box(3).setText(QStringLiteral("2800"));
-        box(4).setText(QStringLiteral("0.5"));
-        QTest::keyClick(&box(4), Qt::Key_Return);
-        QCOMPARE(box(3).text(), QString());
-        QCOMPARE(box(4).text(), QString());
-        QCOMPARE(report().size(), 5);
-        QCOMPARE(report().at(1), QStringLiteral(" 過熱蒸気温度  T   =      300.00000000 [℃]"));
-    }
-
-    void backspaceClearsReportAndDeletes()
-    {
-        box(1).setText(QStringLiteral("12"));
-        printOldReport();
-        QTest::keyClick(&box(1), Qt::Key_Backspace);
-        QCOMPARE(box(1).text(), QStringLiteral("1"));
-        QVERIFY(report().isEmpty());
-    }
-
-    void deleteClearsReportAndDeletes()
-    {
-        box(2).setText(QStringLiteral("12"));
-        box(2).setFocus();
-        box(2).setCursorPosition(0);
-        printOldReport();
-        QTest::keyClick(&box(2), Qt::Key_Delete);
-        QCOMPARE(box(2).text(), QStringLiteral("2"));
-        QVERIFY(report().isEmpty());
-    }
-
-    void acceptedDigitClearsReport()
-    {
-        printOldReport();
-        QTest::keyClick(&box(3), Qt::Key_7);
-        QCOMPARE(box(3).text(), QStringLiteral("7"));
-        QVERIFY(report().isEmpty());
-    }
-
-    void discardedKeyLeavesReport_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::newRow("letter") << int(Qt::Key_A) << int(Qt::NoModifier);
-        QTest::newRow("minus") << int(Qt::Key_Minus) << int(Qt::NoModifier);
-        QTest::newRow("second point") << int(Qt::Key_Period) << int(Qt::NoModifier);
-        QTest::newRow("escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
-        QTest::newRow("ctrl c") << int(Qt::Key_C) << int(Qt::ControlModifier);
-    }
-
-    void discardedKeyLeavesReport()
-    {
-        QFETCH(int, key);
         QFETCH(int, modifiers);
-        box(1).setText(QStringLiteral("1.5"));
-        printOldReport();
-        QTest::keyClick(&box(1), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(box(1).text(), QStringLiteral("1.5"));
-        QCOMPARE(report(), QStringList{QStringLiteral("old report")});
-    }
-
-    void ctrlVDoesNothing()
-    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(int, lines);
+        for (int n = 0; n < 4; ++n)
+            boxes[n]->setText(before.section('|', n, n));
+        boxes[field - 1]->setFocus();
+        boxes[field - 1]->selectAll();
         QApplication::clipboard()->setText(QStringLiteral("5"));
-        box(1).setText(QStringLiteral("1"));
-        printOldReport();
-        QTest::keyClick(&box(1), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box(1).text(), QStringLiteral("1"));
-        QCOMPARE(report(), QStringList{QStringLiteral("old report")});
-        // The context menu's paste is not vetted: the same clipboard does reach the box that way.
-        box(1).paste();
-        QCOMPARE(box(1).text(), QStringLiteral("15"));
+        form->Picture1->Print(QStringLiteral("old report"));
+        QTest::keyClick(boxes[field - 1], Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(boxes[0]->text() + '|' + boxes[1]->text() + '|' + boxes[2]->text() + '|' + boxes[3]->text(), after);
+        QCOMPARE(form->Picture1->Lines().size(), lines);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("5"));
     }
 
-    void arrowsGoRound_data()
+    // Down round the ring, then up; Ctrl+Up acts as Up.
+    void arrowsGoRoundTheFields()
     {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("to");
-        const int none = Qt::NoModifier;
-        QTest::newRow("up from pressure to dryness") << 1 << int(Qt::Key_Up) << none << 4;
-        QTest::newRow("down from pressure") << 1 << int(Qt::Key_Down) << none << 2;
-        QTest::newRow("up from temperature") << 2 << int(Qt::Key_Up) << none << 1;
-        QTest::newRow("down from temperature") << 2 << int(Qt::Key_Down) << none << 3;
-        QTest::newRow("up from enthalpy") << 3 << int(Qt::Key_Up) << none << 2;
-        QTest::newRow("down from enthalpy") << 3 << int(Qt::Key_Down) << none << 4;
-        QTest::newRow("up from dryness") << 4 << int(Qt::Key_Up) << none << 3;
-        QTest::newRow("down from dryness to pressure") << 4 << int(Qt::Key_Down) << none << 1;
-        QTest::newRow("ctrl up acts as up") << 2 << int(Qt::Key_Up) << int(Qt::ControlModifier) << 1;
-    }
-
-    void arrowsGoRound()
-    {
-        QFETCH(int, from);
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(int, to);
-        box(from).setFocus();
-        printOldReport();
-        QTest::keyClick(&box(from), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(QApplication::focusWidget(), &box(to));
-        QCOMPARE(report(), QStringList{QStringLiteral("old report")});
-    }
-
-    void buttonRunsSameCalculation()
-    {
-        box(2).setText(QStringLiteral("100"));
-        QTest::mouseClick(form->Command1, Qt::LeftButton);
-        QCOMPARE(report().size(), 8);
-        QCOMPARE(report().at(0), QStringLiteral(" 圧力          P   =        0.10141798 [MPa]"));
+        boxes[0]->setFocus();
+        form->Picture1->Print(QStringLiteral("old report"));
+        const int ring[] = {2, 3, 4, 1, 4, 3, 2, 1};
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), i < 4 ? Qt::Key_Down : Qt::Key_Up,
+                            i == 7 ? Qt::ControlModifier : Qt::NoModifier);
+            QCOMPARE(QApplication::focusWidget(), boxes[ring[i] - 1]);
+        }
+        QCOMPARE(form->Picture1->Lines(), QStringList{QStringLiteral("old report")});
     }
 };
 

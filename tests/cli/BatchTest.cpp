@@ -1,103 +1,121 @@
+// Batch mode in process: its CSV, its rows, and the numbers it writes beside each report.
 #include "cli/Batch.h"
 #include "cli/Csv.h"
+#include "cli/WindowCalculation.h"
+#include "forms/common/ReportLine.h"
 #include "settings/Module1.h"
 #include "settings/UnitCatalogue.h"
-#include "tests/cli/GTestSupport.h"
 #include "tests/common/FakeEngine.h"
 
 #include <QBuffer>
 
 #include <gtest/gtest.h>
 
+static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace {
 
-struct BatchRun {
-    BatchSummary summary;
-    std::vector<QStringList> records;  // header first
-};
+std::vector<QStringList> readAll(QIODevice& device)
+{
+    CsvReader reader(device);
+    std::vector<QStringList> records;
+    for (QStringList cells; reader.Next(cells);)
+        records.push_back(cells);
+    return records;
+}
+
+// Quoted only where needed, and read back whole across many read chunks with quoted cells on their ends.
+TEST(CliCsv, WrittenRecordsReadBackAcrossChunks)
+{
+    std::vector<QStringList> records;
+    QByteArray text;
+    for (int i = 0; i < 20000; ++i) {
+        records.push_back({QString::number(i), "a,b", "x\"y", "\r", QStringLiteral("\n%1").arg(i), "", "℃"});
+        QByteArray line;
+        for (const QString& cell : records.back()) {
+            line += ',';
+            AppendCsvCell(line, cell);
+        }
+        text += line.mid(1) + (i % 2 ? "\r\n" : "\n");
+    }
+    EXPECT_TRUE(text.startsWith("0,\"a,b\",\"x\"\"y\",\"\r\",\"\n0\",,℃\n1,")) << text.left(40).data();
+    QBuffer buffer(&text);
+    buffer.open(QIODevice::ReadOnly);
+    EXPECT_EQ(readAll(buffer), records);
+}
+
+// ℃, kJ/kg and kJ/(kg K), as nothing here changes them, with this pressure unit, volume unit and basis.
+void useUnits(int16_t pressure, int16_t volume, int16_t basis = 0)
+{
+    FillUnitLabels();
+    Module1::PressUnit = pressure;
+    Module1::DensityUnit = volume;
+    Module1::DrynessBasis = basis;
+    HandUnitsToEngine();
+}
 
 class CliBatch : public testing::Test {
 protected:
-    void SetUp() override { setUnits(12, 71); }
-    void TearDown() override { setUnits(12, 71); }
+    BatchSummary summary;
+    std::vector<QStringList> records;  // header first
 
-    static void setUnits(int16_t press, int16_t density)
-    {
-        FillUnitLabels();
-        Module1::TempUnit = 2;
-        Module1::PressUnit = press;
-        Module1::EnthalUnit = 32;
-        Module1::EntroUnit = 52;
-        Module1::DensityUnit = density;
-        Module1::DrynessBasis = 0;
-        HandUnitsToEngine();
-    }
+    void SetUp() override { useUnits(12, 71); }
 
-    static BatchRun run(const QByteArray& csv, PropertyEngine& engine = Engine())
+    void run(QByteArray csv, PropertyEngine& engine = Engine())
     {
-        QBuffer input;
-        input.setData(csv);
-        input.open(QIODevice::ReadOnly);
+        QBuffer input(&csv);
         QBuffer output;
-        output.open(QIODevice::WriteOnly);
-        BatchRun result;
-        result.summary = RunBatch(input, output, engine);
-        output.close();
-        output.open(QIODevice::ReadOnly);
-        CsvReader reader(output);
-        QStringList cells;
-        while (reader.Next(cells))
-            result.records.push_back(cells);
-        return result;
+        input.open(QIODevice::ReadOnly);
+        output.open(QIODevice::ReadWrite);
+        summary = RunBatch(input, output, engine);
+        output.seek(0);
+        records = readAll(output);
     }
 
-    // The cell of a row under the column whose header starts with this name.
-    static QString cell(const BatchRun& run, size_t row, const QString& column)
+    // The cell at "row column": the column whose header is that name, alone or followed by a unit.
+    QString cell(const QString& address)
     {
-        const QStringList& header = run.records.front();
-        for (qsizetype i = 0; i < header.size(); ++i)
-            if (header[i] == column || header[i].startsWith(column + QLatin1Char(' ')))
-                return run.records.at(row).value(i);
+        const QString column = address.section(' ', 1);
+        for (qsizetype i = 0; i < records.front().size(); ++i)
+            if (records.front()[i] == column || records.front()[i].startsWith(column + ' '))
+                return records.at(address.section(' ', 0, 0).toUInt()).value(i);
         ADD_FAILURE() << "no column " << column.toStdString();
         return {};
     }
 };
 
-const QStringList kMainHeader{
-    "pressure",  "temperature", "enthalpy",   "dryness",    "case",        "phase",       "P [MPa]",
-    "T [℃]",     "Ts [℃]",      "h [KJ/Kg]",  "h' [KJ/Kg]", "h'' [KJ/Kg]", "s [KJ/KgK]",  "s' [KJ/KgK]",
-    "s'' [KJ/KgK]", "v [m3/Kg]", "v' [m3/Kg]", "v'' [m3/Kg]", "error"};
-
-TEST_F(CliBatch, ABadRowInTheMiddleGetsItsMessageAndTheRestGoOn)
+TEST_F(CliBatch, EachRowGetsItsResultOrItsMessage)
 {
-    const BatchRun result = run("pressure,temperature,enthalpy,dryness\n1,,,\n1,,,1.5\n3,100,,\n");
-    EXPECT_EQ(result.summary.error, QString());
-    EXPECT_EQ(result.summary.rows, 3);
-    EXPECT_EQ(result.summary.failedRows, 1);
-    ASSERT_EQ(result.records.size(), 4u);
-    EXPECT_EQ(result.records[0], kMainHeader);
-
-    EXPECT_EQ(cell(result, 1, "case"), "saturation-by-pressure");
-    EXPECT_EQ(cell(result, 1, "error"), QString());
-    EXPECT_EQ(cell(result, 2, "case"), "pressure-dryness");
-    EXPECT_EQ(cell(result, 2, "error"), QStringLiteral("乾き度が範囲外です。"));
-    EXPECT_EQ(cell(result, 2, "Ts"), QString());
-    EXPECT_EQ(cell(result, 3, "case"), "pressure-temperature");
-    EXPECT_EQ(cell(result, 3, "phase"), "compressed-water");
-    EXPECT_EQ(cell(result, 3, "error"), QString());
-    EXPECT_FALSE(cell(result, 3, "h").isEmpty());
+    const std::tuple<const char*, QByteArray, int, int, std::vector<std::pair<QString, QString>>> rows[] = {
+        {"MalformedRowsInPlace", "pressure,temperature\n1,300\n1,300,4\n2,300,,\n\"3,300\n", 4, 2,
+         {{"2 error", "line 3: 3 cells, but the header names 2 columns"}, {"2 case", ""},
+          {"3 phase", "superheated-steam"}, {"4 error", "line 5: a quoted cell is not closed"}}},
+        {"SpreadsheetQuirks", "\xEF\xBB\xBFTemperature , PRESSURE,dryness,\r\n100\n\r\n\n\"\",1\"5\n ,,0.5,note", 3, 0,
+         {{"1 case", "saturation-by-temperature"}, {"2 pressure", "1\"5"}, {"2 case", "saturation-by-pressure"},
+          {"3 temperature", " "}, {"3 case", "none"}}},
+        {"Heat", "reference_pressure,reference-temperature,set pressure\n10,300,0.5\n10,,0.5\n300,300,0.5\n1,300,0.1",
+         4, 1, {{"1 reference_temperature", "300"}, {"1 phase", "wet-steam"}, {"2 case", "none"},
+             {"3 error", "圧力or温度が範囲外です。"}, {"4 phase", "superheated-steam"}}},
+    };
+    for (const auto& [name, csv, rowCount, failedRows, cells] : rows) {
+        SCOPED_TRACE(name);
+        run(csv);
+        EXPECT_EQ(summary.error, QString());
+        EXPECT_EQ(summary.failedRows, failedRows);
+        ASSERT_EQ(summary.rows, rowCount);
+        ASSERT_EQ(records.size(), size_t(rowCount) + 1);
+        for (const auto& [address, text] : cells)
+            EXPECT_EQ(cell(address), text) << address.toStdString();
+    }
 }
 
-TEST_F(CliBatch, MalformedRowsAreReportedInPlace)
+TEST_F(CliBatch, HeaderNamesTheUnitsInEffect)
 {
-    const BatchRun result = run("pressure,temperature\n1,300\n1,300,4\n2,300,,\n\"3,300\n");
-    EXPECT_EQ(result.summary.rows, 4);
-    EXPECT_EQ(result.summary.failedRows, 2);
-    ASSERT_EQ(result.records.size(), 5u);
-    EXPECT_EQ(cell(result, 2, "error"), "line 3: 3 cells, but the header names 2 columns");
-    EXPECT_EQ(cell(result, 2, "case"), QString());
-    EXPECT_EQ(cell(result, 3, "phase"), "superheated-steam") << "empty cells beyond the header are no error";
-    EXPECT_EQ(cell(result, 4, "error"), "line 5: a quoted cell is not closed");
+    useUnits(15, 73);
+    run("pressure\n");
+    EXPECT_EQ(records.at(0).join(','), "pressure,temperature,enthalpy,dryness,case,phase,P [mmHg],T [℃],Ts [℃],"
+                                       "h [KJ/Kg],h' [KJ/Kg],h'' [KJ/Kg],s [KJ/KgK],s' [KJ/KgK],s'' [KJ/KgK],"
+                                       "v [ft3/lb],v' [ft3/lb],v'' [ft3/lb],error");
 }
 
 TEST_F(CliBatch, NumbersKeepFullPrecision)
@@ -105,74 +123,60 @@ TEST_F(CliBatch, NumbersKeepFullPrecision)
     FakeEngine engine;
     engine.answerOf["STM_sTp"] = 123.45678901234567;
     engine.answerOf["STM_sHtx"] = 0.1;
-    const BatchRun result = run("pressure\n1\n", engine);
-    EXPECT_EQ(cell(result, 1, "Ts"), "123.45678901234567");
-    EXPECT_EQ(cell(result, 1, "h'"), "0.10000000000000001");
-    EXPECT_EQ(cell(result, 1, "P"), "1");
-    EXPECT_EQ(cell(result, 1, "Ts").toDouble(), 123.45678901234567);
+    run("pressure\n1\n", engine);
+    EXPECT_EQ(cell("1 Ts"), "123.45678901234567");
+    EXPECT_EQ(cell("1 h'"), "0.10000000000000001");
+    EXPECT_EQ(cell("1 P"), "1");
 }
 
-TEST_F(CliBatch, MissingColumnsAndShortRowsAreEmptyFields)
+TEST_F(CliBatch, UnusableHeaderStopsBeforeAnyRow)
 {
-    const BatchRun result = run("Temperature , PRESSURE,dryness,\n100\n,1\n,,0.5,note\n");
-    EXPECT_EQ(result.summary.failedRows, 0);
-    ASSERT_EQ(result.records.size(), 4u);
-    EXPECT_EQ(cell(result, 1, "case"), "saturation-by-temperature");
-    EXPECT_EQ(cell(result, 1, "temperature"), "100");
-    EXPECT_EQ(cell(result, 2, "case"), "saturation-by-pressure");
-    EXPECT_EQ(cell(result, 2, "pressure"), "1");
-    EXPECT_EQ(cell(result, 3, "case"), "none");
-    EXPECT_EQ(cell(result, 3, "error"), QString());
+    const std::pair<QByteArray, QString> rows[] = {
+        {"", "needs a header row"},
+        {",\n1,2\n", "the header names no field"},
+        {"pressure,set_pressure\n1,2\n", "mixes"},
+        {"pressure,Pressure\n1,2\n", "column 'Pressure' appears twice"},
+    };
+    for (const auto& [csv, reason] : rows) {
+        run(csv);
+        EXPECT_TRUE(summary.error.contains(reason)) << summary.error.toStdString() << " lacks " << reason.toStdString();
+        EXPECT_EQ(summary.rows, 0);
+        EXPECT_TRUE(records.empty());
+    }
 }
 
-TEST_F(CliBatch, ConstantEnthalpyRows)
+// Which columns get a number, each one a number that the report prints (here in ft3/lb, by volume).
+TEST_F(CliBatch, NumbersBesideTheReportAreThoseItPrints)
 {
-    const BatchRun result =
-        run("reference_pressure,reference-temperature,set pressure\n10,300,0.5\n10,,0.5\n300,300,0.5\n");
-    EXPECT_EQ(result.summary.failedRows, 1);
-    ASSERT_EQ(result.records.size(), 4u);
-    EXPECT_EQ(result.records[0].mid(0, 5),
-              (QStringList{"reference_pressure", "reference_temperature", "set_pressure", "case", "phase"}));
-    EXPECT_EQ(cell(result, 1, "phase"), "wet-steam");
-    EXPECT_EQ(cell(result, 1, "h_set"), cell(result, 1, "h_ref"));
-    EXPECT_EQ(cell(result, 2, "case"), "none");
-    EXPECT_EQ(cell(result, 3, "error"), QStringLiteral("圧力or温度が範囲外です。"));
+    useUnits(12, 73, 1);
+    const CalcWindow main = CalcWindow::Main, heat = CalcWindow::HeatContent;
+    const QStringList wet{"P", "Ts", "h", "s", "v"};
+    const QString exactTs = QString::number(Engine().STM_sTp(1.0), 'g', 17);
+    const std::tuple<CalcWindow, QStringList, QString, QString, QStringList> rows[] = {
+        {main, {"1", "", "", ""}, "saturation-by-pressure", "", {"P", "Ts", "h'", "h''", "s'", "s''", "v'", "v''"}},
+        {main, {"1", "300", "7", "0.5"}, "pressure-temperature", "superheated-steam", {"P", "T", "h", "s", "v"}},
+        {main, {"1", exactTs, "", ""}, "pressure-temperature", "", {"h", "s", "v"}},  // no phase: no P, no T
+        {main, {"1", "", "2000", "0.3"}, "pressure-enthalpy", "wet-steam", wet},
+        {main, {"1", "", "", "0.9"}, "pressure-dryness", "wet-steam", wet},
+        {heat, {"10", "100", "5"}, "constant-enthalpy", "compressed-water", ValueSymbolsOf(heat)},
+    };
+    for (const auto& [window, texts, calculationCase, phase, symbols] : rows) {
+        SCOPED_TRACE(texts.join(',').toStdString());
+        const WindowResult result = CalculateWindow(window, texts, Engine());
+        ASSERT_EQ(result.message, QString());
+        EXPECT_EQ(result.calculationCase, calculationCase);
+        EXPECT_EQ(result.phase, phase);
+        const QString report = result.report.join('\n');
+        QStringList reported;
+        for (size_t i = 0; i < result.values.size(); ++i) {
+            if (const std::optional<double> value = result.values[i]) {
+                reported << ValueSymbolsOf(window)[static_cast<qsizetype>(i)];
+                EXPECT_TRUE(report.contains(NumberField(*value) + " [")) << reported.last().toStdString();
+            }
+        }
+        EXPECT_EQ(reported, symbols);
+        EXPECT_EQ(report.count('='), reported.size());
+    }
 }
-
-TEST_F(CliBatch, HeaderShowsTheUnitsInEffect)
-{
-    setUnits(15, 73);
-    const BatchRun result = run("pressure\n");
-    ASSERT_EQ(result.records.size(), 1u);
-    EXPECT_TRUE(result.records[0].contains("P [mmHg]"));
-    EXPECT_TRUE(result.records[0].contains("v'' [ft3/lb]"));
-}
-
-struct HeaderCase {
-    friend void PrintTo(const HeaderCase& row, std::ostream* out) { *out << row.name; }
-    const char* name;
-    QByteArray csv;
-    QString errorPart;
-};
-
-class CliBatchHeader : public CliBatch, public testing::WithParamInterface<HeaderCase> {};
-
-TEST_P(CliBatchHeader, UnusableHeaderStopsBeforeAnyRow)
-{
-    const BatchRun result = run(GetParam().csv);
-    EXPECT_TRUE(result.summary.error.contains(GetParam().errorPart)) << result.summary.error.toStdString();
-    EXPECT_EQ(result.summary.rows, 0);
-    EXPECT_TRUE(result.records.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cli, CliBatchHeader,
-    testing::Values(HeaderCase{"Empty", "", "needs a header row"},
-                    HeaderCase{"OnlyBlankLines", "\n\r\n", "needs a header row"},
-                    HeaderCase{"NoNamedColumn", ",\n1,2\n", "the header names no field"},
-                    HeaderCase{"MisspeltColumn", "pressur,temperature\n1,2\n", "unknown column 'pressur'"},
-                    HeaderCase{"WindowsMixed", "pressure,set_pressure\n1,2\n", "mixes"},
-                    HeaderCase{"ColumnTwice", "pressure,Pressure\n1,2\n", "column 'Pressure' appears twice"}),
-    RowName());
 
 }  // namespace
