@@ -10,6 +10,7 @@
 #include "settings/UnitCatalogue.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -45,9 +46,12 @@ public:
 };
 
 // The window's start-up with the units of the command line over those of the settings file.
-void setUpUnits(const UnitOverrides& units)
+void setUpUnits(const UnitOverrides& units, const QString& settingsFolder)
 {
-    LoadSettings();
+    if (settingsFolder.isEmpty())
+        LoadSettings();
+    else
+        LoadSettingsFrom(QDir(settingsFolder).filePath(QStringLiteral("Vaporlane.cfg")));
     FillUnitLabels();
     const auto take = [](int16_t& setting, const std::optional<int16_t>& given) {
         if (given)
@@ -149,15 +153,12 @@ int RunCompanion(const QStringList& arguments)
         writeTo(stdout, QStringLiteral("%1 %2\n").arg(QLatin1String(kName), QCoreApplication::applicationVersion()));
         return kExitReport;
     }
-    if (!commandLine.settingsFolder.isEmpty()) {
-        if (!QFileInfo(commandLine.settingsFolder).isDir())
-            return usageError(QStringLiteral("settings folder '%1' does not exist").arg(commandLine.settingsFolder));
-        SetProgramFolder(commandLine.settingsFolder);
-    }
+    if (!commandLine.settingsFolder.isEmpty() && !QFileInfo(commandLine.settingsFolder).isDir())
+        return usageError(QStringLiteral("settings folder '%1' does not exist").arg(commandLine.settingsFolder));
 
     StandardErrorMessages messages;
     MessageSink* previous = SetMessageSink(&messages);
-    setUpUnits(commandLine.units);
+    setUpUnits(commandLine.units, commandLine.settingsFolder);
     const int status = commandLine.batch ? runBatch(commandLine, messages) : runSingle(commandLine, messages);
     SetMessageSink(previous);
     return status;

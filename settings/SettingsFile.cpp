@@ -6,14 +6,39 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <optional>
 #include <vector>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 const QString kSettingsFileName = QStringLiteral("Vaporlane.cfg");
+const QString kHelpFileName = QStringLiteral("Vaporlane.hlp");
+// The installed layout: bin/vaporlane beside share/vaporlane/.
+const QString kInstalledDataFolder = QStringLiteral("../share/vaporlane");
+const QString kUserFolderName = QStringLiteral("vaporlane");
+
+// The platform's part: who may write a folder, and where a user's configuration lives.
+
+// Asked for the effective identity, as opening a file would be; a missing folder is not writable.
+bool folderWritable(const QString& folder)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    return !path.isEmpty() && faccessat(AT_FDCWD, path.constData(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+QString userConfigurationFolder()
+{
+    const QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (QDir::isAbsolutePath(configured))
+        return configured;
+    return QDir(QDir::homePath()).filePath(QStringLiteral(".config"));
+}
 
 // Seven short fields fit in far less; a larger file is read no further than this.
 constexpr qint64 kReadLimit = 64 * 1024;
@@ -90,7 +115,42 @@ void SetProgramFolder(const QString& folder) { folderOverride() = folder; }
 
 QString ProgramFile(const QString& name) { return QDir(ProgramFolder()).filePath(name); }
 
-QString SettingsFilePath() { return ProgramFile(kSettingsFileName); }
+bool ProgramFolderWritable() { return folderWritable(ProgramFolder()); }
+
+QString UserSettingsFilePath()
+{
+    return QDir(userConfigurationFolder()).filePath(kUserFolderName + QLatin1Char('/') + kSettingsFileName);
+}
+
+namespace {
+
+// An installed copy keeps its help file under share/, never beside the program: its settings belong to the
+// user even where the program's folder is writable (root running the program from /usr/bin).
+bool installedCopy()
+{
+    return !QFileInfo::exists(ProgramFile(kHelpFileName)) &&
+           QFileInfo::exists(ProgramFile(kInstalledDataFolder + QLatin1Char('/') + kHelpFileName));
+}
+
+}  // namespace
+
+QString SettingsFilePath()
+{
+    return ProgramFolderWritable() && !installedCopy() ? ProgramFile(kSettingsFileName) : UserSettingsFilePath();
+}
+
+QString SettingsFileToRead()
+{
+    const QString path = SettingsFilePath();
+    return QFileInfo::exists(path) ? path : ProgramFile(kSettingsFileName);
+}
+
+QString HelpFilePath()
+{
+    const QString beside = ProgramFile(kHelpFileName);
+    const QString installed = QDir::cleanPath(ProgramFile(kInstalledDataFolder + QLatin1Char('/') + kHelpFileName));
+    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
+}
 
 Settings ParseSettings(const QByteArray& text)
 {
@@ -116,10 +176,12 @@ QByteArray FormatSettings(const Settings& settings)
     return text;
 }
 
-void LoadSettings()
+void LoadSettings() { LoadSettingsFrom(SettingsFileToRead()); }
+
+void LoadSettingsFrom(const QString& path)
 {
     QByteArray text;
-    QFile file(SettingsFilePath());
+    QFile file(path);
     if (file.open(QIODevice::ReadOnly))
         text = file.read(kReadLimit);  // a missing or unreadable file reads as empty: every value its default
 
@@ -146,10 +208,12 @@ bool SaveSettings()
     const QByteArray text = FormatSettings(settings);
 
     // Written beside the old file and renamed over it, so a failed save leaves the old file whole.
-    QSaveFile file(SettingsFilePath());
+    const QString path = SettingsFilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());  // the user's folder on the first save; a failure shows below
+    QSaveFile file(path);
     const bool saved = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
     if (!saved)
-        MsgBox(QStringLiteral("設定を保存できませんでした。\n") + QDir::toNativeSeparators(SettingsFilePath()),
-               MsgBoxStyle::OkOnly, AppTitle);
+        MsgBox(QStringLiteral("設定を保存できませんでした。\n") + QDir::toNativeSeparators(path), MsgBoxStyle::OkOnly,
+               AppTitle);
     return saved;
 }

@@ -6,6 +6,10 @@
 
 #include <cstdint>
 
+// Where the program's files are. A portable copy keeps everything in the program's folder; an installed
+// copy (bin/vaporlane) finds its help file in ../share/vaporlane and, since it cannot write its own folder,
+// keeps the settings in the user's configuration folder.
+
 // The folder that holds the program; tests point it at a temporary folder.
 QString ProgramFolder();
 void SetProgramFolder(const QString& folder);
@@ -13,7 +17,23 @@ void SetProgramFolder(const QString& folder);
 // A file of that name in the program's folder.
 QString ProgramFile(const QString& name);
 
+// Whether this process may create and replace files in the program's folder.
+bool ProgramFolderWritable();
+
+// "Vaporlane.cfg" in the user's configuration folder: $XDG_CONFIG_HOME/vaporlane, or ~/.config/vaporlane
+// when XDG_CONFIG_HOME is unset, empty or not an absolute path.
+QString UserSettingsFilePath();
+
+// The file that saves write: beside the program where its folder is writable, else the user's file.
 QString SettingsFilePath();
+
+// The file that start-up reads: the one saves write, except that while the user's file does not exist yet
+// the one beside the program is read (defaults an administrator may have put there).
+QString SettingsFileToRead();
+
+// "Vaporlane.hlp" beside the program; where that is missing and ../share/vaporlane/Vaporlane.hlp exists,
+// that one.
+QString HelpFilePath();
 
 // The seven values as the file holds them.
 struct Settings {
@@ -35,9 +55,14 @@ Settings ParseSettings(const QByteArray& text);
 // Seven lines, each ending CR LF; the Boolean as "#TRUE#" or "#FALSE#".
 QByteArray FormatSettings(const Settings& settings);
 
-// Reads the seven values into Module1; each value that cannot be read takes its default. Never writes.
+// Reads the seven values of SettingsFileToRead() into Module1; each value that cannot be read takes its
+// default. Never writes.
 void LoadSettings();
 
-// Writes Module1's seven values, replacing the file atomically. On failure shows one message and
-// returns false; the settings in memory stay in effect.
+// The same from a given file (a missing one gives the defaults).
+void LoadSettingsFrom(const QString& path);
+
+// Writes Module1's seven values to SettingsFilePath(), replacing the file atomically and creating the
+// user's configuration folder if needed. On failure shows one message and returns false; the settings in
+// memory stay in effect.
 bool SaveSettings();

@@ -45,17 +45,57 @@ QFont chooseReportFont()
     return fallback;
 }
 
-// Screen readers read the report as static text.
-class AccessibleReport final : public QAccessibleWidget {
+// Screen readers read the report as static text, whole or line by line through the text interface.
+class AccessibleReport final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit AccessibleReport(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
 
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value || t == QAccessible::Description)
-            return static_cast<const ReportArea*>(widget())->Text();
+            return report().Text();
         return QAccessibleWidget::text(t);
     }
+
+    // Read-only text without a caret or a selection.
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void scrollToSubstring(int, int) override {}
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return report().Text().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(report().Text().size()); }
+
+    QRect characterRect(int offset) const override
+    {
+        const QRect rect = report().CharacterRect(offset);
+        return rect.isNull() ? rect : rect.translated(report().mapToGlobal(QPoint(0, 0)));
+    }
+    int offsetAtPoint(const QPoint& point) const override { return report().OffsetAt(report().mapFromGlobal(point)); }
+
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return QString();
+    }
+
+private:
+    const ReportArea& report() const { return *static_cast<const ReportArea*>(widget()); }
 };
 
 QAccessibleInterface* accessibleReportFactory(const QString& className, QObject* object)
@@ -91,14 +131,16 @@ ReportArea::ReportArea(QWidget* parent) : QWidget(parent)
 
 void ReportArea::Cls()
 {
+    const QString before = Text();
     lines_.clear();
-    textChanged();
+    textChanged(before);
 }
 
 void ReportArea::Print(const QString& line)
 {
+    const QString before = Text();
     lines_.append(line);
-    textChanged();
+    textChanged(before);
 }
 
 QString ReportArea::Text() const
@@ -111,25 +153,68 @@ QString ReportArea::Text() const
 
 void ReportArea::Copy() const
 {
-    QGuiApplication::clipboard()->setText(Text());
+    if (!lines_.isEmpty())
+        QGuiApplication::clipboard()->setText(Text());
 }
 
-void ReportArea::textChanged()
+QRect ReportArea::CharacterRect(int offset) const
+{
+    if (offset < 0)
+        return QRect();
+    const QFontMetrics metrics(font());
+    const int pitch = linePitch();
+    for (qsizetype row = 0; row < lines_.size(); ++row) {
+        const QString& line = lines_[row];
+        if (offset <= line.size()) {
+            const int left = metrics.horizontalAdvance(line.left(offset));
+            const int width = offset < line.size() ? metrics.horizontalAdvance(line.mid(offset, 1)) : 0;
+            return QRect(left, static_cast<int>(row) * pitch, width, pitch);
+        }
+        offset -= static_cast<int>(line.size()) + 1;  // the line and its line feed
+    }
+    return QRect();
+}
+
+int ReportArea::OffsetAt(const QPoint& point) const
+{
+    const int pitch = linePitch();
+    if (point.x() < 0 || point.y() < 0 || point.y() / pitch >= lines_.size())
+        return -1;
+    const qsizetype row = point.y() / pitch;
+    int start = 0;
+    for (qsizetype r = 0; r < row; ++r)
+        start += static_cast<int>(lines_[r].size()) + 1;
+    const QFontMetrics metrics(font());
+    const QString& line = lines_[row];
+    for (qsizetype column = 0; column < line.size(); ++column) {
+        if (point.x() < metrics.horizontalAdvance(line.left(column + 1)))
+            return start + static_cast<int>(column);
+    }
+    return -1;
+}
+
+void ReportArea::textChanged(const QString& before)
 {
     update();
     if (QAccessible::isActive()) {
-        QAccessibleEvent event(this, QAccessible::ValueChanged);
-        QAccessible::updateAccessibility(&event);
+        QAccessibleTextUpdateEvent text(this, 0, before, Text());
+        QAccessible::updateAccessibility(&text);
+        QAccessibleEvent value(this, QAccessible::ValueChanged);
+        QAccessible::updateAccessibility(&value);
     }
 }
 
+// Not exec(): the menu pops up in the window's own event loop and closes itself, so nothing waits on it.
 void ReportArea::contextMenuEvent(QContextMenuEvent* event)
 {
-    QMenu menu(this);
-    QAction* copy = menu.addAction(QStringLiteral("コピー"));
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* copy = menu->addAction(QStringLiteral("コピー"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
     copy->setEnabled(!lines_.isEmpty());
     connect(copy, &QAction::triggered, this, &ReportArea::Copy);
-    menu.exec(event->globalPos());
+    menu->popup(event->globalPos());
 }
 
 void ReportArea::keyPressEvent(QKeyEvent* event)
@@ -141,14 +226,16 @@ void ReportArea::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+// Lines follow each other at the font's em, like the classic report area's: the eight lines of the
+// longest report then fit, also in fonts whose rounded ascent and descent add up to more.
+int ReportArea::linePitch() const { return std::max(QFontInfo(font()).pixelSize(), 1); }
+
 void ReportArea::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setFont(font());
     const QFontMetrics metrics(font());
-    // Lines follow each other at the font's em, like the classic report area's: the eight lines of the
-    // longest report then fit, also in fonts whose rounded ascent and descent add up to more.
-    const int pitch = std::max(QFontInfo(font()).pixelSize(), 1);
+    const int pitch = linePitch();
     int baseline = metrics.ascent();
     for (const QString& line : lines_) {
         painter.drawText(0, baseline, line);

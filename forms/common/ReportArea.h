@@ -28,8 +28,15 @@ public:
     // The report as text, each line ended by a line feed (what "コピー" puts on the clipboard).
     QString Text() const;
 
-    // Puts the report's text on the clipboard.
+    // Puts the report's text on the clipboard; an empty report leaves the clipboard alone.
     void Copy() const;
+
+    // Where the character at `offset` of Text() is painted, in the area's coordinates; a line feed is an
+    // empty rectangle at its line's end. An offset outside the text gives an empty rectangle.
+    QRect CharacterRect(int offset) const;
+
+    // The offset in Text() of the character painted at `point`, or -1 where there is none.
+    int OffsetAt(const QPoint& point) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,7 +44,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void textChanged();
+    // Lines follow each other at this distance, from the top.
+    int linePitch() const;
+    void textChanged(const QString& before);
 
     QStringList lines_;
 };

@@ -36,8 +36,6 @@ constexpr int vbKeyDelete = 46;
 constexpr int kClientWidth = 4980;
 constexpr int kClientHeight = 3825;
 
-const QString kHelpFileName = QStringLiteral("Vaporlane.hlp");
-
 // The calculation's view of the four input boxes.
 class FormFields final : public InputFields {
 public:
@@ -282,7 +280,7 @@ void Form1::menu_SpecialCalculation_HeatContent_Click()
 
 void Form1::menu_Help_Contents_Click()
 {
-    CommonDialog1->HelpFile = ProgramFile(kHelpFileName);
+    CommonDialog1->HelpFile = HelpFilePath();
     CommonDialog1->HelpCommand = cdlHelpTab;
     CommonDialog1->ShowHelp();
 }

@@ -32,12 +32,16 @@ public:
 class GuiFixture {
 public:
     QTemporaryDir folder;
+    QTemporaryDir configHome;  // $XDG_CONFIG_HOME: no test writes the real user's settings
     RecordingMessageSink messages;
     FakeEngine engine;
     QStringList unexpectedDialogs;
 
     GuiFixture()
+        : configHomeWasSet_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")),
+          savedConfigHome_(qgetenv("XDG_CONFIG_HOME"))
     {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
         SetProgramFolder(folder.path());
         SetMessageSink(&messages);
         SetEngine(&engine);
@@ -50,6 +54,10 @@ public:
         SetModalDriver({});
         SetEngine(nullptr);
         SetMessageSink(nullptr);
+        if (configHomeWasSet_)
+            qputenv("XDG_CONFIG_HOME", savedConfigHome_);
+        else
+            qunsetenv("XDG_CONFIG_HOME");
     }
 
     GuiFixture(const GuiFixture&) = delete;
@@ -90,4 +98,8 @@ public:
             script(dialog);
         });
     }
+
+private:
+    bool configHomeWasSet_;
+    QByteArray savedConfigHome_;
 };

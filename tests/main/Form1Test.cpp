@@ -329,9 +329,11 @@ private slots:
         }
     }
 
+    // Neither the program's folder nor the user's configuration folder (here inside it) can be written.
     void failedSaveKeepsTheNewStateAndTheOldFile()
     {
         WriteFile(kDefaultFile);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(fixture->folder.filePath("config")));
         Form1 form;
         {
             ReadOnlyFolder readOnly(fixture->folder.path());
@@ -340,8 +342,8 @@ private slots:
         }
         QCOMPARE(fixture->messages.messages.size(), size_t{1});
         const RecordedMessage& message = fixture->messages.messages[0];
-        QVERIFY(message.prompt.startsWith(QStringLiteral("設定を保存できませんでした。")));
-        QVERIFY(message.prompt.contains(QDir::toNativeSeparators(fixture->SettingsPath())));
+        const QString usersFile = fixture->folder.filePath("config/vaporlane/Vaporlane.cfg");
+        QCOMPARE(message.prompt, QStringLiteral("設定を保存できませんでした。\n") + QDir::toNativeSeparators(usersFile));
         QCOMPARE(message.style, MsgBoxStyle::OkOnly);
         QCOMPARE(message.title, QStringLiteral("Vaporlane"));
         QVERIFY(Module1::AlwaysOnTop);
