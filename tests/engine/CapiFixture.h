@@ -1,4 +1,4 @@
-// Every C interface test starts from the engine's default units.
+// Every C interface test starts from the engine's default units and leaves them so.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,18 +7,15 @@
 
 namespace aquaprop::testing {
 
+inline void SetUnits(int32_t T, int32_t p, int32_t h = 32, int32_t s = 52, int32_t volume = 71) {
+    ASSERT_TRUE(STM_SetTempUnit(T) && STM_SetPressUnit(p) && STM_SetEnthalUnit(h) && STM_SetEntroUnit(s) &&
+                STM_SetDensityUnit(volume));
+}
+
 class DefaultUnits : public ::testing::Test {
 protected:
-    void SetUp() override { Reset(); }
-    void TearDown() override { Reset(); }
-
-    static void Reset() {
-        ASSERT_NE(STM_SetTempUnit(2), 0);
-        ASSERT_NE(STM_SetPressUnit(12), 0);
-        ASSERT_NE(STM_SetEnthalUnit(32), 0);
-        ASSERT_NE(STM_SetEntroUnit(52), 0);
-        ASSERT_NE(STM_SetDensityUnit(71), 0);
-    }
+    void SetUp() override { SetUnits(2, 12); }
+    void TearDown() override { SetUnits(2, 12); }
 };
 
 template <typename Param>

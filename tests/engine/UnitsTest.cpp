@@ -1,8 +1,11 @@
-// Unit codes through the C interface: known values in every unit, round trips, and refused codes.
+// Unit codes through the C interface: known values in every unit, arguments and results in the current units,
+// refused codes, the range getters and the version.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -12,146 +15,135 @@ namespace aquaprop {
 namespace {
 
 using testing::DefaultUnits;
-using testing::DefaultUnitsWithParam;
+using testing::SetUnits;
 
-// Tsat(1 atm) = 373.124... K by the region 4 equation.
-constexpr double kBoilingPointC = 99.9743;
+constexpr double kAtmPa = 101325.0;
+constexpr double kKgfPa = 98066.5;
+constexpr double kMmHgPa = kAtmPa / 760.0;
+constexpr double kKcal = 4.1868;
 
-struct PressureUnitCase {
-    const char* name;
-    int32_t code;
-    double oneAtmosphere;  // 101325 Pa in this unit
-    double zeroPa;         // 0 Pa in this unit
-};
-
-class PressureUnits : public DefaultUnitsWithParam<PressureUnitCase> {};
-
-TEST_P(PressureUnits, OneAtmosphereBoilsAt99p97C) {
-    const PressureUnitCase& c = GetParam();
-    ASSERT_NE(STM_SetPressUnit(c.code), 0);
-    EXPECT_NEAR(STM_sTp(c.oneAtmosphere), kBoilingPointC, 5e-5);
-}
-
-TEST_P(PressureUnits, SaturationPressureRoundTrips) {
-    const PressureUnitCase& c = GetParam();
-    ASSERT_NE(STM_SetPressUnit(c.code), 0);
-    for (double T : {20.0, 99.9743, 180.0, 300.0}) {
-        const double p = STM_sPt(T);
-        ASSERT_NE(p, STM_ERROR_VALUE);
-        EXPECT_NEAR(STM_sTp(p), T, 1e-9) << T;
+// 1 atm boils at 99.9743 degC (373.1243 K) in every pressure unit; saturation pressures round-trip; 0 Pa absolute
+// (minus one atmosphere gauge) is outside the range.
+TEST_F(DefaultUnits, EveryPressureUnit) {
+    const struct {
+        int32_t code;
+        double oneAtmosphere, zeroPa;
+    } units[] = {{11, kAtmPa, 0.0},   {12, 0.101325, 0.0}, {13, kAtmPa / kKgfPa, 0.0}, {14, 0.0, -kAtmPa / kKgfPa},
+                 {15, 760.0, 0.0},    {16, 0.0, -760.0},   {17, 1.0, 0.0},             {18, 0.0, -1.0},
+                 {19, 1013.25, 0.0},  {20, 0.0, -kAtmPa},  {21, 0.0, -0.101325}};
+    for (const auto& c : units) {
+        SCOPED_TRACE(c.code);
+        ASSERT_NE(STM_SetPressUnit(c.code), 0);
+        EXPECT_NEAR(STM_sTp(c.oneAtmosphere), 99.9743, 5e-5);
+        for (double T : {20.0, 99.9743, 180.0, 300.0}) EXPECT_NEAR(STM_sTp(STM_sPt(T)), T, 1e-9) << T;
+        EXPECT_EQ(STM_nHtp(200.0, c.zeroPa), STM_ERROR_VALUE);
+        EXPECT_NE(STM_nHtp(200.0, c.oneAtmosphere), STM_ERROR_VALUE);
     }
-    // Zero absolute pressure (a gauge reading of minus one atmosphere) is outside the range.
-    EXPECT_EQ(STM_nHtp(200.0, c.zeroPa), STM_ERROR_VALUE);
-    EXPECT_NE(STM_nHtp(200.0, c.oneAtmosphere), STM_ERROR_VALUE);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, PressureUnits,
-    ::testing::Values(PressureUnitCase{"Pa", 11, 101325.0, 0.0}, PressureUnitCase{"MPa", 12, 0.101325, 0.0},
-                      PressureUnitCase{"KgfPerCm2", 13, 101325.0 / 98066.5, 0.0},
-                      PressureUnitCase{"KgfPerCm2Gauge", 14, 0.0, -(101325.0 / 98066.5)},
-                      PressureUnitCase{"MmHg", 15, 760.0, 0.0}, PressureUnitCase{"MmHgGauge", 16, 0.0, -760.0},
-                      PressureUnitCase{"Atm", 17, 1.0, 0.0}, PressureUnitCase{"AtmGauge", 18, 0.0, -1.0},
-                      PressureUnitCase{"Millibar", 19, 1013.25, 0.0}, PressureUnitCase{"PaGauge", 20, 0.0, -101325.0},
-                      PressureUnitCase{"MPaGauge", 21, 0.0, -0.101325}),
-    [](const ::testing::TestParamInfo<PressureUnitCase>& row) { return std::string(row.param.name); });
-
-struct TemperatureUnitCase {
-    const char* name;
-    int32_t code;
-    double boiling;  // 373.124... K in this unit
-    double freezing; // 273.15 K in this unit
-};
-
-class TemperatureUnits : public DefaultUnitsWithParam<TemperatureUnitCase> {};
-
-TEST_P(TemperatureUnits, KnownPointsInEveryUnit) {
-    const TemperatureUnitCase& c = GetParam();
-    ASSERT_NE(STM_SetTempUnit(c.code), 0);
-    EXPECT_NEAR(STM_sTp(0.101325), c.boiling, 1e-4);
-    EXPECT_NEAR(STM_sPt(c.boiling), 0.101325, 1e-8);
-    EXPECT_NEAR(STM_sPt(c.freezing), 611.2127e-6, 1e-10);
-    EXPECT_NEAR(STM_nTph(0.101325, STM_sHtx(c.boiling, 0.5)), c.boiling, 1e-9);
+TEST_F(DefaultUnits, EveryTemperatureUnit) {
+    const struct {
+        int32_t code;
+        double boiling, freezing;  // 373.1243 K and 273.15 K in this unit
+    } units[] = {{1, 373.1243, 273.15}, {2, 99.9743, 0.0}, {3, 211.95374, 32.0}};
+    for (const auto& c : units) {
+        SCOPED_TRACE(c.code);
+        ASSERT_NE(STM_SetTempUnit(c.code), 0);
+        EXPECT_NEAR(STM_sTp(0.101325), c.boiling, 1e-4);
+        EXPECT_NEAR(STM_sPt(c.boiling), 0.101325, 1e-8);
+        EXPECT_NEAR(STM_sPt(c.freezing), 611.2127e-6, 1e-10);
+        EXPECT_NEAR(STM_nTph(0.101325, STM_sHtx(c.boiling, 0.5)), c.boiling, 1e-9);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, TemperatureUnits,
-    ::testing::Values(TemperatureUnitCase{"Kelvin", 1, 373.1243, 273.15},
-                      TemperatureUnitCase{"Celsius", 2, 99.9743, 0.0},
-                      TemperatureUnitCase{"Fahrenheit", 3, 211.95374, 32.0}),
-    [](const ::testing::TestParamInfo<TemperatureUnitCase>& row) { return std::string(row.param.name); });
+// The same state in other units: f(a, b) there equals f(a0, b0) in the default units times the result's
+// factor (0: the reciprocal, for density).
+double sRt(double T, double) { return STM_sRt(T); }
 
-// Enthalpy and entropy: J and kcal are fixed multiples of kJ, in and out.
-TEST_F(DefaultUnits, EnergyUnitsScaleResultsAndArguments) {
-    const double hKJ = STM_nHtp(150.0, 1.0);
-    const double sKJ = STM_nStp(150.0, 1.0);
-    ASSERT_NE(STM_SetEnthalUnit(31), 0);
-    ASSERT_NE(STM_SetEntroUnit(51), 0);
-    EXPECT_DOUBLE_EQ(STM_nHtp(150.0, 1.0), hKJ * 1000.0);
-    EXPECT_DOUBLE_EQ(STM_nStp(150.0, 1.0), sKJ * 1000.0);
-    EXPECT_NEAR(STM_nTph(1.0, hKJ * 1000.0), 150.0, 1e-9);
-    ASSERT_NE(STM_SetEnthalUnit(33), 0);
-    ASSERT_NE(STM_SetEntroUnit(53), 0);
-    EXPECT_DOUBLE_EQ(STM_nHtp(150.0, 1.0), hKJ / 4.1868);
-    EXPECT_DOUBLE_EQ(STM_nStp(150.0, 1.0), sKJ / 4.1868);
-    EXPECT_NEAR(STM_nTph(1.0, hKJ / 4.1868), 150.0, 1e-9);
-    const double hMix = STM_sHtx(100.0, 0.5);
-    EXPECT_NEAR(STM_sXph(STM_sPt(100.0), hMix), 0.5, 1e-12);
-}
-
-TEST_F(DefaultUnits, DensityUnitGivesTheReciprocal) {
-    const double v = STM_nDtp(20.0, 0.101325);
-    const double vMix = STM_sDtx(100.0, 0.3);
-    EXPECT_NEAR(v, 0.0010018, 1e-7);
-    ASSERT_NE(STM_SetDensityUnit(72), 0);
-    EXPECT_DOUBLE_EQ(STM_nDtp(20.0, 0.101325), 1.0 / v);
-    EXPECT_DOUBLE_EQ(STM_sDtx(100.0, 0.3), 1.0 / vMix);
+TEST_F(DefaultUnits, SameStateInOtherUnits) {
+    const double mmHgGauge1MPa = 1e6 / kMmHgPa - 760.0;
+    const struct {
+        const char* name;
+        int32_t T, p, h, s, volume;
+        double (*f)(double, double);
+        double a0, b0, a, b, factor;
+    } cases[] = {
+        {"Enthalpy_J", 2, 12, 31, 52, 71, STM_nHtp, 150, 1, 150, 1, 1000},
+        {"WetEnthalpy_kcal", 2, 12, 33, 52, 71, STM_sHtx, 100, 0.3, 100, 0.3, 1 / kKcal},
+        {"LatentHeat_J_Kelvin", 1, 12, 31, 52, 71, sRt, 100, 0, 373.15, 0, 1000},
+        {"Entropy_kcal", 2, 12, 32, 53, 71, STM_nStp, 150, 1, 150, 1, 1 / kKcal},
+        {"WetEntropy_J", 2, 12, 32, 51, 71, STM_sStx, 100, 0.3, 100, 0.3, 1000},
+        {"Cp_J", 2, 12, 32, 51, 71, STM_nCPtp, 150, 1, 150, 1, 1000},
+        {"Cv_kcal", 2, 12, 32, 53, 71, STM_nCVtp, 150, 1, 150, 1, 1 / kKcal},
+        {"Density", 2, 12, 32, 52, 72, STM_nDtp, 20, 0.101325, 20, 0.101325, 0},
+        {"WetDensity", 2, 12, 32, 52, 72, STM_sDtx, 100, 0.3, 100, 0.3, 0},
+        {"TemperatureFrom_kcal", 2, 12, 33, 52, 71, STM_nTph, 1, 500, 1, 500 / kKcal, 1},
+        {"WetnessFrom_kcal", 2, 12, 33, 52, 71, STM_sXph, 1, 2000, 1, 2000 / kKcal, 1},
+        {"WetnessFromEntropy_kcal_mmHgGauge", 2, 16, 32, 53, 71, STM_sXps, 1, 4, mmHgGauge1MPa, 4 / kKcal, 1},
+        {"WetEnthalpy_J_mmHgGauge", 2, 16, 31, 53, 71, STM_sHps, 1, 4, mmHgGauge1MPa, 4 / kKcal, 1000},
+        {"SpeedOfSoundInMetresPerSecond", 3, 18, 33, 53, 72, STM_nWtp, 150, 1, 302, 1e6 / kAtmPa - 1, 1},
+    };
+    for (const auto& c : cases) {
+        SetUnits(2, 12);
+        const double base = c.f(c.a0, c.b0);
+        SetUnits(c.T, c.p, c.h, c.s, c.volume);
+        const double expected = c.factor == 0 ? 1 / base : base * c.factor;
+        EXPECT_NEAR(c.f(c.a, c.b), expected, 1e-9 * std::fabs(expected)) << c.name;
+    }
 }
 
 // A refused code answers 0 and leaves the previous unit in force.
-struct RefusedCodeCase {
-    const char* name;
-    int16_t (*setter)(int32_t);
-    int32_t valid;
-    int32_t refused;
-};
-
-class RefusedCodes : public DefaultUnitsWithParam<RefusedCodeCase> {};
-
-TEST_P(RefusedCodes, KeepThePreviousUnit) {
-    const RefusedCodeCase& c = GetParam();
-    ASSERT_NE(c.setter(c.valid), 0);
-    const double T = STM_sTp(STM_sPt(120.0));
-    const double h = STM_sHtx(120.0, 0.2);
-    const double s = STM_sStx(120.0, 0.2);
-    const double v = STM_sDtx(120.0, 0.2);
-    EXPECT_EQ(c.setter(c.refused), 0);
-    EXPECT_EQ(STM_sTp(STM_sPt(120.0)), T);
-    EXPECT_EQ(STM_sHtx(120.0, 0.2), h);
-    EXPECT_EQ(STM_sStx(120.0, 0.2), s);
-    EXPECT_EQ(STM_sDtx(120.0, 0.2), v);
+TEST_F(DefaultUnits, RefusedCodesKeepThePreviousUnit) {
+    constexpr int32_t kMinInt = std::numeric_limits<int32_t>::min();
+    constexpr int32_t kMaxInt = std::numeric_limits<int32_t>::max();
+    const struct {
+        int16_t (*setter)(int32_t);
+        int32_t valid, refused;
+    } cases[] = {{STM_SetTempUnit, 1, 0},    {STM_SetTempUnit, 3, 4},      {STM_SetTempUnit, 1, kMinInt},
+                 {STM_SetTempUnit, 1, 12},   {STM_SetPressUnit, 11, 10},   {STM_SetPressUnit, 21, 22},
+                 {STM_SetPressUnit, 17, kMaxInt}, {STM_SetEnthalUnit, 31, 30}, {STM_SetEnthalUnit, 33, 34},
+                 {STM_SetEntroUnit, 51, 50}, {STM_SetEntroUnit, 53, 54},   {STM_SetDensityUnit, 72, 70},
+                 {STM_SetDensityUnit, 72, 73}};
+    auto values = [] {
+        return std::array{STM_sTp(STM_sPt(120.0)), STM_sHtx(120.0, 0.2), STM_sStx(120.0, 0.2), STM_sDtx(120.0, 0.2)};
+    };
+    for (const auto& c : cases) {
+        ASSERT_NE(c.setter(c.valid), 0);
+        const auto before = values();
+        EXPECT_EQ(c.setter(c.refused), 0) << c.refused;
+        EXPECT_EQ(values(), before) << c.refused;
+    }
 }
 
-constexpr int32_t kMinInt = std::numeric_limits<int32_t>::min();
-constexpr int32_t kMaxInt = std::numeric_limits<int32_t>::max();
+// The range getters give 273.15..2273.15 K and 0 Pa..100 MPa in the current units; the refusal table holds the
+// property functions to the same limits.
+TEST_F(DefaultUnits, RangeGettersGiveTheLimitsInTheCurrentUnits) {
+    const struct {
+        int32_t temperature, pressure;
+        double minT, maxT, minP, maxP;
+    } cases[] = {{1, 12, 273.15, 2273.15, 0.0, 100.0},
+                 {2, 11, 0.0, 2000.0, 0.0, 1e8},
+                 {3, 17, 32.0, 3632.0, 0.0, 1e8 / kAtmPa},
+                 {2, 14, 0.0, 2000.0, -kAtmPa / kKgfPa, (1e8 - kAtmPa) / kKgfPa},
+                 {2, 16, 0.0, 2000.0, -760.0, 1e8 / kMmHgPa - 760.0},
+                 {3, 21, 32.0, 3632.0, -0.101325, 100.0 - 0.101325}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.temperature) + ", " + std::to_string(c.pressure));
+        SetUnits(c.temperature, c.pressure);
+        EXPECT_NEAR(STM_GetMinTemp(), c.minT, 1e-9 * std::fabs(c.maxT));
+        EXPECT_NEAR(STM_GetMaxTemp(), c.maxT, 1e-9 * std::fabs(c.maxT));
+        EXPECT_NEAR(STM_GetMinPress(), c.minP, 1e-12 * std::fabs(c.maxP));
+        EXPECT_NEAR(STM_GetMaxPress(), c.maxP, 1e-12 * std::fabs(c.maxP));
+    }
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, RefusedCodes,
-    ::testing::Values(RefusedCodeCase{"Temperature0", STM_SetTempUnit, 1, 0},
-                      RefusedCodeCase{"Temperature4", STM_SetTempUnit, 3, 4},
-                      RefusedCodeCase{"TemperatureMinInt", STM_SetTempUnit, 1, kMinInt},
-                      RefusedCodeCase{"TemperaturePressureCode", STM_SetTempUnit, 1, 12},
-                      RefusedCodeCase{"Pressure10", STM_SetPressUnit, 11, 10},
-                      RefusedCodeCase{"Pressure22", STM_SetPressUnit, 21, 22},
-                      RefusedCodeCase{"PressureMaxInt", STM_SetPressUnit, 17, kMaxInt},
-                      RefusedCodeCase{"Enthalpy30", STM_SetEnthalUnit, 31, 30},
-                      RefusedCodeCase{"Enthalpy34", STM_SetEnthalUnit, 33, 34},
-                      RefusedCodeCase{"Entropy50", STM_SetEntroUnit, 51, 50},
-                      RefusedCodeCase{"Entropy54", STM_SetEntroUnit, 53, 54},
-                      RefusedCodeCase{"Density70", STM_SetDensityUnit, 72, 70},
-                      RefusedCodeCase{"Density73", STM_SetDensityUnit, 72, 73},
-                      RefusedCodeCase{"Density74", STM_SetDensityUnit, 71, 74}),
-    [](const ::testing::TestParamInfo<RefusedCodeCase>& row) { return std::string(row.param.name); });
+// 100 * major + minor of the project's version, as the build passes it in ("1.40" -> 140).
+TEST(Version, IsTheProjectVersion) {
+    const std::string version = AQUAPROP_PROJECT_VERSION;
+    const std::size_t dot = version.find('.');
+    ASSERT_NE(dot, std::string::npos);
+    EXPECT_EQ(STM_GetDllVer(), std::atoi(version.c_str()) * 100 + std::atoi(version.c_str() + dot + 1));
+}
 
 }  // namespace
 }  // namespace aquaprop

@@ -1,0 +1,163 @@
+// The core's equations and regions: every published check value of regions 1, 2, 4, 5 and the backward
+// equations, and region boundaries that are inclusive or exclusive on purpose.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "Published.h"
+#include "engine/core/Backward1.h"
+#include "engine/core/Backward2.h"
+#include "engine/core/Boundaries.h"
+#include "engine/core/Constants.h"
+#include "engine/core/Region1.h"
+#include "engine/core/Region2.h"
+#include "engine/core/Region4.h"
+#include "engine/core/Region5.h"
+#include "engine/core/Selection.h"
+
+namespace aquaprop {
+namespace {
+
+using testing::MatchesPublished;
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+double Above(double x) { return std::nextafter(x, kInf); }
+
+// The published states through each region's full state; the single-property entry points, with sums of
+// their own, meet the same values through the C interface.
+TEST(Verification, GibbsRegions) {
+    for (const testing::GibbsPoint& c : testing::kGibbsPoints) {
+        SCOPED_TRACE(::testing::Message() << c.T << " K, " << c.p << " MPa");
+        const Props x = StateTP(c.T, c.p);
+        EXPECT_TRUE(MatchesPublished(x.v, c.v));
+        EXPECT_TRUE(MatchesPublished(x.h, c.h));
+        EXPECT_TRUE(MatchesPublished(x.u, c.u));
+        EXPECT_TRUE(MatchesPublished(x.s, c.s));
+        EXPECT_TRUE(MatchesPublished(x.cp, c.cp));
+        EXPECT_TRUE(MatchesPublished(x.w, c.w));
+    }
+}
+
+double Psat(double T, double) { return region4::SaturationPressure(T); }
+double Tsat(double p, double) { return region4::SaturationTemperature(p); }
+double B23P(double T, double) { return boundary::B23Pressure(T); }
+double B23T(double p, double) { return boundary::B23Temperature(p); }
+double B2bcP(double h, double) { return boundary::B2bcPressure(h); }
+double B2bcH(double p, double) { return boundary::B2bcEnthalpy(p); }
+
+constexpr auto R1ph = region1::BackwardTemperaturePH, R1ps = region1::BackwardTemperaturePS;
+constexpr auto R2ph = region2::BackwardTemperaturePH, R2ps = region2::BackwardTemperaturePS;
+
+// The saturation line, the B23 and B2bc lines, and the backward equations of regions 1 and 2.
+TEST(Verification, SaturationBoundaryAndBackwardEquations) {
+    const struct {
+        const char* name;
+        double (*equation)(double x, double y);
+        double x, y;
+        const char* expected;
+    } cases[] = {
+        {"Psat_300K", Psat, 300, 0, "0.353658941e-2"}, {"Psat_500K", Psat, 500, 0, "0.263889776e1"},
+        {"Psat_600K", Psat, 600, 0, "0.123443146e2"}, {"Tsat_0p1MPa", Tsat, 0.1, 0, "0.372755919e3"},
+        {"Tsat_1MPa", Tsat, 1, 0, "0.453035632e3"}, {"Tsat_10MPa", Tsat, 10, 0, "0.584149488e3"},
+        {"B23_p", B23P, 623.15, 0, "0.165291643e2"}, {"B23_T", B23T, 0.165291643e2, 0, "0.623150000e3"},
+        {"B2bc_p", B2bcP, 0.3516004323e4, 0, "0.100000000e3"}, {"B2bc_h", B2bcH, 100, 0, "0.3516004323e4"},
+        {"R1_Tph_3MPa_500", R1ph, 3, 500, "0.391798509e3"}, {"R1_Tph_80MPa_500", R1ph, 80, 500, "0.378108626e3"},
+        {"R1_Tph_80MPa_1500", R1ph, 80, 1500, "0.611041229e3"}, {"R1_Tps_3MPa_0p5", R1ps, 3, 0.5, "0.307842258e3"},
+        {"R1_Tps_80MPa_0p5", R1ps, 80, 0.5, "0.309979785e3"}, {"R1_Tps_80MPa_3", R1ps, 80, 3, "0.565899909e3"},
+        {"R2a_Tph_1kPa_3000", R2ph, 0.001, 3000, "0.534433241e3"},
+        {"R2a_Tph_3MPa_3000", R2ph, 3, 3000, "0.575373370e3"}, {"R2a_Tph_3MPa_4000", R2ph, 3, 4000, "0.101077577e4"},
+        {"R2b_Tph_5MPa_3500", R2ph, 5, 3500, "0.801299102e3"}, {"R2b_Tph_5MPa_4000", R2ph, 5, 4000, "0.101531583e4"},
+        {"R2b_Tph_25MPa_3500", R2ph, 25, 3500, "0.875279054e3"},
+        {"R2c_Tph_40MPa_2700", R2ph, 40, 2700, "0.743056411e3"},
+        {"R2c_Tph_60MPa_2700", R2ph, 60, 2700, "0.791137067e3"},
+        {"R2c_Tph_60MPa_3200", R2ph, 60, 3200, "0.882756860e3"},
+        {"R2a_Tps_0p1MPa_7p5", R2ps, 0.1, 7.5, "0.399517097e3"}, {"R2a_Tps_0p1MPa_8", R2ps, 0.1, 8, "0.514127081e3"},
+        {"R2a_Tps_2p5MPa_8", R2ps, 2.5, 8, "0.103984917e4"}, {"R2b_Tps_8MPa_6", R2ps, 8, 6, "0.600484040e3"},
+        {"R2b_Tps_8MPa_7p5", R2ps, 8, 7.5, "0.106495556e4"}, {"R2b_Tps_90MPa_6", R2ps, 90, 6, "0.103801126e4"},
+        {"R2c_Tps_20MPa_5p75", R2ps, 20, 5.75, "0.697992849e3"},
+        {"R2c_Tps_80MPa_5p25", R2ps, 80, 5.25, "0.854011484e3"},
+        {"R2c_Tps_80MPa_5p75", R2ps, 80, 5.75, "0.949017998e3"},
+    };
+    for (const auto& c : cases) EXPECT_TRUE(MatchesPublished(c.equation(c.x, c.y), c.expected)) << c.name;
+}
+
+// Where the subregion lines are delicate: between 4 and 4.5257 MPa the B2bc root is imaginary, and up to
+// 6.5467 MPa all of 2b/2c is 2b.
+TEST(Region2Subregions, AtTheirBoundaries) {
+    using region2::Subregion;
+    EXPECT_EQ(region2::SubregionPH(4.0, 3000), Subregion::k2a);
+    EXPECT_EQ(region2::SubregionPH(4.2, 2800), Subregion::k2b);
+    EXPECT_EQ(region2::SubregionPH(6.0, 2800), Subregion::k2b);
+    EXPECT_EQ(region2::SubregionPH(100, 3516.004323), Subregion::k2b);
+    EXPECT_EQ(region2::SubregionPS(20, 5.85), Subregion::k2b);
+}
+
+// Only boundaries between regions; those of the range are in the C interface's refusal table.
+TEST(RegionTP, BoundariesAreDecidedAsDocumented) {
+    const double Ts = region4::SaturationTemperature(1);
+    const struct {
+        const char* name;
+        double T, p;
+        Region expected;
+    } cases[] = {
+        {"AtMinimumTemperature", kMinK, 1, Region::k1},
+        {"AtMinimumTemperatureBelowTriplePressure", kMinK, 500e-6, Region::k2},
+        {"TinyPressure", 400, 1e-12, Region::k2}, {"At100MPa", 500, kMaxMPa, Region::k1},
+        {"ExactlyAtSaturationIsLiquid", Ts, 1, Region::k1},
+        {"OneUlpAboveSaturationIsStillLiquid", Above(Ts), 1, Region::k1},
+        {"ClearlyAboveSaturationIsVapour", Ts * (1 + 1e-9), 1, Region::k2},
+        {"At623KAboveSaturationIsRegion1", kRegion13K, 20, Region::k1},
+        {"At623KAtSaturationPressureIsRegion1", kRegion13K, kSat13MPa, Region::k1},
+        {"At623KBelowSaturationIsRegion2", kRegion13K, 16, Region::k2},
+        {"Above623KHighPressureIsRegion3", Above(kRegion13K), 20, Region::k3},
+        {"OnB23LineIsRegion2", 700, boundary::B23Pressure(700), Region::k2},
+        {"AboveB23LineIsRegion3", 700, Above(boundary::B23Pressure(700)), Region::k3},
+        {"AtB23EndAt100MPaIsOnTheLine", kB23MaxK, kMaxMPa, Region::k2},
+        {"BelowB23EndAt100MPaIsRegion3", kB23MaxK - 0.01, kMaxMPa, Region::k3},
+        {"BeyondB23EndIsRegion2", Above(kB23MaxK), kMaxMPa, Region::k2},
+        {"At1073KIsRegion2", kRegion25K, 100, Region::k2}, {"Above1073KIsRegion5", Above(kRegion25K), 50, Region::k5},
+        {"At2273K", kMaxK, 50, Region::k5},
+    };
+    for (const auto& c : cases) EXPECT_EQ(RegionTP(c.T, c.p), c.expected) << c.name;
+}
+
+// At Tsat(p) the saturated liquid's values, also after a trip through degC; the constant for 623.15 K is
+// the region 4 pressure there, so that the region 1/3 and saturation boundaries meet.
+TEST(RegionTP, SaturationTemperatureGivesTheLiquid) {
+    EXPECT_EQ(region4::SaturationPressure(kRegion13K), kSat13MPa);
+    for (double p : {kSatMinMPa, 0.01, 0.101325, 1.0, 10.0, kSat13MPa}) {
+        const double Ts = region4::SaturationTemperature(p);
+        const double viaCelsius = (Ts - 273.15) + 273.15;
+        EXPECT_EQ(PropertyTP<Quantity::kEnthalpy>(viaCelsius, p), region1::Enthalpy(p, viaCelsius)) << p;
+    }
+}
+
+// A step of 1e-6 kJ/kg beyond the lowest or highest temperature of the range leaves it (the limits
+// themselves are the ends of the round-trip grid).
+TEST(TemperaturePH, AcceptsOnlyStatesInRange) {
+    const struct {
+        const char* name;
+        double p, h;
+        bool accepted;
+    } cases[] = {
+        {"LiquidBelow273K", 1, region1::Enthalpy(1, kMinK) - 1e-6, false},
+        {"LiquidBelow273KAnd100MPa", 100, region1::Enthalpy(100, kMinK) - 1e-6, false},
+        {"BelowH'AtLowestSaturationPressure", kSatMinMPa, region1::Enthalpy(kSatMinMPa, kMinK) - 1e-6, false},
+        {"VapourBelow273KLowPressure", 1e-4, region2::Enthalpy(1e-4, kMinK) - 1e-6, false},
+        {"Above1073KAbove50MPa", 60, region2::Enthalpy(60, kRegion25K) + 1e-6, false},
+        {"Region5JustAbove1073K", 1, region2::Enthalpy(1, kRegion25K) + 1e-6, true},
+        {"Region5Above2273K", 50, region5::Enthalpy(50, kMaxK) + 1e-6, false},
+    };
+    for (const auto& c : cases) {
+        const double T = TemperaturePH(c.p, c.h);
+        EXPECT_TRUE(c.accepted ? T >= kMinK && T <= kMaxK : std::isnan(T)) << c.name << ": " << T;
+    }
+    // At the lowest saturation pressure Tsat is 273.15 K itself: no colder liquid by entropy either.
+    EXPECT_EQ(region4::SaturationTemperature(kSatMinMPa), kMinK);
+    EXPECT_TRUE(std::isnan(TemperaturePS(kSatMinMPa, region1::Entropy(kSatMinMPa, kMinK) - 1e-6)));
+}
+
+}  // namespace
+}  // namespace aquaprop

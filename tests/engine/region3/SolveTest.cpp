@@ -1,0 +1,228 @@
+// Region 3 solves: the density of (p, T) and its right root next to the saturation line and near the critical
+// point, both saturation roots above 623.15 K, and the temperature of (p, h) and (p, s) refined to the
+// Helmholtz equation; NaN wherever there is no answer.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include "engine/core/Boundaries.h"
+#include "engine/core/Constants.h"
+#include "engine/core/Region3.h"
+#include "engine/core/Region4.h"
+#include "engine/core/region3/DensitySolve.h"
+#include "engine/core/region3/TemperatureSolve.h"
+
+namespace aquaprop::region3 {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+::testing::AssertionResult SolvesPressure(double p, double T) {
+    const double rho = DensityPT(p, T);
+    const double error = std::fabs(Pressure(rho, T) - p) / p;
+    if (error <= 1e-12) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "p = " << p << " MPa, T = " << T << " K: rho = " << rho
+                                         << ", relative pressure error " << error;
+}
+
+// Over the region up to its boundaries and around the critical point.
+TEST(DensityPT, SolvesThePressureToFullPrecision) {
+    for (double p = kSat13MPa; p <= kMaxMPa; p += 0.371) {
+        const double Tmax = std::max(boundary::B23Temperature(p), kRegion13K);
+        for (double T = kRegion13K; T <= Tmax; T += 0.617) EXPECT_TRUE(SolvesPressure(p, T));
+        EXPECT_TRUE(SolvesPressure(p, Tmax));
+    }
+    EXPECT_TRUE(SolvesPressure(kMaxMPa, kB23MaxK));
+    for (double dp = -0.05; dp <= 0.05; dp += 0.00125) {
+        for (double dT = -0.05; dT <= 0.05; dT += 0.00125) {
+            EXPECT_TRUE(SolvesPressure(kCriticalMPa + dp, kCriticalK + dT));
+        }
+    }
+    EXPECT_TRUE(SolvesPressure(kCriticalMPa, kCriticalK));
+}
+
+// Within a kilopascal of psat both roots exist, and a bracket from approximate densities would miss the stable
+// one: the liquid is at least as dense as the saturated liquid, the vapour at most as the saturated vapour.
+// Exactly at Tsat(p) the state is liquid, one step hotter it is vapour.
+TEST(DensityPT, TakesTheStableRootBesideTheSaturationLine) {
+    for (double T : {623.15, 630.0, 640.0, 645.0, 646.9, 647.09}) {
+        const double ps = region4::SaturationPressure(T);
+        const SaturationDensities sat = SaturationDensitiesT(T);
+        for (double offset : {1e-3, 1e-4, 1e-6, 1e-9}) {
+            EXPECT_TRUE(SolvesPressure(ps + offset, T));
+            EXPECT_TRUE(SolvesPressure(ps - offset, T));
+            EXPECT_GE(DensityPT(ps + offset, T), sat.liquid) << T << " K " << offset;
+            EXPECT_LE(DensityPT(ps - offset, T), sat.vapour) << T << " K " << offset;
+        }
+    }
+    for (double p : {16.6, 19.0, 21.0, 22.0}) {
+        const double Ts = region4::SaturationTemperature(p);
+        const SaturationDensities sat = SaturationDensitiesT(Ts);
+        EXPECT_NEAR(DensityPT(p, Ts), sat.liquid, 1e-9 * sat.liquid) << p;
+        EXPECT_NEAR(DensityPT(p, std::nextafter(Ts, kB23MaxK)), sat.vapour, 1e-6 * sat.vapour) << p;
+    }
+}
+
+// A branch without a root at p gives NaN, never the edge of its bracket: at 630 K the vapour branch of the
+// isotherm peaks near 18.55 MPa. Whatever the starting value, the root is the one on the requested branch.
+TEST(SolveDensity, FindsTheRootOnTheRequestedBranchOrNone) {
+    const Isotherm at630(630.0);
+    EXPECT_TRUE(std::isnan(SolveDensity(at630, 19.0, Branch::kVapour, 150.0)));
+    EXPECT_TRUE(std::isnan(SolveDensity(at630, 300.0, Branch::kAny, 600.0)));
+    const double liquid = SolveDensity(at630, 19.0, Branch::kLiquid, 150.0);
+    EXPECT_NEAR(at630.Pressure(liquid), 19.0, 19.0 * 1e-12);
+    EXPECT_GT(liquid, kCriticalDensity);
+    const double ps = region4::SaturationPressure(640.0);
+    const Isotherm at640(640.0);
+    const SaturationDensities sat = SaturationDensitiesT(640.0);
+    for (double start : {-1.0, 0.0, 50.0, 177.0, 322.0, 400.0, 481.0, 700.0, 5000.0, kNaN}) {
+        EXPECT_NEAR(SolveDensity(at640, ps, Branch::kLiquid, start), sat.liquid, 1e-9 * sat.liquid) << start;
+        EXPECT_NEAR(SolveDensity(at640, ps, Branch::kVapour, start), sat.vapour, 1e-9 * sat.vapour) << start;
+    }
+}
+
+double Gibbs(double rho, double T) { return EnthalpyRhoT(rho, T) - T * EntropyRhoT(rho, T); }
+
+// Closer to Tc than this the densities follow the square-root law instead of the pressure roots.
+constexpr double kScalingBandK = 1e-4;
+
+// Both roots give the region 4 pressure, on their own sides of rhoc, with equal Gibbs energies: the two phases
+// in equilibrium, not a metastable or unstable root. The region 4 pressure is not exactly the region 3
+// equation's own equilibrium pressure; the difference stays below 1e-5 RT (about 7e-6 RT near 638 K).
+TEST(SaturationDensitiesT, BothPhasesAtTheSaturationPressure) {
+    auto check = [](double T) {
+        const double ps = region4::SaturationPressure(T);
+        const SaturationDensities d = SaturationDensitiesT(T);
+        EXPECT_NEAR(Pressure(d.liquid, T), ps, 1e-12 * ps) << T;
+        EXPECT_NEAR(Pressure(d.vapour, T), ps, 1e-12 * ps) << T;
+        EXPECT_GT(d.liquid, kCriticalDensity) << T;
+        EXPECT_LT(d.vapour, kCriticalDensity) << T;
+        EXPECT_NEAR(Gibbs(d.liquid, T), Gibbs(d.vapour, T), 1e-5 * kGasConstant * T) << T;
+    };
+    for (double T = kRegion13K; T < 647.0; T += 0.0937) check(T);
+    for (double d = 0.1; d > kScalingBandK; d *= 0.83) check(kCriticalK - d);
+    check(kCriticalK - kScalingBandK);
+}
+
+// The two roots stay apart right up to Tc, move together monotonically and meet at rhoc, with no jump where
+// the square-root continuation takes over.
+TEST(SaturationDensitiesT, RootsStayApartUpToTheCriticalPoint) {
+    double previousGap = kInf;
+    for (double d = 1.0; d > 1e-12; d *= 0.5) {
+        const double T = kCriticalK - d;
+        const SaturationDensities s = SaturationDensitiesT(T);
+        EXPECT_GT(s.liquid, kCriticalDensity) << d;
+        EXPECT_LT(s.vapour, kCriticalDensity) << d;
+        EXPECT_LT(s.liquid - s.vapour, previousGap) << d;
+        previousGap = s.liquid - s.vapour;
+        EXPECT_NEAR(Gibbs(s.liquid, T), Gibbs(s.vapour, T), 1e-5 * kGasConstant * T) << d;
+    }
+    EXPECT_EQ(SaturationDensitiesT(kCriticalK).liquid, kCriticalDensity);
+    EXPECT_EQ(SaturationDensitiesT(kCriticalK).vapour, kCriticalDensity);
+    const double edge = kCriticalK - kScalingBandK;
+    const SaturationDensities outside = SaturationDensitiesT(std::nextafter(edge, 0.0));
+    const SaturationDensities inside = SaturationDensitiesT(std::nextafter(edge, kCriticalK));
+    // So close to Tc a pressure round-off of 1e-15 moves the roots by about 1e-6 kg/m3.
+    EXPECT_NEAR(outside.liquid, inside.liquid, 1e-5);
+    EXPECT_NEAR(outside.vapour, inside.vapour, 1e-5);
+    // Inside the band the pressure of both phases still matches psat to the scale of the loop.
+    const double T = kCriticalK - 0.3 * kScalingBandK;
+    const SaturationDensities s = SaturationDensitiesT(T);
+    const double ps = region4::SaturationPressure(T);
+    EXPECT_NEAR(Pressure(s.liquid, T), ps, 1e-9 * ps);
+    EXPECT_NEAR(Pressure(s.vapour, T), ps, 1e-9 * ps);
+}
+
+enum class Given { kEnthalpy, kEntropy };
+
+double PropertyAt(Given given, double rho, double T) {
+    return given == Given::kEnthalpy ? EnthalpyRhoT(rho, T) : EntropyRhoT(rho, T);
+}
+
+// The solved state reproduces p within 1e-12 and the property within 1e-9, relative.
+::testing::AssertionResult Refined(Given given, double p, double x, const DensityTemperature& s) {
+    const double pError = std::fabs(Pressure(s.rho, s.T) - p) / p;
+    const double xError = std::fabs(PropertyAt(given, s.rho, s.T) - x) / std::fabs(x);
+    if (pError <= 1e-12 && xError <= 1e-9) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "p = " << p << ", x = " << x << ": T = " << s.T << ", rho = " << s.rho
+                                         << ", errors p " << pError << ", x " << xError;
+}
+
+class TemperatureSweep : public ::testing::TestWithParam<Given> {
+protected:
+    DensityTemperature State(double p, double x) const { return ByEnthalpy() ? StatePH(p, x) : StatePS(p, x); }
+    // The slower path along the isobar that the Newton iteration falls back on.
+    DensityTemperature AlongIsobar(double p, double x) const {
+        return ByEnthalpy() ? StatePHAlongIsobar(p, x) : StatePSAlongIsobar(p, x);
+    }
+    bool ByEnthalpy() const { return GetParam() == Given::kEnthalpy; }
+};
+
+// States from a (p, T) grid over the band, below, at and above the critical pressure, by both paths.
+TEST_P(TemperatureSweep, RefinedAcrossTheBand) {
+    for (double p = 16.6; p <= kMaxMPa; p += 0.77) {
+        const double Tmax = boundary::B23Temperature(p);
+        for (double T = kRegion13K; T <= Tmax; T += 0.93) {
+            const double x = PropertyAt(GetParam(), DensityPT(p, T), T);
+            for (const DensityTemperature& s : {State(p, x), AlongIsobar(p, x)}) {
+                EXPECT_TRUE(Refined(GetParam(), p, x, s));
+                EXPECT_NEAR(s.T, T, 1e-7) << p << " MPa";
+            }
+        }
+    }
+}
+
+// A (p, x) grid around the critical point, where p(rho) is flat and the dome closes: below pc inside the dome
+// Tsat(p), from pc up no dome at all.
+TEST_P(TemperatureSweep, RefinedAroundTheCriticalPoint) {
+    const double xc = PropertyAt(GetParam(), kCriticalDensity, kCriticalK);
+    for (int k = -13; k <= 19; ++k) {
+        const double p = kCriticalMPa + 0.0123 * k;
+        for (double rel = -0.03; rel <= 0.03; rel += 0.00071) {
+            for (double x : {xc * (1.0 + rel), xc}) {
+                const DensityTemperature s = State(p, x);
+                if (std::isnan(s.rho)) {
+                    EXPECT_LT(p, kCriticalMPa);
+                    EXPECT_EQ(s.T, region4::SaturationTemperature(p));
+                } else {
+                    EXPECT_TRUE(Refined(GetParam(), p, x, s));
+                }
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PhAndPs, TemperatureSweep, ::testing::Values(Given::kEnthalpy, Given::kEntropy),
+                         [](const auto& row) { return row.param == Given::kEnthalpy ? "PH" : "PS"; });
+
+double BothDensities(double T, double) {
+    const SaturationDensities d = SaturationDensitiesT(T);
+    return std::isnan(d.liquid) && std::isnan(d.vapour) ? kNaN : 0.0;
+}
+
+// Outside the range or not finite the solves give NaN, not the edge of a bracket or a diverged iteration.
+TEST(Region3, OutsideItsRangeEverySolveGivesNaN) {
+    const struct {
+        const char* name;
+        double (*f)(double, double);
+        std::vector<std::pair<double, double>> arguments;
+    } cases[] = {
+        {"DensityPT", DensityPT,
+         {{50, 623.1}, {50, 863.2}, {100.1, 700}, {0.0, 700}, {-5, 700}, {kNaN, 700}, {50, kNaN}, {kInf, 700}}},
+        {"SaturationDensitiesT", BothDensities,
+         {{623.14, 0}, {647.0961, 0}, {300, 0}, {kNaN, 0}, {kInf, 0}, {-kInf, 0}}},
+        {"TemperaturePH", TemperaturePH, {{kNaN, 2000}, {25, kNaN}, {kInf, 2000}, {25, -kInf}, {0.0, 2000}, {-1, 2000},
+                                          {100.5, 2000}, {50, 100}, {50, 8000}, {25, -3000}, {25, 1e9}}},
+        {"TemperaturePS", TemperaturePS, {{kNaN, 4}, {25, -kInf}, {0.0, 4}, {100.5, 4}}}};
+    for (const auto& c : cases) {
+        for (const auto& [a, b] : c.arguments) EXPECT_TRUE(std::isnan(c.f(a, b))) << c.name << " " << a << " " << b;
+    }
+}
+
+}  // namespace
+}  // namespace aquaprop::region3
