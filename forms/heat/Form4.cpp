@@ -11,7 +11,6 @@
 #include "resources/ApplicationIcon.h"
 #include "settings/UnitCatalogue.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -164,20 +163,4 @@ void Form4::fieldKeyPress(NumericTextBox* box, int16_t& KeyAscii)
     Module1::NumericKeyFilter(kAllowed, *box, KeyAscii);
     if (KeyAscii != 0)
         Picture1->Cls();
-}
-
-void Form4::keyPressEvent(QKeyEvent* event)
-{
-    // No default or cancel button: Enter clicks only the focused button, Escape does nothing.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        break;
-    case Qt::Key_Escape:
-        break;
-    default:
-        QDialog::keyPressEvent(event);
-    }
 }

@@ -1,7 +1,7 @@
 // Form4: the constant-enthalpy window.
 #pragma once
 
-#include <QDialog>
+#include "forms/common/ClassicDialog.h"
 
 #include <cstdint>
 
@@ -10,7 +10,7 @@ class QLabel;
 class QPushButton;
 class ReportArea;
 
-class Form4 : public QDialog {
+class Form4 : public ClassicDialog {
     Q_OBJECT
 public:
     // Builds the window and runs Form_Load; showing it is the caller's business.
@@ -44,9 +44,6 @@ public:
     void Text1_KeyPress(int16_t& KeyAscii);
     void Text2_KeyPress(int16_t& KeyAscii);
     void Text3_KeyPress(int16_t& KeyAscii);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();

@@ -10,7 +10,6 @@
 #include "settings/UnitCatalogue.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -152,19 +151,3 @@ void Form2::Command1_Click()
 }
 
 void Form2::Command2_Click() { reject(); }
-
-void Form2::keyPressEvent(QKeyEvent* event)
-{
-    // No default or cancel button: Enter clicks only the focused button, Escape does nothing.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        break;
-    case Qt::Key_Escape:
-        break;
-    default:
-        QDialog::keyPressEvent(event);
-    }
-}

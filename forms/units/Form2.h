@@ -1,14 +1,14 @@
 // Form2: the units dialog.
 #pragma once
 
-#include <QDialog>
+#include "forms/common/ClassicDialog.h"
 
 class Form1;
 class QComboBox;
 class QLabel;
 class QPushButton;
 
-class Form2 : public QDialog {
+class Form2 : public ClassicDialog {
     Q_OBJECT
 public:
     // Builds the dialog over the main window whose texts OK updates, and runs Form_Load.
@@ -37,9 +37,6 @@ public:
 
     // Cancel: closes without changing anything.
     void Command2_Click();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();

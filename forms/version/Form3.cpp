@@ -4,7 +4,6 @@
 #include "forms/common/Twips.h"
 #include "resources/ApplicationIcon.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -55,19 +54,3 @@ void Form3::buildControls()
 void Form3::Form_Load() { ApplyAlwaysOnTop(this); }
 
 void Form3::Command1_Click() { accept(); }
-
-void Form3::keyPressEvent(QKeyEvent* event)
-{
-    // No default or cancel button: Enter clicks only the focused button, Escape does nothing.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        break;
-    case Qt::Key_Escape:
-        break;
-    default:
-        QDialog::keyPressEvent(event);
-    }
-}

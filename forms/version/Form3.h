@@ -1,12 +1,12 @@
 // Form3: the version dialog.
 #pragma once
 
-#include <QDialog>
+#include "forms/common/ClassicDialog.h"
 
 class QLabel;
 class QPushButton;
 
-class Form3 : public QDialog {
+class Form3 : public ClassicDialog {
     Q_OBJECT
 public:
     // Builds the dialog and runs Form_Load; showing it is the caller's business.
@@ -24,9 +24,6 @@ public:
 
     // Closes the dialog.
     void Command1_Click();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();
