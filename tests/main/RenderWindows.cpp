@@ -1,10 +1,8 @@
-// Renders each window offscreen to a PNG in the build folder's screenshots/, so that anyone can look at
-// the windows without a display. Run with QT_SCALE_FACTOR=2 it renders them as a 192 dots-per-inch screen
-// shows them, into screenshots/192dpi/: the layout keeps its logical pixels, so every picture doubles, and
-// the report's columns must stay aligned in device pixels.
+// Renders each window offscreen to a PNG in the build folder's screenshots/, for a look without a display.
+// With QT_SCALE_FACTOR=2 (192 dots per inch, into screenshots/192dpi/) every picture doubles and the reports'
+// columns must stay aligned in device pixels.
 #include "forms/common/NumericTextBox.h"
 #include "forms/common/ReportArea.h"
-#include "forms/common/Twips.h"
 #include "forms/heat/Form4.h"
 #include "forms/main/CommonDialog.h"
 #include "forms/main/Form1.h"
@@ -14,47 +12,58 @@
 #include "tests/common/GuiFixture.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
-#include <QMenu>
-#include <QPixmap>
-
-#include <memory>
 
 namespace {
 
 // The screen's scale: 1 at 96 dots per inch, 2 at 192.
-int Scale()
+int Scale() { return std::max(qEnvironmentVariableIntValue("QT_SCALE_FACTOR"), 1); }
+
+QString ScreenshotFolder() { return QStringLiteral(VAPORLANE_SCREENSHOTS) + (Scale() == 1 ? "" : "/192dpi"); }
+
+// The picture has the window's logical size times the scale.
+void Render(QWidget& window, const QString& name)
 {
-    return qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariableIntValue("QT_SCALE_FACTOR") : 1;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QPixmap picture = window.grab();
+    QCOMPARE(picture.devicePixelRatio(), qreal(Scale()));
+    QCOMPARE(picture.size(), window.size() * Scale());
+    QVERIFY(picture.save(ScreenshotFolder() + '/' + name + QStringLiteral(".png")));
 }
 
-QString ScreenshotFolder()
+// Prints each line cut after its "=" again: in the rendered pixels every "=" must end in the same device-pixel
+// column, inside the cell that the layout gives it.
+void CheckEqualsSignsAlign(ReportArea& area)
 {
-    const QDir base(QStringLiteral(VAPORLANE_SCREENSHOTS));
-    return Scale() == 1 ? base.path() : base.filePath(QStringLiteral("%1dpi").arg(96 * Scale()));
-}
-
-// The rightmost device-pixel column with ink in each band of `bands` (logical rectangles), or -1.
-QList<int> RightmostInk(const QImage& image, const QColor& background, const QList<QRect>& bands)
-{
-    const qreal ratio = image.devicePixelRatio();
+    const QStringList lines = area.Lines();
+    area.Cls();
+    QList<QRect> cells;
+    for (int offset = 0; const QString& line : lines) {
+        const int equals = static_cast<int>(line.indexOf('='));
+        if (equals < 0)
+            continue;
+        area.Print(line.left(equals + 1));
+        cells << area.CharacterRect(offset + equals);
+        offset += equals + 2;
+    }
+    QVERIFY(cells.size() >= 4);
+    const QImage image = area.grab().toImage();
     QList<int> edges;
-    for (const QRect& band : bands) {
-        const int top = qRound(band.top() * ratio);
-        const int bottom = std::min(qRound((band.bottom() + 1) * ratio), image.height());
-        int edge = -1;
-        for (int x = image.width() - 1; x >= 0 && edge < 0; --x) {
-            for (int y = top; y < bottom; ++y) {
-                if (image.pixelColor(x, y) != background) {
-                    edge = x;
-                    break;
-                }
-            }
-        }
+    for (const QRect& cell : cells) {  // the rightmost device-pixel column with ink in the cell's rows
+        const QImage band = image.copy(0, cell.top() * Scale(), image.width(), cell.height() * Scale());
+        int edge = band.width();
+        bool ink = false;
+        while (!ink && --edge >= 0)
+            for (int y = 0; y < band.height() && !ink; ++y)
+                ink = band.pixelColor(edge, y) != area.palette().color(area.backgroundRole());
+        QVERIFY2(edge >= cell.left() * Scale() && edge <= (cell.right() + 1) * Scale(),
+                 qPrintable(QString::number(edge)));
         edges << edge;
     }
-    return edges;
+    QCOMPARE(edges.count(edges[0]), edges.size());
+    for (const QString& line : lines)
+        area.Print(line);
 }
 
 }  // namespace
@@ -62,160 +71,56 @@ QList<int> RightmostInk(const QImage& image, const QColor& background, const QLi
 class RenderWindows : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<GuiFixture> fixture;
-
-    // Saves the window as it would appear; the picture has the window's logical size times the scale.
-    static void Render(QWidget& window, const QString& name)
-    {
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QPixmap picture = window.grab();
-        QCOMPARE(picture.devicePixelRatio(), qreal(Scale()));
-        QCOMPARE(picture.size(), window.size() * Scale());
-        const QString path = QDir(ScreenshotFolder()).filePath(name + QStringLiteral(".png"));
-        QVERIFY2(picture.save(path), qPrintable(path));
-        qInfo("%s", qPrintable(path));
-    }
-
-    // Prints each line cut after its "=" again and checks in the rendered pixels that every "=" ends in
-    // the same column, inside the cell that the layout gives it.
-    static void CheckEqualsSignsAlign(ReportArea& area)
-    {
-        const QStringList lines = area.Lines();
-        area.Cls();
-        QList<QRect> cells;
-        int offset = 0;
-        for (const QString& line : lines) {
-            const qsizetype equals = line.indexOf(QLatin1Char('='));
-            if (equals < 0)
-                continue;
-            area.Print(line.left(equals + 1));
-            cells << area.CharacterRect(offset + static_cast<int>(equals));
-            offset += static_cast<int>(equals) + 2;
-        }
-        QVERIFY(cells.size() >= 4);
-        const QImage image = area.grab().toImage();
-        const QList<int> edges = RightmostInk(image, area.palette().color(area.backgroundRole()), cells);
-        for (qsizetype i = 0; i < cells.size(); ++i) {
-            QCOMPARE(edges[i], edges[0]);
-            QVERIFY2(edges[i] >= cells[i].left() * Scale() && edges[i] <= (cells[i].right() + 1) * Scale(),
-                     qPrintable(QStringLiteral("line %1: ink ends at %2").arg(i).arg(edges[i])));
-        }
-        for (const QString& line : lines)
-            area.Print(line);
-    }
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(Scale() == 1 || Scale() == 2);
-        QVERIFY(QDir().mkpath(ScreenshotFolder()));
-    }
+    void initTestCase() { QVERIFY(QDir().mkpath(ScreenshotFolder())); }
 
-    void init()
+    // The layout keeps the logical pixels of 96 dots per inch at any scale.
+    void windows()
     {
-        fixture = std::make_unique<GuiFixture>();
-        QVERIFY(QFile::copy(QStringLiteral(VAPORLANE_HELP_SOURCE), fixture->folder.filePath("Vaporlane.hlp")));
-    }
-
-    void cleanup() { fixture.reset(); }
-
-    // The twips conversion works in logical pixels, which are those of 96 dots per inch at any scale.
-    void layoutKeepsLogicalPixels()
-    {
-        QCOMPARE(Twips::TwipsPerPixelX(), 15.0f);
-        QCOMPARE(Twips::TwipsPerPixelY(), 15.0f);
-        Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(form.centralWidget()->size(), QSize(332, 255));
-        QCOMPARE(form.devicePixelRatio(), qreal(Scale()));
-    }
-
-    void mainWindowAtStart()
-    {
+        GuiFixture fixture;
+        QVERIFY(QFile::copy(QStringLiteral(VAPORLANE_HELP_SOURCE), fixture.folder.filePath("Vaporlane.hlp")));
         Form1 form;
         Render(form, QStringLiteral("Form1-start"));
-    }
-
-    void mainWindowWithAReport()
-    {
-        fixture->WriteSettings("2\r\n12\r\n32\r\n52\r\n71\r\n1\r\n#TRUE#\r\n");
-        Form1 form;
-        form.Text1->setText(QStringLiteral("1"));
-        form.Command1_Click();
-        QCOMPARE(form.Picture1->Lines().size(), 8);
-        Render(form, QStringLiteral("Form1-report"));
-        CheckEqualsSignsAlign(*form.Picture1);
-    }
-
-    void mainWindowInOtherUnits()
-    {
-        fixture->WriteSettings("3\r\n14\r\n33\r\n53\r\n74\r\n0\r\n#FALSE#\r\n");
-        Form1 form;
-        form.Text1->setText(QStringLiteral("10"));
-        form.Text2->setText(QStringLiteral("500"));
-        form.Command1_Click();
-        Render(form, QStringLiteral("Form1-other-units"));
-        CheckEqualsSignsAlign(*form.Picture1);
-    }
-
-    void optionMenu()
-    {
-        Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.menu_Option->popup(form.mapToGlobal(QPoint(0, 0)));
-        QVERIFY(QTest::qWaitForWindowExposed(form.menu_Option));
-        const QPixmap picture = form.menu_Option->grab();
-        QVERIFY(picture.save(QDir(ScreenshotFolder()).filePath("Form1-option-menu.png")));
-        form.menu_Option->hide();
-    }
-
-    void reportContextMenu()
-    {
-        Form1 form;
-        form.Text1->setText(QStringLiteral("1"));
-        form.Command1_Click();
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const QPoint inside(40, 30);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, inside, form.Picture1->mapToGlobal(inside));
-        QApplication::sendEvent(form.Picture1, &event);
-        auto* menu = form.Picture1->findChild<QMenu*>();
-        QVERIFY(menu);
-        QVERIFY(QTest::qWaitForWindowExposed(menu));
-        QVERIFY(menu->grab().save(QDir(ScreenshotFolder()).filePath("Form1-report-menu.png")));
-        menu->close();
-    }
-
-    void helpViewer()
-    {
-        Form1 form;
+        QCOMPARE(form.centralWidget()->size(), QSize(332, 255));
         form.menu_Help_Contents_Click();
         QVERIFY(form.CommonDialog1->Viewer());
         Render(*form.CommonDialog1->Viewer(), QStringLiteral("HelpViewer"));
-    }
-
-    void dialogs()
-    {
-        Form1 form;
         Form2 units(form);
         Render(units, QStringLiteral("Form2"));
         Form3 version;
         Render(version, QStringLiteral("Form3"));
     }
 
-    void heatContentWithAReport()
+    // Settings: SBW, on top; Fahrenheit, Kg/cm2G, kcal, lb/ft3.
+    void reports_data()
     {
-        Form1 form;  // its start-up fills the unit texts
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("main window at 1 MPa")
+            << QByteArray("2\r\n12\r\n32\r\n52\r\n71\r\n1\r\n#TRUE#\r\n") << QStringList{"1", ""} << "Form1-report";
+        QTest::newRow("main window, other units") << QByteArray("3\r\n14\r\n33\r\n53\r\n74\r\n0\r\n#FALSE#\r\n")
+                                                  << QStringList{"10", "500"} << "Form1-other-units";
+        QTest::newRow("constant enthalpy") << QByteArray() << QStringList{"1", "150", "0.2"} << "Form4";
+    }
+
+    void reports()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QStringList, fields);
+        QFETCH(QString, name);
+        GuiFixture fixture;
+        if (!settings.isNull())
+            fixture.WriteSettings(settings);
+        Form1 main;  // its start-up sets the units, for the constant-enthalpy window too
         Form4 heat;
-        heat.Text1->setText(QStringLiteral("1"));
-        heat.Text2->setText(QStringLiteral("150"));
-        heat.Text3->setText(QStringLiteral("0.2"));
-        heat.Command1_Click();
-        Render(heat, QStringLiteral("Form4"));
-        CheckEqualsSignsAlign(*heat.Picture1);
+        const bool isHeat = fields.size() == 3;
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            (isHeat ? QList{heat.Text1, heat.Text2, heat.Text3} : QList{main.Text1, main.Text2})[i]->setText(fields[i]);
+        isHeat ? heat.Command1_Click() : main.Command1_Click();
+        ReportArea& area = *(isHeat ? heat.Picture1 : main.Picture1);
+        Render(isHeat ? static_cast<QWidget&>(heat) : main, name);
+        CheckEqualsSignsAlign(area);
     }
 };
 
