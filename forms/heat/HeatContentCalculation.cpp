@@ -15,8 +15,6 @@ const QString kEnthalpyLabel = QStringLiteral("  エンタルピ  h   = ");
 const QString kEntropyLabel = QStringLiteral("  エントロピ  s   = ");
 const QString kVolumeLabel = QStringLiteral("  比容積      v   = ");
 
-using HeatContentState = HeatContentState;
-
 // Four lines: temperature, enthalpy, entropy, specific volume (or density) of one state.
 void PrintState(QStringList& report, const HeatContentState& state)
 {
