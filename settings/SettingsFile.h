@@ -7,8 +7,8 @@
 #include <cstdint>
 
 // Where the program's files are. A portable copy keeps everything in the program's folder; an installed
-// copy (bin/vaporlane) finds its help file in ../share/vaporlane and, since it cannot write its own folder,
-// keeps the settings in the user's configuration folder.
+// copy (bin/vaporlane) finds its help file in ../share/vaporlane and keeps the settings in the user's
+// configuration folder.
 
 // The folder that holds the program; tests point it at a temporary folder.
 QString ProgramFolder();
@@ -24,7 +24,8 @@ bool ProgramFolderWritable();
 // when XDG_CONFIG_HOME is unset, empty or not an absolute path.
 QString UserSettingsFilePath();
 
-// The file that saves write: beside the program where its folder is writable, else the user's file.
+// The file that saves write: beside the program where its folder is writable and the copy is not an
+// installed one (help file under ../share/vaporlane), else the user's file.
 QString SettingsFilePath();
 
 // The file that start-up reads: the one saves write, except that while the user's file does not exist yet

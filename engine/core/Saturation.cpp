@@ -24,14 +24,14 @@ Pair FromRegions12(double T) {
 
 template <Quantity q>
 Pair FromRegion3(double T) {
-    const region3::SaturationDensities rho = region3::SaturationDensitiesT(T);
-    if constexpr (q == Quantity::kVolume) return {1.0 / rho.liquid, 1.0 / rho.vapour};
-    if constexpr (q == Quantity::kEnthalpy) {
-        return {region3::EnthalpyRhoT(rho.liquid, T), region3::EnthalpyRhoT(rho.vapour, T)};
+    if constexpr (q == Quantity::kVolume) {
+        const region3::SaturationDensities rho = region3::SaturationDensitiesT(T);
+        return {1.0 / rho.liquid, 1.0 / rho.vapour};
     }
-    if constexpr (q == Quantity::kEntropy) {
-        return {region3::EntropyRhoT(rho.liquid, T), region3::EntropyRhoT(rho.vapour, T)};
-    }
+    // Both phases from one evaluation of the isotherm.
+    const region3::SaturationProps both = region3::SaturationPropsT(T);
+    if constexpr (q == Quantity::kEnthalpy) return {both.liquid.h, both.vapour.h};
+    if constexpr (q == Quantity::kEntropy) return {both.liquid.s, both.vapour.s};
 }
 
 }  // namespace
