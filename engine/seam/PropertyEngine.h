@@ -1,5 +1,6 @@
 // The program's one door to the property engine. Production code calls Engine(); tests install a
 // scripted fake with SetEngine() to force refusals and error values at a chosen call.
+// Its functions are those of aquaprop.h, expanded from EngineFunctions.def.
 #pragma once
 
 #include <cstdint>
@@ -10,43 +11,15 @@ class PropertyEngine {
 public:
     virtual ~PropertyEngine() = default;
 
-    virtual int16_t STM_SetTempUnit(int32_t code) = 0;
-    virtual int16_t STM_SetPressUnit(int32_t code) = 0;
-    virtual int16_t STM_SetEnthalUnit(int32_t code) = 0;
-    virtual int16_t STM_SetEntroUnit(int32_t code) = 0;
-    virtual int16_t STM_SetDensityUnit(int32_t code) = 0;
-
-    virtual double STM_sTp(double p) = 0;
-    virtual double STM_sPt(double T) = 0;
-    virtual double STM_sHtx(double T, double w) = 0;
-    virtual double STM_sStx(double T, double w) = 0;
-    virtual double STM_sDtx(double T, double w) = 0;
-    virtual double STM_sXph(double p, double h) = 0;
-    virtual double STM_nHtp(double T, double p) = 0;
-    virtual double STM_nStp(double T, double p) = 0;
-    virtual double STM_nDtp(double T, double p) = 0;
-    virtual double STM_nTph(double p, double h) = 0;
+#define ENGINE_FUNCTION(result, name, parameters, arguments) virtual result name parameters = 0;
+#include "engine/seam/EngineFunctions.def"
 };
 
 // The engine library itself, through its C interface.
 class AquapropEngine final : public PropertyEngine {
 public:
-    int16_t STM_SetTempUnit(int32_t code) override;
-    int16_t STM_SetPressUnit(int32_t code) override;
-    int16_t STM_SetEnthalUnit(int32_t code) override;
-    int16_t STM_SetEntroUnit(int32_t code) override;
-    int16_t STM_SetDensityUnit(int32_t code) override;
-
-    double STM_sTp(double p) override;
-    double STM_sPt(double T) override;
-    double STM_sHtx(double T, double w) override;
-    double STM_sStx(double T, double w) override;
-    double STM_sDtx(double T, double w) override;
-    double STM_sXph(double p, double h) override;
-    double STM_nHtp(double T, double p) override;
-    double STM_nStp(double T, double p) override;
-    double STM_nDtp(double T, double p) override;
-    double STM_nTph(double p, double h) override;
+#define ENGINE_FUNCTION(result, name, parameters, arguments) result name parameters override;
+#include "engine/seam/EngineFunctions.def"
 };
 
 // The engine in use: the library unless a test installed another.
