@@ -14,7 +14,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <cstdint>
 
 namespace {
 
@@ -47,19 +46,18 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, int left)
     return button;
 }
 
-// Fills a list and selects the entry for a code; a code outside the list leaves no entry selected.
-void Fill(QComboBox* list, const QStringList& entries, int code, int lowestCode)
+// Fills a list and selects the entry of the quantity's current code; an invalid code leaves no entry selected.
+void Fill(QComboBox* list, const QuantityUnits& quantity)
 {
-    list->addItems(entries);
-    const int position = code - lowestCode;
-    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+    list->addItems(EntriesOf(quantity));
+    list->setCurrentIndex(quantity.Position(Module1::Current.Code(quantity.quantity)));
 }
 
-// Takes a list's selection over into a setting; a list without a selection keeps the setting as it is.
-void TakeOver(const QComboBox* list, int16_t& setting, int lowestCode)
+// Takes a list's selection over into the quantity's setting; a list without a selection keeps the setting.
+void TakeOver(const QComboBox* list, const QuantityUnits& quantity)
 {
     if (list->currentIndex() >= 0)
-        setting = static_cast<int16_t>(list->currentIndex() + lowestCode);
+        Module1::Current.Code(quantity.quantity) = quantity.choices[static_cast<size_t>(list->currentIndex())].code;
 }
 
 void SetCaption(QLabel* label, const QString& caption)
@@ -115,23 +113,15 @@ void Form2::buildControls()
 
 void Form2::Form_Load()
 {
-    Fill(Combo1, TempUnitEntries(), Module1::TempUnit, 1);
-    Fill(Combo2, PressUnitEntries(), Module1::PressUnit, 11);
-    Fill(Combo3, EnthalUnitEntries(), Module1::EnthalUnit, 31);
-    Fill(Combo4, EntroUnitEntries(), Module1::EntroUnit, 51);
-    Fill(Combo5, DensityUnitEntries(), Module1::DensityUnit, 71);
-    Fill(Combo6, DrynessBasisEntries(), Module1::DrynessBasis, 0);
+    for (size_t i = 0; i < kQuantities.size(); ++i)
+        Fill(lists()[i], *kQuantities[i]);
     ApplyAlwaysOnTop(this);
 }
 
 void Form2::Command1_Click()
 {
-    TakeOver(Combo1, Module1::TempUnit, 1);
-    TakeOver(Combo2, Module1::PressUnit, 11);
-    TakeOver(Combo3, Module1::EnthalUnit, 31);
-    TakeOver(Combo4, Module1::EntroUnit, 51);
-    TakeOver(Combo5, Module1::DensityUnit, 71);
-    TakeOver(Combo6, Module1::DrynessBasis, 0);
+    for (size_t i = 0; i < kQuantities.size(); ++i)
+        TakeOver(lists()[i], *kQuantities[i]);
 
     SetCaption(main_.Label3, PressUnitText());
     SetCaption(main_.Label4, TempUnitText());
@@ -151,3 +141,5 @@ void Form2::Command1_Click()
 }
 
 void Form2::Command2_Click() { reject(); }
+
+std::array<QComboBox*, 6> Form2::lists() const { return {Combo1, Combo2, Combo3, Combo4, Combo5, Combo6}; }
