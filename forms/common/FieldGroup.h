@@ -49,10 +49,9 @@ public:
     void Route(Window* window, std::initializer_list<Handlers<Window>> handlers)
     {
         size_t index = 0;
-        for (const Handlers<Window>& handler : handlers)
-            route(index++,
-                  [window, down = handler.KeyDown](int& code, Qt::KeyboardModifiers shift) { (window->*down)(code, shift); },
-                  [window, press = handler.KeyPress](int16_t& code) { (window->*press)(code); });
+        for (const auto& [down, press] : handlers)
+            route(index++, [window, down](int& code, Qt::KeyboardModifiers shift) { (window->*down)(code, shift); },
+                  [window, press](int16_t& code) { (window->*press)(code); });
     }
 
 private:
