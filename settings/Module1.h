@@ -1,6 +1,9 @@
 // Module1: the settings and unit label tables shared by every window for the whole run.
 #pragma once
 
+#include "settings/SettingsFile.h"
+#include "settings/UnitCatalogue.h"
+
 #include <QString>
 
 #include <array>
@@ -8,26 +11,27 @@
 
 namespace Module1 {
 
-// Unit codes (see UnitCatalogue.h for their meaning and ranges).
-inline int16_t TempUnit = 2;
-inline int16_t PressUnit = 12;
-inline int16_t EnthalUnit = 32;
-inline int16_t EntroUnit = 52;
-inline int16_t DensityUnit = 71;
+// The seven values of the settings file, as in effect now.
+inline Settings Current;
 
+// Their classic names. Unit codes: see UnitCatalogue.h for their meaning and ranges.
+inline int16_t& TempUnit = Current.TempUnit;
+inline int16_t& PressUnit = Current.PressUnit;
+inline int16_t& EnthalUnit = Current.EnthalUnit;
+inline int16_t& EntroUnit = Current.EntroUnit;
+inline int16_t& DensityUnit = Current.DensityUnit;
 // 0: the dryness is a mass fraction (SBV); 1: by volume (SBW).
-inline int16_t DrynessBasis = 0;
+inline int16_t& DrynessBasis = Current.DrynessBasis;
+inline bool& AlwaysOnTop = Current.AlwaysOnTop;
 
 // Multiplier for specific volumes and densities that the engine returns; follows DensityUnit.
 inline double DensityFactor = 1.0;
 
-inline bool AlwaysOnTop = false;
-
-// Bracketed unit texts, slot = code minus the quantity's lowest code. Filled once at start-up.
-inline std::array<QString, 3> TempUnitLabels;
-inline std::array<QString, 11> PressUnitLabels;
-inline std::array<QString, 3> EnthalUnitLabels;
-inline std::array<QString, 3> EntroUnitLabels;
-inline std::array<QString, 4> DensityUnitLabels;
+// Bracketed unit texts, in the order of the quantity's codes. Filled once at start-up.
+inline std::array<QString, kTemperatureUnits.choices.size()> TempUnitLabels;
+inline std::array<QString, kPressureUnits.choices.size()> PressUnitLabels;
+inline std::array<QString, kEnthalpyUnits.choices.size()> EnthalUnitLabels;
+inline std::array<QString, kEntropyUnits.choices.size()> EntroUnitLabels;
+inline std::array<QString, kVolumeUnits.choices.size()> DensityUnitLabels;
 
 }  // namespace Module1

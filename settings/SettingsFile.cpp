@@ -185,27 +185,12 @@ void LoadSettingsFrom(const QString& path)
     if (file.open(QIODevice::ReadOnly))
         text = file.read(kReadLimit);  // a missing or unreadable file reads as empty: every value its default
 
-    const Settings settings = ParseSettings(text);
-    Module1::TempUnit = settings.TempUnit;
-    Module1::PressUnit = settings.PressUnit;
-    Module1::EnthalUnit = settings.EnthalUnit;
-    Module1::EntroUnit = settings.EntroUnit;
-    Module1::DensityUnit = settings.DensityUnit;
-    Module1::DrynessBasis = settings.DrynessBasis;
-    Module1::AlwaysOnTop = settings.AlwaysOnTop;
+    Module1::Current = ParseSettings(text);
 }
 
 bool SaveSettings()
 {
-    Settings settings;
-    settings.TempUnit = Module1::TempUnit;
-    settings.PressUnit = Module1::PressUnit;
-    settings.EnthalUnit = Module1::EnthalUnit;
-    settings.EntroUnit = Module1::EntroUnit;
-    settings.DensityUnit = Module1::DensityUnit;
-    settings.DrynessBasis = Module1::DrynessBasis;
-    settings.AlwaysOnTop = Module1::AlwaysOnTop;
-    const QByteArray text = FormatSettings(settings);
+    const QByteArray text = FormatSettings(Module1::Current);
 
     // Written beside the old file and renamed over it, so a failed save leaves the old file whole.
     const QString path = SettingsFilePath();

@@ -1,6 +1,8 @@
 // The settings file "Vaporlane.cfg" in the program's folder: seven values, one per line.
 #pragma once
 
+#include "settings/UnitCatalogue.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -36,15 +38,24 @@ QString SettingsFileToRead();
 // that one.
 QString HelpFilePath();
 
-// The seven values as the file holds them.
+// The seven values as the file holds them; each defaults to its quantity's default.
 struct Settings {
-    int16_t TempUnit = 2;
-    int16_t PressUnit = 12;
-    int16_t EnthalUnit = 32;
-    int16_t EntroUnit = 52;
-    int16_t DensityUnit = 71;
-    int16_t DrynessBasis = 0;
+    int16_t TempUnit = kTemperatureUnits.defaultCode;
+    int16_t PressUnit = kPressureUnits.defaultCode;
+    int16_t EnthalUnit = kEnthalpyUnits.defaultCode;
+    int16_t EntroUnit = kEntropyUnits.defaultCode;
+    int16_t DensityUnit = kVolumeUnits.defaultCode;
+    int16_t DrynessBasis = kDrynessBasisUnits.defaultCode;
     bool AlwaysOnTop = false;
+
+    // The code of a quantity: TempUnit for the temperature, and so on.
+    int16_t& Code(UnitQuantity quantity)
+    {
+        static constexpr int16_t Settings::*codes[] = {&Settings::TempUnit,   &Settings::PressUnit,
+                                                       &Settings::EnthalUnit, &Settings::EntroUnit,
+                                                       &Settings::DensityUnit, &Settings::DrynessBasis};
+        return this->*codes[static_cast<size_t>(quantity)];
+    }
 
     bool operator==(const Settings&) const = default;
 };

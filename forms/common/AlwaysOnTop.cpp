@@ -4,11 +4,16 @@
 #include "forms/common/WindowManager.h"
 #include "settings/Module1.h"
 
+#include <QPoint>
 #include <QWidget>
 
 #include <cmath>
 
-QPoint PixelPosition(const QWidget* window)
+namespace {
+
+// The window's Left and Top in twips, converted back to pixels and rounded half to even: the X and Y that the
+// stacking call receives.
+QPoint pixelPosition(const QWidget* window)
 {
     const float tppX = Twips::TwipsPerPixelX();
     const float tppY = Twips::TwipsPerPixelY();
@@ -18,9 +23,11 @@ QPoint PixelPosition(const QWidget* window)
     return QPoint(static_cast<int>(std::nearbyint(left / tppX)), static_cast<int>(std::nearbyint(top / tppY)));
 }
 
+}  // namespace
+
 void ApplyAlwaysOnTop(QWidget* window)
 {
     const intptr_t insertAfter = Module1::AlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST;
-    const QPoint position = PixelPosition(window);
+    const QPoint position = pixelPosition(window);
     SetWindowPos(window, insertAfter, position.x(), position.y(), 1, 1, SWP_NOSIZE);
 }

@@ -1,7 +1,19 @@
 #include "forms/common/ClassicDialog.h"
 
+#include "forms/common/Twips.h"
+#include "resources/ApplicationIcon.h"
+
 #include <QKeyEvent>
 #include <QPushButton>
+
+ClassicDialog::ClassicDialog(const QString& caption, int width, int height, Qt::WindowType kind)
+{
+    setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowTitle(caption);
+    setWindowIcon(ApplicationIcon());
+    Twips::FixClientSize(this, width, height);
+}
 
 void ClassicDialog::keyPressEvent(QKeyEvent* event)
 {

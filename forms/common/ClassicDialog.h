@@ -7,7 +7,9 @@
 class ClassicDialog : public QDialog {
     Q_OBJECT
 public:
-    using QDialog::QDialog;
+    // A window of fixed size with its caption, the application's icon and only a close button; the client area
+    // in twips. `kind`: Qt::Dialog, or Qt::Window for a window with a taskbar entry of its own.
+    ClassicDialog(const QString& caption, int width, int height, Qt::WindowType kind = Qt::Dialog);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

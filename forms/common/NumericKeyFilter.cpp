@@ -1,12 +1,12 @@
 #include "forms/common/NumericKeyFilter.h"
 
+#include "forms/common/KeyCodes.h"
+
 #include <QLineEdit>
 
 namespace Module1 {
 
 namespace {
-
-constexpr int16_t kBackspace = 8;
 
 // A sign is taken only in front of everything and only once.
 bool acceptsSign(QChar sign, const QString& allowed, const QString& text, int caret)
@@ -26,7 +26,7 @@ bool AcceptsCharacter(const QString& allowed, const QString& text, int caret, in
         return acceptsSign(QLatin1Char('-'), allowed, text, caret);
     if (KeyAscii == '+')
         return acceptsSign(QLatin1Char('+'), allowed, text, caret);
-    return KeyAscii == kBackspace;
+    return KeyAscii == vbKeyBack;
 }
 
 void NumericKeyFilter(const QString& allowed, const QLineEdit& box, int16_t& KeyAscii)

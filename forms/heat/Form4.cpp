@@ -1,82 +1,52 @@
 #include "forms/heat/Form4.h"
 
 #include "forms/common/AlwaysOnTop.h"
+#include "forms/common/Controls.h"
+#include "forms/common/FieldGroup.h"
 #include "forms/common/LeadingNumber.h"
 #include "forms/common/Messages.h"
-#include "forms/common/NumericKeyFilter.h"
 #include "forms/common/NumericTextBox.h"
 #include "forms/common/ReportArea.h"
 #include "forms/common/Twips.h"
 #include "forms/heat/HeatContentCalculation.h"
-#include "resources/ApplicationIcon.h"
 #include "settings/UnitCatalogue.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include <algorithm>
-
-namespace {
-
-constexpr int kKeyUp = 38;
-constexpr int kKeyDown = 40;
-constexpr int kKeyEnter = 13;
-constexpr int kKeyDelete = 46;
-
-const QString kAllowed = QStringLiteral(".");
-
-QLabel* MakeLabel(QWidget* parent, const QString& caption, int left, int top, int width, int height)
+// A window of its own (it has a taskbar entry), fixed in size, with neither minimise nor maximise.
+Form4::Form4() : ClassicDialog(QStringLiteral("エンタルピ一定"), 4905, 5205, Qt::Window)
 {
-    auto* label = new QLabel(caption, parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Twips::Place(label, left, top, width, height);
-    // The dialog font here may be wider than the one the layout was drawn for: never cut a caption.
-    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
-    return label;
-}
-
-}  // namespace
-
-Form4::Form4()
-{
-    // A window of its own (it has a taskbar entry), fixed in size, with neither minimise nor maximise.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(QStringLiteral("エンタルピ一定"));
-    setWindowIcon(ApplicationIcon());
-    Twips::FixClientSize(this, 4905, 5205);
     buildControls();
-    wireFields();
     Form_Load();
 }
 
+Form4::~Form4() = default;
+
 void Form4::buildControls()
 {
-    Label1 = MakeLabel(this, QStringLiteral("基準圧力"), 240, 360, 735, 255);
-    Label2 = MakeLabel(this, QStringLiteral("基準温度"), 240, 960, 735, 375);
-    Label3 = MakeLabel(this, QStringLiteral("設定圧力"), 240, 1560, 735, 375);
-    Label4 = new QLabel(this);
-    Label5 = new QLabel(this);
-    Label6 = new QLabel(this);
+    Label1 = MakeCaption(this, "Label1", QStringLiteral("基準圧力"), 240, 360, 735, 255);
+    Label2 = MakeCaption(this, "Label2", QStringLiteral("基準温度"), 240, 960, 735, 375);
+    Label3 = MakeCaption(this, "Label3", QStringLiteral("設定圧力"), 240, 1560, 735, 375);
+    Label4 = MakeUnitLabel(this, "Label4", 2640, 360);
+    Label5 = MakeUnitLabel(this, "Label5", 2640, 960);
+    Label6 = MakeUnitLabel(this, "Label6", 2640, 1560);
 
-    Text1 = new NumericTextBox(this);
-    Text2 = new NumericTextBox(this);
-    Text3 = new NumericTextBox(this);
+    Text1 = MakeBox(this, "Text1");
+    Text2 = MakeBox(this, "Text2");
+    Text3 = MakeBox(this, "Text3");
     Twips::Place(Text1, 1200, 360, 1215, 300);
     Twips::Place(Text2, 1200, 960, 1215, 300);
     Twips::Place(Text3, 1200, 1560, 1215, 300);
 
-    Command1 = new QPushButton(QStringLiteral("表示"), this);
-    Command2 = new QPushButton(QStringLiteral("終了"), this);
-    Twips::Place(Command1, 2400, 2280, 975, 375);
-    Twips::Place(Command2, 3600, 2280, 975, 375);
-    // Neither button is the window's default: Enter belongs to the input boxes and the focused button.
-    Command1->setAutoDefault(false);
-    Command2->setAutoDefault(false);
+    // Enter belongs to the input boxes and the focused button.
+    Command1 = MakeButton(this, "Command1", QStringLiteral("表示"), 2400, 2280, 975, 375);
+    Command2 = MakeButton(this, "Command2", QStringLiteral("終了"), 3600, 2280, 975, 375);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 
     Picture1 = new ReportArea(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
     Twips::Place(Picture1, 240, 3000, 4455, 1935);
 
     setTabOrder(Text1, Text2);
@@ -85,26 +55,19 @@ void Form4::buildControls()
     setTabOrder(Picture1, Command1);
     setTabOrder(Command1, Command2);
     Text1->setFocus();
-}
 
-void Form4::wireFields()
-{
-    Text1->KeyDown = [this](int& KeyCode, Qt::KeyboardModifiers Shift) { Text1_KeyDown(KeyCode, Shift); };
-    Text2->KeyDown = [this](int& KeyCode, Qt::KeyboardModifiers Shift) { Text2_KeyDown(KeyCode, Shift); };
-    Text3->KeyDown = [this](int& KeyCode, Qt::KeyboardModifiers Shift) { Text3_KeyDown(KeyCode, Shift); };
-    Text1->KeyPress = [this](int16_t& KeyAscii) { Text1_KeyPress(KeyAscii); };
-    Text2->KeyPress = [this](int16_t& KeyAscii) { Text2_KeyPress(KeyAscii); };
-    Text3->KeyPress = [this](int16_t& KeyAscii) { Text3_KeyPress(KeyAscii); };
+    // The boxes form a line: up from the first and down from the last do nothing.
+    fields_ = std::make_unique<FieldGroup>(
+        std::vector<Field>{{Label1, Text1, Label4}, {Label2, Text2, Label5}, {Label3, Text3, Label6}}, FieldEnds::Stop,
+        *Picture1, [this] { Command1_Click(); });
+    fields_->Route(this, {{&Form4::Text1_KeyDown, &Form4::Text1_KeyPress},
+                          {&Form4::Text2_KeyDown, &Form4::Text2_KeyPress},
+                          {&Form4::Text3_KeyDown, &Form4::Text3_KeyPress}});
 }
 
 void Form4::Form_Load()
 {
-    Label4->setText(PressUnitText());
-    Label5->setText(TempUnitText());
-    Label6->setText(PressUnitText());
-    Twips::PlaceAutoSized(Label4, 2640, 360);
-    Twips::PlaceAutoSized(Label5, 2640, 960);
-    Twips::PlaceAutoSized(Label6, 2640, 1560);
+    fields_->ShowUnits({PressUnitText(), TempUnitText(), PressUnitText()});
     ApplyAlwaysOnTop(this);
 }
 
@@ -127,40 +90,10 @@ void Form4::Command1_Click()
 
 void Form4::Command2_Click() { close(); }
 
-// The boxes form a line: up from the first and down from the last do nothing.
-void Form4::Text1_KeyDown(int& KeyCode, Qt::KeyboardModifiers) { fieldKeyDown(KeyCode, nullptr, Text2); }
-void Form4::Text2_KeyDown(int& KeyCode, Qt::KeyboardModifiers) { fieldKeyDown(KeyCode, Text1, Text3); }
-void Form4::Text3_KeyDown(int& KeyCode, Qt::KeyboardModifiers) { fieldKeyDown(KeyCode, Text2, nullptr); }
+void Form4::Text1_KeyDown(int& KeyCode, Qt::KeyboardModifiers) { fields_->KeyDown(1, KeyCode); }
+void Form4::Text2_KeyDown(int& KeyCode, Qt::KeyboardModifiers) { fields_->KeyDown(2, KeyCode); }
+void Form4::Text3_KeyDown(int& KeyCode, Qt::KeyboardModifiers) { fields_->KeyDown(3, KeyCode); }
 
-void Form4::Text1_KeyPress(int16_t& KeyAscii) { fieldKeyPress(Text1, KeyAscii); }
-void Form4::Text2_KeyPress(int16_t& KeyAscii) { fieldKeyPress(Text2, KeyAscii); }
-void Form4::Text3_KeyPress(int16_t& KeyAscii) { fieldKeyPress(Text3, KeyAscii); }
-
-void Form4::fieldKeyDown(int KeyCode, NumericTextBox* up, NumericTextBox* down)
-{
-    switch (KeyCode) {
-    case kKeyUp:
-        if (up)
-            up->setFocus();
-        break;
-    case kKeyDown:
-        if (down)
-            down->setFocus();
-        break;
-    case kKeyEnter:
-        Command1_Click();
-        break;
-    case kKeyDelete:
-        Picture1->Cls();
-        break;
-    default:
-        break;
-    }
-}
-
-void Form4::fieldKeyPress(NumericTextBox* box, int16_t& KeyAscii)
-{
-    Module1::NumericKeyFilter(kAllowed, *box, KeyAscii);
-    if (KeyAscii != 0)
-        Picture1->Cls();
-}
+void Form4::Text1_KeyPress(int16_t& KeyAscii) { fields_->KeyPress(1, KeyAscii); }
+void Form4::Text2_KeyPress(int16_t& KeyAscii) { fields_->KeyPress(2, KeyAscii); }
+void Form4::Text3_KeyPress(int16_t& KeyAscii) { fields_->KeyPress(3, KeyAscii); }

@@ -4,7 +4,9 @@
 #include "forms/common/ClassicDialog.h"
 
 #include <cstdint>
+#include <memory>
 
+class FieldGroup;
 class NumericTextBox;
 class QLabel;
 class QPushButton;
@@ -15,6 +17,7 @@ class Form4 : public ClassicDialog {
 public:
     // Builds the window and runs Form_Load; showing it is the caller's business.
     Form4();
+    ~Form4() override;
 
     QLabel* Label1 = nullptr;  // "基準圧力"
     QLabel* Label2 = nullptr;  // "基準温度"
@@ -47,7 +50,6 @@ public:
 
 private:
     void buildControls();
-    void wireFields();
-    void fieldKeyDown(int KeyCode, NumericTextBox* up, NumericTextBox* down);
-    void fieldKeyPress(NumericTextBox* box, int16_t& KeyAscii);
+
+    std::unique_ptr<FieldGroup> fields_;
 };

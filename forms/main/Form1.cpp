@@ -2,12 +2,12 @@
 
 #include "engine/seam/PropertyEngine.h"
 #include "forms/common/AlwaysOnTop.h"
+#include "forms/common/Controls.h"
+#include "forms/common/FieldGroup.h"
 #include "forms/common/Messages.h"
 #include "forms/common/Modal.h"
-#include "forms/common/NumericKeyFilter.h"
 #include "forms/common/NumericTextBox.h"
 #include "forms/common/ReportArea.h"
-#include "forms/common/WindowManager.h"
 #include "forms/heat/Form4.h"
 #include "forms/main/CommonDialog.h"
 #include "forms/main/PropertyCalculation.h"
@@ -26,12 +26,6 @@
 #include <array>
 
 namespace {
-
-// Classic virtual key codes the fields react to.
-constexpr int vbKeyReturn = 13;
-constexpr int vbKeyUp = 38;
-constexpr int vbKeyDown = 40;
-constexpr int vbKeyDelete = 46;
 
 constexpr int kClientWidth = 4980;
 constexpr int kClientHeight = 3825;
@@ -60,7 +54,6 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 
     buildControls();
     buildMenus();
-    wireFields();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     Form_Load();
@@ -74,29 +67,19 @@ void Form1::buildControls()
     auto* client = new QWidget(this);
     setCentralWidget(client);
     auto* place = new TwipsLayout(client, kClientWidth, kClientHeight);
-    auto label = [client](const char* name, const QString& caption) {
-        auto* control = new QLabel(caption, client);
-        control->setObjectName(QLatin1String(name));
-        return control;
-    };
-    auto field = [client](const char* name) {
-        auto* control = new NumericTextBox(client);
-        control->setObjectName(QLatin1String(name));
-        return control;
-    };
 
     // Created in tab order, so the focus chain follows it; the labels take no focus.
-    Label1 = label("Label1", QStringLiteral("圧力"));
+    Label1 = MakeLabel(client, "Label1", QStringLiteral("圧力"));
     place->Place(Label1, 240, 240, 375, 255);
-    Text1 = field("Text1");
+    Text1 = MakeBox(client, "Text1");
     place->Place(Text1, 1320, 240, 1215, 300);
-    Text2 = field("Text2");
+    Text2 = MakeBox(client, "Text2");
     place->Place(Text2, 1320, 720, 1215, 300);
-    Label2 = label("Label2", QStringLiteral("温度"));
+    Label2 = MakeLabel(client, "Label2", QStringLiteral("温度"));
     place->Place(Label2, 240, 720, 375, 255);
-    Label3 = label("Label3", QStringLiteral("[ATA]"));
+    Label3 = MakeLabel(client, "Label3", QStringLiteral("[ATA]"));
     place->PlaceAutoSized(Label3, 2760, 240);
-    Label4 = label("Label4", QStringLiteral("[℃]"));
+    Label4 = MakeLabel(client, "Label4", QStringLiteral("[℃]"));
     place->PlaceAutoSized(Label4, 2760, 720);
     Picture1 = new ReportArea(client);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -104,15 +87,15 @@ void Form1::buildControls()
     Command1 = new QPushButton(QStringLiteral("表　示"), client);
     Command1->setObjectName(QStringLiteral("Command1"));
     place->Place(Command1, 3720, 720, 975, 375);
-    Text3 = field("Text3");
+    Text3 = MakeBox(client, "Text3");
     place->Place(Text3, 1320, 1200, 1215, 300);
-    Label5 = label("Label5", QStringLiteral("[Kcal/Kg]"));
+    Label5 = MakeLabel(client, "Label5", QStringLiteral("[Kcal/Kg]"));
     place->PlaceAutoSized(Label5, 2760, 1200);
-    Label6 = label("Label6", QStringLiteral("エンタルピ"));
+    Label6 = MakeLabel(client, "Label6", QStringLiteral("エンタルピ"));
     place->PlaceAutoSized(Label6, 240, 1200);
-    Label7 = label("Label7", QStringLiteral("乾き度"));
+    Label7 = MakeLabel(client, "Label7", QStringLiteral("乾き度"));
     place->PlaceAutoSized(Label7, 240, 1680);
-    Text4 = field("Text4");
+    Text4 = MakeBox(client, "Text4");
     place->Place(Text4, 1320, 1680, 1215, 300);
 
     setTabOrder(Text1, Text2);
@@ -124,6 +107,15 @@ void Form1::buildControls()
     CommonDialog1 = new CommonDialog(this);
     CommonDialog1->setObjectName(QStringLiteral("CommonDialog1"));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+    // The fields form a ring: up from the first goes to the last, down from the last to the first.
+    fields_ = std::make_unique<FieldGroup>(
+        std::vector<Field>{{Label1, Text1, Label3}, {Label2, Text2, Label4}, {Label6, Text3, Label5}, {Label7, Text4}},
+        FieldEnds::Ring, *Picture1, [this] { Command1_Click(); });
+    fields_->Route(this, {{&Form1::Text1_KeyDown, &Form1::Text1_KeyPress},
+                          {&Form1::Text2_KeyDown, &Form1::Text2_KeyPress},
+                          {&Form1::Text3_KeyDown, &Form1::Text3_KeyPress},
+                          {&Form1::Text4_KeyDown, &Form1::Text4_KeyPress}});
 }
 
 void Form1::buildMenus()
@@ -163,36 +155,34 @@ void Form1::buildMenus()
                              &Form1::menu_Help_Version_Click);
 }
 
-void Form1::wireFields()
-{
-    Text1->KeyDown = [this](int& code, Qt::KeyboardModifiers shift) { Text1_KeyDown(code, shift); };
-    Text2->KeyDown = [this](int& code, Qt::KeyboardModifiers shift) { Text2_KeyDown(code, shift); };
-    Text3->KeyDown = [this](int& code, Qt::KeyboardModifiers shift) { Text3_KeyDown(code, shift); };
-    Text4->KeyDown = [this](int& code, Qt::KeyboardModifiers shift) { Text4_KeyDown(code, shift); };
-    Text1->KeyPress = [this](int16_t& code) { Text1_KeyPress(code); };
-    Text2->KeyPress = [this](int16_t& code) { Text2_KeyPress(code); };
-    Text3->KeyPress = [this](int16_t& code) { Text3_KeyPress(code); };
-    Text4->KeyPress = [this](int16_t& code) { Text4_KeyPress(code); };
-}
-
 void Form1::Form_Load()
 {
     LoadSettings();
     FillUnitLabels();
     ReplaceInvalidUnits();
-
-    Label3->setText(PressUnitText());
-    Label4->setText(TempUnitText());
-    Label5->setText(EnthalUnitText());
-
+    RefreshUnitLabels();
     HandUnitsToEngine();
-
-    const QString basis = DrynessBasisCaption(Module1::DrynessBasis);
-    if (!basis.isEmpty())
-        Label7->setText(basis);
-
+    showDrynessBasis();
     ApplyAlwaysOnTop(this);
     menu_Option_WindowShow->setChecked(Module1::AlwaysOnTop);
+}
+
+void Form1::RefreshUnitLabels() { fields_->ShowUnits({PressUnitText(), TempUnitText(), EnthalUnitText()}); }
+
+void Form1::UnitsChanged()
+{
+    RefreshUnitLabels();
+    // A report printed before was computed in the old units.
+    Picture1->Cls();
+    HandUnitsToEngine();
+    showDrynessBasis();
+}
+
+// A basis other than 0 or 1 leaves the design caption.
+void Form1::showDrynessBasis()
+{
+    if (const QString caption = DrynessBasisCaption(Module1::DrynessBasis); !caption.isEmpty())
+        SetCaption(Label7, caption);
 }
 
 void Form1::Command1_Click()
@@ -208,43 +198,15 @@ void Form1::Command1_Click()
         Picture1->Print(line);
 }
 
-// The fields form a ring: up from the first goes to the last, down from the last to the first.
-void Form1::Text1_KeyDown(int& KeyCode, Qt::KeyboardModifiers) { fieldKeyDown(KeyCode, Text4, Text2); }
-void Form1::Text2_KeyDown(int& KeyCode, Qt::KeyboardModifiers) { fieldKeyDown(KeyCode, Text1, Text3); }
-void Form1::Text3_KeyDown(int& KeyCode, Qt::KeyboardModifiers) { fieldKeyDown(KeyCode, Text2, Text4); }
-void Form1::Text4_KeyDown(int& KeyCode, Qt::KeyboardModifiers) { fieldKeyDown(KeyCode, Text3, Text1); }
+void Form1::Text1_KeyDown(int& KeyCode, Qt::KeyboardModifiers) { fields_->KeyDown(1, KeyCode); }
+void Form1::Text2_KeyDown(int& KeyCode, Qt::KeyboardModifiers) { fields_->KeyDown(2, KeyCode); }
+void Form1::Text3_KeyDown(int& KeyCode, Qt::KeyboardModifiers) { fields_->KeyDown(3, KeyCode); }
+void Form1::Text4_KeyDown(int& KeyCode, Qt::KeyboardModifiers) { fields_->KeyDown(4, KeyCode); }
 
-void Form1::fieldKeyDown(int KeyCode, NumericTextBox* up, NumericTextBox* down)
-{
-    switch (KeyCode) {
-    case vbKeyUp:
-        up->setFocus();
-        break;
-    case vbKeyDown:
-        down->setFocus();
-        break;
-    case vbKeyReturn:
-        Command1_Click();
-        break;
-    case vbKeyDelete:
-        Picture1->Cls();
-        break;
-    default:
-        break;
-    }
-}
-
-void Form1::Text1_KeyPress(int16_t& KeyAscii) { fieldKeyPress(*Text1, KeyAscii); }
-void Form1::Text2_KeyPress(int16_t& KeyAscii) { fieldKeyPress(*Text2, KeyAscii); }
-void Form1::Text3_KeyPress(int16_t& KeyAscii) { fieldKeyPress(*Text3, KeyAscii); }
-void Form1::Text4_KeyPress(int16_t& KeyAscii) { fieldKeyPress(*Text4, KeyAscii); }
-
-void Form1::fieldKeyPress(const NumericTextBox& box, int16_t& KeyAscii)
-{
-    Module1::NumericKeyFilter(QStringLiteral("."), box, KeyAscii);
-    if (KeyAscii != 0)
-        Picture1->Cls();
-}
+void Form1::Text1_KeyPress(int16_t& KeyAscii) { fields_->KeyPress(1, KeyAscii); }
+void Form1::Text2_KeyPress(int16_t& KeyAscii) { fields_->KeyPress(2, KeyAscii); }
+void Form1::Text3_KeyPress(int16_t& KeyAscii) { fields_->KeyPress(3, KeyAscii); }
+void Form1::Text4_KeyPress(int16_t& KeyAscii) { fields_->KeyPress(4, KeyAscii); }
 
 void Form1::menu_File_End_Click() { close(); }
 
@@ -257,9 +219,7 @@ void Form1::closeEvent(QCloseEvent* event)
 void Form1::menu_Option_WindowShow_Click()
 {
     Module1::AlwaysOnTop = !Module1::AlwaysOnTop;
-    const QPoint position = PixelPosition(this);
-    SetWindowPos(this, Module1::AlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, position.x(), position.y(), 1, 1,
-                 SWP_NOSIZE);
+    ApplyAlwaysOnTop(this);
     menu_Option_WindowShow->setChecked(Module1::AlwaysOnTop);
     SaveSettings();
 }

@@ -4,8 +4,10 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <memory>
 
 class CommonDialog;
+class FieldGroup;
 class NumericTextBox;
 class QAction;
 class QLabel;
@@ -49,6 +51,14 @@ public:
     // Start-up: settings, unit texts, engine units, dryness caption, always-on-top and its check mark.
     void Form_Load();
 
+    // The unit texts beside the pressure, temperature and enthalpy fields (Label3, Label4, Label5), from the
+    // current settings.
+    void RefreshUnitLabels();
+
+    // The units dialog's new settings: unit texts, the report cleared, the units handed to the engine (one
+    // message per refusal), the dryness basis as the dryness field's caption.
+    void UnitsChanged();
+
     // The display operation.
     void Command1_Click();
 
@@ -75,7 +85,7 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    void wireFields();
-    void fieldKeyDown(int KeyCode, NumericTextBox* up, NumericTextBox* down);
-    void fieldKeyPress(const NumericTextBox& box, int16_t& KeyAscii);
+    void showDrynessBasis();
+
+    std::unique_ptr<FieldGroup> fields_;
 };

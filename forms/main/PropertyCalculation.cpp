@@ -3,6 +3,7 @@
 #include "forms/common/LeadingNumber.h"
 #include "forms/main/ResultReport.h"
 #include "settings/Module1.h"
+#include "settings/UnitCatalogue.h"
 
 #include <initializer_list>
 
@@ -133,7 +134,7 @@ CalculationOutcome pressureEnthalpy(PropertyEngine& engine, double P, double h)
 // NaN, which the engine refuses.
 double volumeWetness(double x, double a, double b)
 {
-    const bool densities = Module1::DensityUnit == 72 || Module1::DensityUnit == 74;
+    const bool densities = IsDensityUnit(Module1::DensityUnit);
     const double liquid = (1 - x) * (densities ? 1 / a : a);
     const double vapour = x * (densities ? 1 / b : b);
     return liquid / (liquid + vapour);

@@ -3,6 +3,8 @@
 
 #include "forms/common/ClassicDialog.h"
 
+#include <array>
+
 class Form1;
 class QComboBox;
 class QLabel;
@@ -40,6 +42,8 @@ public:
 
 private:
     void buildControls();
+    // The lists in the order of the quantities (UnitQuantity).
+    std::array<QComboBox*, 6> lists() const;
 
     Form1& main_;
 };

@@ -19,6 +19,9 @@ TEST(CliCommandLine, UnitNamesAndCodesGiveTheUnitsCode)
         {"CodeAboveRange", Q::Pressure, "22", none},
         {"GaugeNotAbsolute", Q::Pressure, "Kg/cm2G", 14},
         {"CelsiusPlainC", Q::Temperature, "C", 2},
+        {"FahrenheitByAnAlias", Q::Temperature, "degf", 3},
+        {"AnAliasOnlyForItsQuantity", Q::Pressure, "C", none},
+        {"CodeBeyondSixteenBits", Q::Pressure, "65548", none},
         {"KelvinHalfWidth", Q::Temperature, "K", 1},
         {"BasisFullWidth", Q::DrynessBasis, "ＳＢＷ", 1},
     };

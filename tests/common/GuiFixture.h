@@ -65,14 +65,8 @@ public:
 
     static void ResetSettings()
     {
-        Module1::TempUnit = 2;
-        Module1::PressUnit = 12;
-        Module1::EnthalUnit = 32;
-        Module1::EntroUnit = 52;
-        Module1::DensityUnit = 71;
-        Module1::DrynessBasis = 0;
+        Module1::Current = Settings();
         Module1::DensityFactor = 1.0;
-        Module1::AlwaysOnTop = false;
     }
 
     QString SettingsPath() const { return SettingsFilePath(); }
