@@ -1,11 +1,17 @@
-// Typing in the main window's fields: real key events on Form1 offscreen, the real engine behind a recording fake.
+// Typing in the numeric fields: real key events and input-method commits on Form1 (and Form4) offscreen, the real
+// engine behind a recording fake; Enter on the display button; the fields' context menu in Qt's Japanese.
 #include "forms/common/NumericTextBox.h"
+#include "forms/common/QtTranslation.h"
 #include "forms/common/ReportArea.h"
+#include "forms/heat/Form4.h"
 #include "forms/main/Form1.h"
 #include "tests/common/GuiFixture.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 #include <array>
@@ -20,6 +26,8 @@ private:
     std::array<NumericTextBox*, 4> boxes{};
 
 private slots:
+    void initTestCase() { QVERIFY(InstallQtTranslation()); }
+
     void init()
     {
         fixture = std::make_unique<GuiFixture>();
@@ -111,6 +119,118 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), boxes[ring[i] - 1]);
         }
         QCOMPARE(form->Picture1->Lines(), QStringList{QStringLiteral("old report")});
+    }
+
+    // Input methods are off for all seven fields, as a platform's input context asks.
+    void inputMethodsAreOffInEveryField()
+    {
+        Form4 heat;
+        QList<NumericTextBox*> fields{boxes.begin(), boxes.end()};
+        fields << heat.Text1 << heat.Text2 << heat.Text3;
+        for (NumericTextBox* field : fields) {
+            QInputMethodQueryEvent query(Qt::ImEnabled | Qt::ImHints);
+            QApplication::sendEvent(field, &query);
+            QVERIFY(!query.value(Qt::ImEnabled).toBool());
+            QVERIFY(!field->testAttribute(Qt::WA_InputMethodEnabled));
+            QVERIFY(query.value(Qt::ImHints).toInt() & Qt::ImhFormattedNumbersOnly);
+        }
+    }
+
+    // What an input method commits goes through the filter character by character; pre-edit text never shows.
+    void inputMethodCommits_data()
+    {
+        QTest::addColumn<bool>("heatWindow");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("reportShowing");
+        QTest::addColumn<QString>("preedit");
+        QTest::addColumn<QString>("commit");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("reportCleared");
+        QTest::newRow("full-width digits") << false << "" << true << "" << "１０" << "" << false;
+        QTest::newRow("kana") << false << "1" << true << "" << "あ" << "1" << false;
+        QTest::newRow("ASCII digits") << false << "" << true << "" << "10" << "10" << true;
+        QTest::newRow("point") << false << "1" << true << "" << "." << "1." << true;
+        QTest::newRow("second point") << false << "1.5" << true << "" << "." << "1.5" << false;
+        QTest::newRow("mixed: only the digit") << false << "" << true << "" << "０あＡ1" << "1" << true;
+        QTest::newRow("digits, no report showing") << false << "2" << false << "" << "5.5" << "25.5" << false;
+        QTest::newRow("pre-edit only") << false << "3" << true << "あ" << "" << "3" << false;
+        QTest::newRow("pre-edit beside a commit") << false << "" << true << "１" << "2" << "2" << true;
+        QTest::newRow("heat window: mixed") << true << "" << true << "" << "１あ7." << "7." << true;
+    }
+
+    void inputMethodCommits()
+    {
+        QFETCH(bool, heatWindow);
+        QFETCH(QString, before);
+        QFETCH(bool, reportShowing);
+        QFETCH(QString, preedit);
+        QFETCH(QString, commit);
+        QFETCH(QString, after);
+        QFETCH(bool, reportCleared);
+        Form4 heat;
+        NumericTextBox* box = heatWindow ? heat.Text2 : boxes[1];
+        ReportArea* report = heatWindow ? heat.Picture1 : form->Picture1;
+        box->setText(before);
+        if (reportShowing)
+            report->Print(QStringLiteral("old report"));
+        QInputMethodEvent event(preedit, {});
+        event.setCommitString(commit);
+        QApplication::sendEvent(box, &event);
+        QCOMPARE(box->text(), after);
+        QCOMPARE(report->Lines().size(), reportShowing && !reportCleared ? 1 : 0);
+        NumericTextBox plain;  // what the box shows: its text alone, no pre-edit beside it
+        plain.resize(box->size());
+        plain.setText(after);
+        plain.setCursorPosition(box->cursorPosition());
+        const auto picture = [](QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+        QCOMPARE(picture(box), picture(&plain));
+    }
+
+    // Enter and Space on the focused display button both run the calculation.
+    void keysOnTheDisplayButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        QTest::newRow("space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    }
+
+    void keysOnTheDisplayButton()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        boxes[0]->setText(QStringLiteral("1"));
+        form->Command1->setFocus();
+        QTest::keyClick(form->Command1, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(form->Picture1->Lines().size(), 8);
+        QCOMPARE(QApplication::focusWidget(), form->Command1);
+    }
+
+    // Qt's own commands in Japanese, without the shortcut hints that the filter would discard; paste still pastes.
+    void contextMenuInJapaneseWithoutShortcuts()
+    {
+        boxes[0]->setText(QStringLiteral("7"));
+        boxes[0]->selectAll();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), boxes[0]->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(boxes[0], &event);
+        auto* menu = boxes[0]->findChild<QMenu*>();
+        QTRY_VERIFY(menu && menu->isVisible());
+        QStringList texts;
+        QAction* paste = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            texts << action->text();
+            if (action->text() == QStringLiteral("貼り付け(&P)"))
+                paste = action;
+        }
+        QCOMPARE(texts, QStringList({"元に戻す(&U)", "やり直す(&R)", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)", "削除",
+                                     "すべてを選択"}));
+        QApplication::clipboard()->setText(QStringLiteral("1.5E3 kPa"));
+        paste->trigger();
+        menu->close();
+        QCOMPARE(boxes[0]->text(), QStringLiteral("1.5E3 kPa"));
     }
 };
 
