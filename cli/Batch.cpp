@@ -1,6 +1,7 @@
 #include "cli/Batch.h"
 
 #include "cli/Csv.h"
+#include "cli/DataCell.h"
 #include "cli/WindowCalculation.h"
 
 #include <charconv>
@@ -8,7 +9,6 @@
 
 namespace {
 
-constexpr qsizetype kFlushBytes = 1 << 16;
 constexpr int kSignificantDigits = 17;
 
 const QString kColumnsHint = QStringLiteral("the columns are pressure, temperature, enthalpy, dryness or "
@@ -77,7 +77,7 @@ void appendNumber(QByteArray& line, double value)
     line.append(digits, ec == std::errc() ? end - digits : 0);
 }
 
-QByteArray headerLine(CalcWindow window)
+QByteArray headerLine(CalcWindow window, const char* lineEnd)
 {
     QByteArray line;
     for (const FieldName& field : FieldsOf(window)) {
@@ -91,11 +91,13 @@ QByteArray headerLine(CalcWindow window)
         line += ',';
         AppendCsvCell(line, units[i].isEmpty() ? symbols[i] : symbols[i] + QLatin1Char(' ') + units[i]);
     }
-    line += ",error\n";
+    line += ",error";
+    line += lineEnd;
     return line;
 }
 
-void appendRow(QByteArray& out, const QStringList& texts, const WindowResult& result, const QString& error)
+void appendRow(QByteArray& out, const QStringList& texts, const WindowResult& result, const QString& error,
+               const char* lineEnd)
 {
     for (const QString& text : texts) {
         AppendCsvCell(out, text);
@@ -111,16 +113,7 @@ void appendRow(QByteArray& out, const QStringList& texts, const WindowResult& re
     }
     out += ',';
     AppendCsvCell(out, error);
-    out += '\n';
-}
-
-bool flush(QByteArray& pending, QIODevice& output, BatchSummary& summary)
-{
-    const bool written = output.write(pending) == pending.size();
-    pending.clear();
-    if (!written)
-        summary.error = QStringLiteral("cannot write the results: %1").arg(output.errorString());
-    return written;
+    out += lineEnd;
 }
 
 // The field texts of a record; cells beyond the header and under unnamed columns are not fields.
@@ -134,9 +127,14 @@ QStringList fieldTexts(const Layout& layout, const QStringList& cells)
     return texts;
 }
 
-// What makes a record unusable: a quoted cell the input ended in, or text beyond the header's columns.
+// What makes a record unusable: more than the size bound, a quoted cell the input ended in, or text beyond
+// the header's columns.
 QString recordError(const Layout& layout, const CsvReader& reader, const QStringList& cells)
 {
+    if (reader.Oversized())
+        return QStringLiteral("line %1: the record is longer than %2 MiB")
+            .arg(reader.LineNumber())
+            .arg(kCsvRecordLimit >> 20);
     if (reader.Unterminated())
         return QStringLiteral("line %1: a quoted cell is not closed").arg(reader.LineNumber());
     const auto columns = static_cast<qsizetype>(layout.fieldOfColumn.size());
@@ -149,9 +147,23 @@ QString recordError(const Layout& layout, const CsvReader& reader, const QString
     return {};
 }
 
+// Each field's cell as one whole number (blanks around it dropped); the messages of those that are not.
+QString readAsData(const Layout& layout, QStringList& texts)
+{
+    QString errors;
+    const std::vector<FieldName>& fields = FieldsOf(layout.window);
+    for (qsizetype field = 0; field < texts.size(); ++field) {
+        if (const std::optional<QString> number = WholeNumberCell(texts[field]))
+            texts[field] = *number;
+        else
+            errors += NotANumberMessage(fields[static_cast<size_t>(field)].label, texts[field]);
+    }
+    return errors;
+}
+
 }  // namespace
 
-BatchSummary RunBatch(QIODevice& input, QIODevice& output, PropertyEngine& engine)
+BatchSummary RunBatch(QIODevice& input, OutputSink& output, PropertyEngine& engine, const BatchOptions& options)
 {
     BatchSummary summary;
     CsvReader reader(input);
@@ -161,31 +173,40 @@ BatchSummary RunBatch(QIODevice& input, QIODevice& output, PropertyEngine& engin
                                                      : reader.ReadError();
         return summary;
     }
+    if (reader.Oversized()) {
+        summary.error = QStringLiteral("the header row is longer than %1 MiB").arg(kCsvRecordLimit >> 20);
+        return summary;
+    }
     Layout layout;
     summary.error = readLayout(cells, layout);
     if (!summary.error.isEmpty())
         return summary;
 
-    QByteArray pending = headerLine(layout.window);
+    const char* const lineEnd = options.excel ? "\r\n" : "\n";
+    if (options.excel)
+        output.Write("\xEF\xBB\xBF", 3);
+    output.Write(headerLine(layout.window, lineEnd));
     WindowResult uncalculated;
     uncalculated.values.resize(static_cast<size_t>(ValueSymbolsOf(layout.window).size()));
 
-    while (reader.Next(cells)) {
+    QByteArray line;
+    while (!output.Failed() && reader.Next(cells)) {
         ++summary.rows;
         const QStringList texts = fieldTexts(layout, cells);
-        if (const QString error = recordError(layout, reader, cells); !error.isEmpty()) {
+        QStringList values = texts;
+        QString error = recordError(layout, reader, cells);
+        if (error.isEmpty() && !options.asTyped)
+            error = readAsData(layout, values);
+        const WindowResult result = error.isEmpty() ? CalculateWindow(layout.window, values, engine) : uncalculated;
+        if (error.isEmpty())
+            error = result.message;
+        if (!error.isEmpty())
             ++summary.failedRows;
-            appendRow(pending, texts, uncalculated, error);
-        } else {
-            const WindowResult result = CalculateWindow(layout.window, texts, engine);
-            if (!result.message.isEmpty())
-                ++summary.failedRows;
-            appendRow(pending, texts, result, result.message);
-        }
-        if (pending.size() >= kFlushBytes && !flush(pending, output, summary))
-            return summary;
+        line.clear();
+        appendRow(line, texts, result, error, lineEnd);
+        output.Write(line);
     }
-    if (flush(pending, output, summary) && !reader.ReadError().isEmpty())
+    if (!output.Failed())
         summary.error = reader.ReadError();
     return summary;
 }

@@ -2,6 +2,7 @@
 // the window's message out.
 #pragma once
 
+#include "cli/OutputSink.h"
 #include "engine/seam/PropertyEngine.h"
 
 #include <QIODevice>
@@ -13,6 +14,14 @@ struct BatchSummary {
     QString error;          // non-empty: the input could not be used at all (no header, unknown column, ...)
 };
 
+struct BatchOptions {
+    // Cells read as the window reads its boxes (the leading number, the rest ignored) rather than as data,
+    // where a cell that is not one whole number is a row error.
+    bool asTyped = false;
+    // For spreadsheets: a UTF-8 byte-order mark and CR LF line ends.
+    bool excel = false;
+};
+
 // Reads the header to learn the window and the columns, then calculates and writes row by row. A row
-// that fails gets its message and the next one goes on.
-BatchSummary RunBatch(QIODevice& input, QIODevice& output, PropertyEngine& engine);
+// that fails gets its message and the next one goes on. Stops at the first failed write (the sink has it).
+BatchSummary RunBatch(QIODevice& input, OutputSink& output, PropertyEngine& engine, const BatchOptions& options = {});

@@ -62,6 +62,11 @@ void addOptions(QCommandLineParser& parser)
                       QStringLiteral("file")});
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Batch output file."),
                       QStringLiteral("file")});
+    parser.addOption({QStringLiteral("as-typed"),
+                      QStringLiteral("Batch cells read as the window reads its fields: the leading number, the rest "
+                                     "ignored (else such a cell is a row error).")});
+    parser.addOption({QStringLiteral("excel"),
+                      QStringLiteral("Batch output for spreadsheets: UTF-8 with a byte-order mark, CR LF line ends.")});
 }
 
 // The one value of an option; giving an option twice is an error rather than a silent choice.
@@ -174,10 +179,14 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
         || !singleValue(parser, QStringLiteral("output"), commandLine.output, error)
         || !singleValue(parser, QStringLiteral("settings-dir"), commandLine.settingsFolder, error))
         return parsed;
-    if (!commandLine.batch && parser.isSet(QStringLiteral("output"))) {
-        error = QStringLiteral("--output belongs to batch mode (--batch FILE)");
-        return parsed;
+    for (const char* batchOnly : {"output", "as-typed", "excel"}) {
+        if (!commandLine.batch && parser.isSet(QLatin1String(batchOnly))) {
+            error = QStringLiteral("--%1 belongs to batch mode (--batch FILE)").arg(QLatin1String(batchOnly));
+            return parsed;
+        }
     }
+    commandLine.batchOptions.asTyped = parser.isSet(QStringLiteral("as-typed"));
+    commandLine.batchOptions.excel = parser.isSet(QStringLiteral("excel"));
     if (parser.isSet(QStringLiteral("settings-dir")) && commandLine.settingsFolder.isEmpty()) {
         error = QStringLiteral("--settings-dir needs a folder");
         return parsed;
@@ -200,7 +209,8 @@ QString HelpText()
         "Prints the report of Vaporlane's main window, or of its constant-enthalpy window, for the field\n"
         "texts given as options. Units are those of Vaporlane.cfg beside the program (which is read, never\n"
         "written) unless given as options.\n"
-        "When the window would show a message, the message goes to standard error and the exit status is 1."));
+        "When the window would show a message, the message goes to standard error and the exit status is 1.\n"
+        "A field text is read as the window reads it, the leading number only; a warning names any ignored part."));
 
     return parser.helpText() + QStringLiteral("\nUnits, by name or by code:\n") + unitChoicesText() + QStringLiteral(
         "Names match in any case; K, C and F also name Ｋ, ℃ and Ｆ.\n"
@@ -211,12 +221,15 @@ QString HelpText()
         "\n"
         "Batch mode reads a CSV file whose header names the fields (pressure, temperature, enthalpy,\n"
         "dryness; or reference_pressure, reference_temperature, set_pressure); a missing column or an empty\n"
-        "cell is an empty field, blank lines are skipped. It writes CSV: the fields, the case, the phase,\n"
-        "every reported number to 17 significant digits in the unit its column header names, and an error\n"
-        "column with the window's message.\n"
+        "cell is an empty field, blank lines are skipped. Each cell must hold one number (blanks around it\n"
+        "aside), such as 10, 0.5, +1.5e3; any other text (10kPa, 1,5) is a row error, unless --as-typed.\n"
+        "A record longer than 1 MiB is a row error; where no line end follows within 2 MiB, reading stops.\n"
+        "It writes CSV: the fields, the case, the phase, every reported number to 17 significant digits in\n"
+        "the unit its column header names, and an error column with the window's message. An output file\n"
+        "is replaced only once every row is written; a device or FIFO is written straight.\n"
         "\n"
         "Exit status: 0 report printed; 1 the window would show a message (in batch mode: a row failed);\n"
-        "2 bad options or unreadable files; 3 the filled fields select no calculation.\n"
+        "2 bad options, an unreadable file or a failed write; 3 the filled fields select no calculation.\n"
         "\n"
         "Examples:\n"
         "  vaporlane-calc -p 1                       saturation at 1 MPa (units from Vaporlane.cfg)\n"
@@ -225,5 +238,6 @@ QString HelpText()
         "  vaporlane-calc -p 1 -t 250 --pressure-unit atm --temperature-unit F\n"
         "  vaporlane-calc --reference-pressure 10 --reference-temperature 300 --set-pressure 0.5\n"
         "  vaporlane-calc --batch states.csv -o results.csv\n"
+        "  vaporlane-calc --batch states.csv --excel -o results.csv    for a spreadsheet\n"
         "  printf 'pressure,enthalpy\\n1,2000\\n' | vaporlane-calc --batch -\n");
 }

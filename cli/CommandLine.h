@@ -1,6 +1,7 @@
 // The companion's command line: field texts, units, the settings folder and batch mode.
 #pragma once
 
+#include "cli/Batch.h"
 #include "cli/WindowCalculation.h"
 
 #include <QString>
@@ -29,6 +30,7 @@ struct CommandLine {
     bool batch = false;
     QString input;   // batch input file; "-" is standard input
     QString output;  // batch output file; empty or "-" is standard output
+    BatchOptions batchOptions;
 };
 
 struct ParsedCommandLine {

@@ -2,8 +2,10 @@
 
 #include "cli/Batch.h"
 #include "cli/CommandLine.h"
+#include "cli/OutputSink.h"
 #include "cli/WindowCalculation.h"
 #include "engine/seam/PropertyEngine.h"
+#include "forms/common/LeadingNumber.h"
 #include "forms/common/Messages.h"
 #include "settings/Module1.h"
 #include "settings/SettingsFile.h"
@@ -13,25 +15,45 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <charconv>
 #include <cstdio>
 
 namespace {
 
 const char* const kName = "vaporlane-calc";
 
-void writeTo(std::FILE* stream, const QString& text)
+// Standard error is where failures are told; there is nowhere to tell a failure of its own.
+void toStandardError(const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
-    std::fflush(stream);
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+    std::fflush(stderr);
 }
 
 int usageError(const QString& error)
 {
-    writeTo(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for the options.\n").arg(QLatin1String(kName), error));
+    toStandardError(QStringLiteral("%1: %2\nTry '%1 --help' for the options.\n").arg(QLatin1String(kName), error));
     return kExitUsage;
+}
+
+// Files that cannot be read or written: each reason on a line of its own.
+int fileErrors(const QStringList& errors)
+{
+    for (const QString& error : errors)
+        toStandardError(QStringLiteral("%1: %2\n").arg(QLatin1String(kName), error));
+    return kExitUsage;
+}
+
+// Text for standard output; false, with the reason told, where it could not be written.
+bool printOut(const QString& text)
+{
+    OutputSink out;
+    out.Write(text.toUtf8());
+    if (out.Finish())
+        return true;
+    fileErrors({out.Error()});
+    return false;
 }
 
 // The window's message boxes become lines on standard error; the exit status remembers them.
@@ -41,7 +63,7 @@ public:
     void Show(const QString& prompt, MsgBoxStyle, const QString&) override
     {
         ++shown;
-        writeTo(stderr, prompt + QLatin1Char('\n'));
+        toStandardError(prompt + QLatin1Char('\n'));
     }
 };
 
@@ -67,22 +89,46 @@ void setUpUnits(const UnitOverrides& units, const QString& settingsFolder)
     HandUnitsToEngine();
 }
 
+// The shortest text that reads back as the same double.
+QString shortest(double value)
+{
+    char digits[32];
+    const auto [end, ec] = std::to_chars(std::begin(digits), std::end(digits), value);
+    return QString::fromLatin1(digits, ec == std::errc() ? end - digits : 0);
+}
+
+// A field text that the window reads only in part: one warning line naming the part it ignores.
+void warnOfIgnoredText(const CommandLine& commandLine)
+{
+    const std::vector<FieldName>& fields = FieldsOf(commandLine.window);
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const QString text = commandLine.fields.value(static_cast<qsizetype>(i));
+        const LeadingNumberRead read = ReadLeadingNumber(text);
+        const QString ignored = text.mid(read.length).trimmed();
+        if (!ignored.isEmpty())
+            toStandardError(QStringLiteral("%1: warning: --%2 '%3' is read as %4; '%5' is ignored\n")
+                                .arg(QLatin1String(kName), fields[i].option, text, shortest(read.value), ignored));
+    }
+}
+
 int runSingle(const CommandLine& commandLine, const StandardErrorMessages& messages)
 {
+    warnOfIgnoredText(commandLine);
     const WindowResult result = CalculateWindow(commandLine.window, commandLine.fields, Engine());
     QString report;
     for (const QString& line : result.report)
         report += line + QLatin1Char('\n');
-    writeTo(stdout, report);
-    if (!result.message.isEmpty()) {
-        writeTo(stderr, result.message + QLatin1Char('\n'));
-        return kExitMessage;
-    }
-    if (result.report.isEmpty()) {
-        writeTo(stderr, QStringLiteral("%1: the filled fields select no calculation\n").arg(QLatin1String(kName)));
-        return kExitNoCalculation;
-    }
-    return messages.shown > 0 ? kExitMessage : kExitReport;
+    const int status = !result.message.isEmpty() ? kExitMessage
+                       : result.report.isEmpty()  ? kExitNoCalculation
+                       : messages.shown > 0       ? kExitMessage
+                                                  : kExitReport;
+    if (!printOut(report))
+        return kExitUsage;
+    if (!result.message.isEmpty())
+        toStandardError(result.message + QLatin1Char('\n'));
+    else if (status == kExitNoCalculation)
+        toStandardError(QStringLiteral("%1: the filled fields select no calculation\n").arg(QLatin1String(kName)));
+    return status;
 }
 
 bool openInput(QFile& file, const QString& name, QString& error)
@@ -97,41 +143,36 @@ bool openInput(QFile& file, const QString& name, QString& error)
     return error.isEmpty();
 }
 
-// A results file replaces an earlier one only when the batch has run to its end.
-bool openOutput(QFile& standardOutput, QSaveFile& file, const QString& name, QString& error)
-{
-    if (name.isEmpty() || name == u"-")
-        return standardOutput.open(stdout, QIODevice::WriteOnly);
-    file.setFileName(name);
-    if (!file.open(QIODevice::WriteOnly))
-        error = QStringLiteral("cannot write '%1': %2").arg(name, file.errorString());
-    return error.isEmpty();
-}
-
+// The results replace an earlier file only when the batch has run to its end and every write succeeded.
 int runBatch(const CommandLine& commandLine, const StandardErrorMessages& messages)
 {
     QFile input;
-    QFile standardOutput;
-    QSaveFile file;
     QString error;
-    if (!openInput(input, commandLine.input, error) || !openOutput(standardOutput, file, commandLine.output, error))
-        return usageError(error);
-    QIODevice& output = file.isOpen() ? static_cast<QIODevice&>(file) : standardOutput;
-    BatchSummary summary = RunBatch(input, output, Engine());
-    if (file.isOpen()) {
-        if (!summary.error.isEmpty())
-            file.cancelWriting();
-        else if (!file.commit())
-            summary.error = QStringLiteral("cannot write '%1': %2").arg(commandLine.output, file.errorString());
-    }
-    standardOutput.close();
+    if (!openInput(input, commandLine.input, error))
+        return fileErrors({error});
+    OutputSink output;
+    if (!commandLine.output.isEmpty() && commandLine.output != u"-" && !output.Open(commandLine.output))
+        return fileErrors({output.Error()});
+    const BatchSummary summary = RunBatch(input, output, Engine(), commandLine.batchOptions);
+    if (summary.error.isEmpty())
+        output.Finish();
+    else
+        output.Cancel();
+
+    QStringList errors;
     if (!summary.error.isEmpty()) {
         const QString source = commandLine.input == u"-" ? QStringLiteral("standard input") : commandLine.input;
-        return usageError(QStringLiteral("%1: %2").arg(source, summary.error));
+        errors << QStringLiteral("%1: %2").arg(source, summary.error);
     }
+    if (output.Failed())
+        errors << output.Error();
+    if (!errors.isEmpty())
+        return fileErrors(errors);
     if (summary.failedRows > 0) {
-        writeTo(stderr, QStringLiteral("%1: %2 of %3 rows failed; see the error column\n")
-                            .arg(QLatin1String(kName)).arg(summary.failedRows).arg(summary.rows));
+        toStandardError(QStringLiteral("%1: %2 of %3 rows failed; see the error column\n")
+                            .arg(QLatin1String(kName))
+                            .arg(summary.failedRows)
+                            .arg(summary.rows));
         return kExitMessage;
     }
     return messages.shown > 0 ? kExitMessage : kExitReport;
@@ -145,13 +186,11 @@ int RunCompanion(const QStringList& arguments)
     if (!parsed.error.isEmpty())
         return usageError(parsed.error);
     const CommandLine& commandLine = parsed.commandLine;
-    if (commandLine.help) {
-        writeTo(stdout, HelpText());
-        return kExitReport;
-    }
-    if (commandLine.version) {
-        writeTo(stdout, QStringLiteral("%1 %2\n").arg(QLatin1String(kName), QCoreApplication::applicationVersion()));
-        return kExitReport;
+    if (commandLine.help || commandLine.version) {
+        const QString text = commandLine.help ? HelpText()
+                                              : QStringLiteral("%1 %2\n").arg(QLatin1String(kName),
+                                                                              QCoreApplication::applicationVersion());
+        return printOut(text) ? kExitReport : kExitUsage;
     }
     if (!commandLine.settingsFolder.isEmpty() && !QFileInfo(commandLine.settingsFolder).isDir())
         return usageError(QStringLiteral("settings folder '%1' does not exist").arg(commandLine.settingsFolder));

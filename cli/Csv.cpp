@@ -42,10 +42,30 @@ int CsvReader::take()
     return c;
 }
 
+void CsvReader::skipLine()
+{
+    for (qint64 skipped = 0; skipped <= kCsvRecordLimit; ++skipped) {
+        const int c = take();
+        if (c == kEnd || c == '\n')
+            return;
+        if (c == '\r') {
+            if (peek() == '\n')
+                take();
+            return;
+        }
+    }
+    readError_ = QStringLiteral("line %1: no line end within %2 MiB; reading stopped")
+                     .arg(recordLine_)
+                     .arg(2 * kCsvRecordLimit >> 20);
+}
+
 bool CsvReader::Next(QStringList& cells)
 {
     cells.clear();
     unterminated_ = false;
+    oversized_ = false;
+    if (!readError_.isEmpty())
+        return false;
 
     // Blank lines between records are not records.
     for (int c = peek(); c == '\r' || c == '\n'; c = peek())
@@ -56,8 +76,15 @@ bool CsvReader::Next(QStringList& cells)
 
     QByteArray cell;
     bool quoted = false;
-    for (;;) {
+    for (qint64 size = 0;;) {
         const int c = take();
+        const bool recordEnd = c == kEnd || (!quoted && (c == '\n' || c == '\r'));
+        if (!recordEnd && ++size > kCsvRecordLimit) {
+            cells.clear();
+            oversized_ = true;
+            skipLine();
+            return readError_.isEmpty();
+        }
         if (quoted) {
             if (c == kEnd) {
                 unterminated_ = true;

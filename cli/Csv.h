@@ -1,5 +1,6 @@
 // Comma-separated values as spreadsheets write them: cells in double quotes with doubled quotes inside,
 // commas and line ends inside quoted cells, CR LF or LF line ends, an optional UTF-8 byte-order mark.
+// A record holds at most kCsvRecordLimit bytes, so memory stays bounded whatever the input.
 #pragma once
 
 #include <QByteArray>
@@ -7,11 +8,15 @@
 #include <QString>
 #include <QStringList>
 
+inline constexpr qint64 kCsvRecordLimit = 1 << 20;
+
 class CsvReader {
 public:
     explicit CsvReader(QIODevice& device);
 
-    // Reads the next record; false at the end of the input. Blank lines are skipped.
+    // Reads the next record; false at the end of the input or where reading stopped (see ReadError). Blank
+    // lines are skipped. A record longer than kCsvRecordLimit comes back without cells, marked Oversized;
+    // reading goes on after its next line end, and stops where none follows within another kCsvRecordLimit.
     bool Next(QStringList& cells);
 
     // Line on which the last record started, counting from 1.
@@ -20,13 +25,17 @@ public:
     // True when the last record ended inside a quoted cell (the input ended first).
     bool Unterminated() const { return unterminated_; }
 
-    // The device's error text when reading failed, else empty.
+    // True when the last record was longer than kCsvRecordLimit (its cells are dropped).
+    bool Oversized() const { return oversized_; }
+
+    // Why reading stopped early (the device's error, or no line end in sight), else empty.
     QString ReadError() const { return readError_; }
 
 private:
     bool fill();
     int take();
     int peek();
+    void skipLine();
 
     QIODevice& device_;
     QByteArray buffer_;
@@ -35,6 +44,7 @@ private:
     qint64 recordLine_ = 0;
     bool started_ = false;
     bool unterminated_ = false;
+    bool oversized_ = false;
     QString readError_;
 };
 

@@ -215,21 +215,21 @@ const std::vector<FieldName>& FieldsOf(CalcWindow window)
 {
     static const std::vector<FieldName> mainFields{
         {QStringLiteral("pressure"), QStringLiteral("pressure"), QStringLiteral("p"),
-         QStringLiteral("Pressure field text (main window).")},
+         QStringLiteral("Pressure field text (main window)."), QStringLiteral("圧力")},
         {QStringLiteral("temperature"), QStringLiteral("temperature"), QStringLiteral("t"),
-         QStringLiteral("Temperature field text (main window).")},
+         QStringLiteral("Temperature field text (main window)."), QStringLiteral("温度")},
         {QStringLiteral("enthalpy"), QStringLiteral("enthalpy"), QStringLiteral("H"),
-         QStringLiteral("Enthalpy field text (main window).")},
+         QStringLiteral("Enthalpy field text (main window)."), QStringLiteral("エンタルピ")},
         {QStringLiteral("dryness"), QStringLiteral("dryness"), QStringLiteral("x"),
-         QStringLiteral("Dryness field text, 0 to 1 (main window).")},
+         QStringLiteral("Dryness field text, 0 to 1 (main window)."), QStringLiteral("乾き度")},
     };
     static const std::vector<FieldName> heatFields{
         {QStringLiteral("reference_pressure"), QStringLiteral("reference-pressure"), QString(),
-         QStringLiteral("Reference pressure (constant-enthalpy window).")},
+         QStringLiteral("Reference pressure (constant-enthalpy window)."), QStringLiteral("基準圧力")},
         {QStringLiteral("reference_temperature"), QStringLiteral("reference-temperature"), QString(),
-         QStringLiteral("Reference temperature (constant-enthalpy window).")},
+         QStringLiteral("Reference temperature (constant-enthalpy window)."), QStringLiteral("基準温度")},
         {QStringLiteral("set_pressure"), QStringLiteral("set-pressure"), QString(),
-         QStringLiteral("Set pressure (constant-enthalpy window).")},
+         QStringLiteral("Set pressure (constant-enthalpy window)."), QStringLiteral("設定圧力")},
     };
     return window == CalcWindow::Main ? mainFields : heatFields;
 }

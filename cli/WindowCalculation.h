@@ -18,6 +18,7 @@ struct FieldName {
     QString option;       // "pressure", "reference-pressure"
     QString shortOption;  // "p", or empty
     QString description;
+    QString label;        // the window's caption of the box: "圧力", "基準圧力"
 };
 
 const std::vector<FieldName>& FieldsOf(CalcWindow window);

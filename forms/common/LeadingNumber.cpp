@@ -4,6 +4,7 @@
 #include <charconv>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -27,49 +28,72 @@ int hexDigit(char16_t c)
 
 int octDigit(char16_t c) { return c >= u'0' && c <= u'7' ? c - u'0' : -1; }
 
-// The text without blanks, tabs and line feeds.
-std::u16string compact(const QString& text)
+// The text without blanks, tabs and line feeds, and where each of its characters stands in the text.
+struct Compact {
+    std::u16string chars;
+    std::vector<qsizetype> origin;
+};
+
+Compact compact(const QString& text)
 {
-    std::u16string result;
-    result.reserve(static_cast<size_t>(text.size()));
-    for (QChar c : text)
-        if (!isIgnored(c.unicode()))
-            result.push_back(c.unicode());
+    Compact result;
+    result.chars.reserve(static_cast<size_t>(text.size()));
+    result.origin.reserve(static_cast<size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isIgnored(text[i].unicode())) {
+            result.chars.push_back(text[i].unicode());
+            result.origin.push_back(i);
+        }
+    }
     return result;
 }
 
+// A number and how many characters of the compact text it took (0: there was none).
+struct Scan {
+    double value = 0.0;
+    size_t end = 0;
+};
+
 // "&H1F", "&o17": an unsigned integer in base 16 or 8, as long as its digits go.
-double prefixedInteger(const std::u16string& s)
+Scan prefixedInteger(const std::u16string& s)
 {
     const char16_t prefix = s[1];
     const bool hex = prefix == u'H' || prefix == u'h';
-    double value = 0;
-    for (size_t i = 2; i < s.size(); ++i) {
+    Scan scan;
+    size_t i = 2;
+    for (; i < s.size(); ++i) {
         const int digit = hex ? hexDigit(s[i]) : octDigit(s[i]);
         if (digit < 0)
             break;
-        value = value * (hex ? 16 : 8) + digit;
+        scan.value = scan.value * (hex ? 16 : 8) + digit;
     }
-    return value;
+    scan.end = i > 2 ? i : 0;
+    return scan;
 }
 
-// The exponent that starts at s[i] with E or D, an optional sign and digits; 0 when there is none.
-int exponentAt(const std::u16string& s, size_t i)
+// The exponent that starts at s[i] with E or D, an optional sign and digits; 0 when there is none, and then
+// `end` stays at i.
+int exponentAt(const std::u16string& s, size_t i, size_t& end)
 {
+    end = i;
     if (i + 1 >= s.size() || (s[i] != u'E' && s[i] != u'e' && s[i] != u'D' && s[i] != u'd'))
         return 0;
     size_t j = i + 1;
     bool negative = false;
     if (s[j] == u'+' || s[j] == u'-')
         negative = s[j++] == u'-';
+    const size_t digits = j;
     int exponent = 0;
     for (; j < s.size() && isDigit(s[j]); ++j)
         exponent = std::min(exponent * 10 + (s[j] - u'0'), kExponentLimit);
+    if (j == digits)
+        return 0;
+    end = j;
     return negative ? -exponent : exponent;
 }
 
 // Sign, digits, at most one point, then an optional exponent.
-double decimalNumber(const std::u16string& s)
+Scan decimalNumber(const std::u16string& s)
 {
     size_t i = 0;
     bool negative = false;
@@ -78,11 +102,13 @@ double decimalNumber(const std::u16string& s)
 
     std::string mantissa;
     bool point = false;
+    int digits = 0;
     int integerDigits = 0;
     int leadingZeros = 0;  // digits before the first non-zero one
     bool nonZero = false;
     for (; i < s.size(); ++i) {
         if (isDigit(s[i])) {
+            ++digits;
             integerDigits += point ? 0 : 1;
             nonZero = nonZero || s[i] != u'0';
             leadingZeros += nonZero ? 0 : 1;
@@ -94,10 +120,13 @@ double decimalNumber(const std::u16string& s)
             break;
         }
     }
+    Scan scan;
+    if (digits == 0)
+        return scan;  // a sign or a point alone is no number
+    const int exponent = exponentAt(s, i, scan.end);
     if (!nonZero)
-        return 0.0;  // no digits, or only zeros: never a negative zero
+        return scan;  // only zeros: 0 whatever the sign and exponent
 
-    const int exponent = exponentAt(s, i);
     const std::string number = mantissa + 'e' + std::to_string(exponent);
     double value = 0;
     if (std::from_chars(number.data(), number.data() + number.size(), value).ec == std::errc::result_out_of_range) {
@@ -105,19 +134,26 @@ double decimalNumber(const std::u16string& s)
         const long magnitude = static_cast<long>(exponent) + integerDigits - leadingZeros - 1;
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
-    return negative ? -value : value;
+    // An underflow to zero is a plain zero, never a negative one.
+    scan.value = negative && value != 0.0 ? -value : value;
+    return scan;
 }
 
 }  // namespace
 
-double LeadingNumber(const QString& text)
+LeadingNumberRead ReadLeadingNumber(const QString& text)
 {
-    const std::u16string s = compact(text);
+    const Compact c = compact(text);
+    const std::u16string& s = c.chars;
+    Scan scan;
     if (s.size() >= 2 && s[0] == u'&') {
         const char16_t prefix = s[1];
         if (prefix == u'H' || prefix == u'h' || prefix == u'O' || prefix == u'o')
-            return prefixedInteger(s);
-        return 0.0;
+            scan = prefixedInteger(s);
+    } else {
+        scan = decimalNumber(s);
     }
-    return decimalNumber(s);
+    return {scan.value, scan.end == 0 ? 0 : c.origin[scan.end - 1] + 1};
 }
+
+double LeadingNumber(const QString& text) { return ReadLeadingNumber(text).value; }

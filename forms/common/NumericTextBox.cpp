@@ -1,6 +1,9 @@
 #include "forms/common/NumericTextBox.h"
 
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPointer>
 
 #include <unordered_map>
@@ -71,6 +74,9 @@ std::optional<int16_t> controlCharacter(int key)
     }
 }
 
+// The text a character code stands for; the code is a UTF-16 unit kept in 16 signed bits.
+QString characterText(int16_t KeyAscii) { return QString(QChar(static_cast<char16_t>(KeyAscii))); }
+
 }  // namespace
 
 int VirtualKeyCode(const QKeyEvent& event)
@@ -115,7 +121,19 @@ std::optional<int16_t> CharacterCode(const QKeyEvent& event)
     return static_cast<int16_t>(unit);
 }
 
-NumericTextBox::NumericTextBox(QWidget* parent) : QLineEdit(parent) {}
+NumericTextBox::NumericTextBox(QWidget* parent) : QLineEdit(parent)
+{
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setInputMethodHints(Qt::ImhFormattedNumbersOnly | Qt::ImhNoPredictiveText);
+}
+
+QVariant NumericTextBox::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    // QLineEdit answers ImEnabled from its read-only state alone, whatever the widget attribute says.
+    if (query == Qt::ImEnabled)
+        return false;
+    return QLineEdit::inputMethodQuery(query);
+}
 
 void NumericTextBox::keyPressEvent(QKeyEvent* event)
 {
@@ -138,10 +156,40 @@ void NumericTextBox::keyPressEvent(QKeyEvent* event)
         }
         if (KeyAscii != *original && static_cast<uint16_t>(KeyAscii) >= 32) {
             // The handler typed another character in place of this one.
-            insert(QString(QChar(static_cast<char16_t>(KeyAscii))));
+            insert(characterText(KeyAscii));
             event->accept();
             return;
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void NumericTextBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    // Only committed characters count, each one as a typed key; pre-edit text and replacements of the
+    // surrounding text never reach the box.
+    event->accept();
+    const QString committed = event->commitString();
+    const QPointer<NumericTextBox> alive(this);
+    for (const QChar c : committed) {
+        int16_t KeyAscii = static_cast<int16_t>(c.unicode());
+        if (KeyPress)
+            KeyPress(KeyAscii);
+        if (!alive)
+            return;
+        const QString text = characterText(KeyAscii);
+        if (KeyAscii == kBackspace)
+            backspace();
+        else if (text.front().isPrint())
+            insert(text);
+    }
+}
+
+void NumericTextBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* action : menu->actions())
+        action->setText(action->text().section(QLatin1Char('\t'), 0, 0));
+    menu->popup(event->globalPos());
 }

@@ -86,6 +86,7 @@ void Form1::buildControls()
     place->Place(Picture1, 240, 2160, 4505, 1520);
     Command1 = new QPushButton(QStringLiteral("表　示"), client);
     Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setAutoDefault(true);  // Enter clicks it while it has the focus, as Space does
     place->Place(Command1, 3720, 720, 975, 375);
     Text3 = MakeBox(client, "Text3");
     place->Place(Text3, 1320, 1200, 1215, 300);

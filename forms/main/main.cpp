@@ -1,6 +1,7 @@
 // Vaporlane: the properties of water and steam by IAPWS-IF97.
 #include "forms/common/Messages.h"
 #include "forms/common/QtMessageSink.h"
+#include "forms/common/QtTranslation.h"
 #include "forms/main/Form1.h"
 #include "resources/ApplicationIcon.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
 
     QtMessageSink messageBoxes;
     SetMessageSink(&messageBoxes);
+    InstallQtTranslation();  // without Qt's translations its few own texts stay English
 
     Form1 form;  // its load step runs here, before the window is shown
     form.show();

@@ -1,11 +1,17 @@
-// Typing in the main window's fields: real key events on Form1 offscreen, the real engine behind a recording fake.
+// Typing in the numeric fields: real key events and input-method commits on Form1 (and Form4) offscreen, the real
+// engine behind a recording fake; Enter on the display button; the fields' context menu in Qt's Japanese.
 #include "forms/common/NumericTextBox.h"
+#include "forms/common/QtTranslation.h"
 #include "forms/common/ReportArea.h"
+#include "forms/heat/Form4.h"
 #include "forms/main/Form1.h"
 #include "tests/common/GuiFixture.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 #include <array>
@@ -20,6 +26,8 @@ private:
     std::array<NumericTextBox*, 4> boxes{};
 
 private slots:
+    void initTestCase() { QVERIFY(InstallQtTranslation()); }
+
     void init()
     {
         fixture = std::make_unique<GuiFixture>();
@@ -45,13 +53,6 @@ private slots:
         plain.KeyPress = [&](int16_t& code) { events << QStringLiteral("press %1").arg(code); };
         QTest::keyClick(&plain, Qt::Key_3);
         QCOMPARE(events, (QStringList{"down 51", "press 51"}));
-    }
-
-    void typingTakesOnePointOnly()
-    {
-        boxes[0]->setFocus();
-        QTest::keyClicks(boxes[0], QStringLiteral("12.5."));
-        QCOMPARE(boxes[0]->text(), QStringLiteral("12.5"));
     }
 
     void keys_data()
@@ -111,6 +112,93 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), boxes[ring[i] - 1]);
         }
         QCOMPARE(form->Picture1->Lines(), QStringList{QStringLiteral("old report")});
+    }
+
+    // Input methods are off for all seven fields, as a platform's input context asks.
+    void inputMethodsAreOffInEveryField()
+    {
+        Form4 heat;
+        QList<NumericTextBox*> fields{boxes.begin(), boxes.end()};
+        fields << heat.Text1 << heat.Text2 << heat.Text3;
+        for (NumericTextBox* field : fields) {
+            QInputMethodQueryEvent query(Qt::ImEnabled | Qt::ImHints);
+            QApplication::sendEvent(field, &query);
+            QVERIFY(!query.value(Qt::ImEnabled).toBool());
+            QVERIFY(!field->testAttribute(Qt::WA_InputMethodEnabled));
+            QVERIFY(query.value(Qt::ImHints).toInt() & Qt::ImhFormattedNumbersOnly);
+        }
+    }
+
+    // What an input method commits goes through the filter character by character, each accepted character
+    // clearing the report; pre-edit text never shows.
+    void inputMethodCommits_data()
+    {
+        QTest::addColumn<bool>("heatWindow");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("preedit");
+        QTest::addColumn<QString>("commit");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("lines");  // of the report: 1 the old one left, 0 cleared
+        QTest::newRow("full-width digits and kana") << false << "" << "" << "１０あ" << "" << 1;
+        QTest::newRow("ASCII digits") << false << "2" << "" << "10" << "210" << 0;
+        QTest::newRow("second point") << false << "1.5" << "" << "." << "1.5" << 1;
+        QTest::newRow("mixed: only the digit") << false << "" << "" << "０あＡ1" << "1" << 0;
+        QTest::newRow("pre-edit only") << false << "3" << "あ" << "" << "3" << 1;
+        QTest::newRow("pre-edit beside a commit") << false << "" << "１" << "2" << "2" << 0;
+        QTest::newRow("heat window: mixed") << true << "" << "" << "１あ7." << "7." << 0;
+    }
+
+    void inputMethodCommits()
+    {
+        QFETCH(bool, heatWindow);
+        QFETCH(QString, before);
+        QFETCH(QString, preedit);
+        QFETCH(QString, commit);
+        QFETCH(QString, after);
+        QFETCH(int, lines);
+        Form4 heat;
+        NumericTextBox* box = heatWindow ? heat.Text2 : boxes[1];
+        ReportArea* report = heatWindow ? heat.Picture1 : form->Picture1;
+        box->setText(before);
+        report->Print(QStringLiteral("old report"));
+        QInputMethodEvent event(preedit, {});
+        event.setCommitString(commit);
+        QApplication::sendEvent(box, &event);
+        QCOMPARE(box->text(), after);
+        QCOMPARE(report->Lines().size(), lines);
+        NumericTextBox plain;  // what the box shows: its text alone, no pre-edit beside it
+        plain.resize(box->size());
+        plain.setText(after);
+        const auto picture = [](QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+        QCOMPARE(picture(box), picture(&plain));
+    }
+
+    // Enter and Space on the focused display button both run the calculation.
+    void keysOnTheDisplayButton()
+    {
+        boxes[0]->setText(QStringLiteral("1"));
+        const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = {
+            {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Space, Qt::NoModifier}};
+        for (const auto& [key, modifier] : keys) {
+            form->Picture1->Cls();
+            form->Command1->setFocus();
+            QTest::keyClick(form->Command1, key, modifier);
+            QCOMPARE(form->Picture1->Lines().size(), 8);
+        }
+    }
+
+    // Qt's own commands in Japanese, without the shortcut hints that the filter would discard.
+    void contextMenuInJapaneseWithoutShortcuts()
+    {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), boxes[0]->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(boxes[0], &event);
+        auto* menu = boxes[0]->findChild<QMenu*>();
+        QTRY_VERIFY(menu && menu->isVisible());
+        QStringList texts;
+        for (QAction* action : menu->actions())
+            texts << action->text();
+        menu->close();
+        QCOMPARE(texts.join('|'), QStringLiteral("元に戻す(&U)|やり直す(&R)||切り取り(&T)|コピー(&C)|貼り付け(&P)|削除||すべてを選択"));
     }
 };
 

@@ -13,29 +13,35 @@ namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
+// The value, and the part of the text that the conversion ignores.
 TEST(LeadingNumber, Converts)
 {
-    const struct { const char* name; const char16_t* text; double expected; } rows[] = {
-        {"empty", u"", 0},                          {"decimal", u"12.5", 12.5},
-        {"lone point", u".", 0},                    {"second point ends", u"1.5.2", 1.5},
-        {"no leading number", u"abc12", 0},         {"plus", u"+4", 4},
-        {"minus", u"-4.5", -4.5},                   {"minus zero", u"-0.000", 0},
-        {"carriage return ends", u"1\r2", 1},       {"full-width digits", u"１２", 0},
-        {"comma is no point", u"1,5", 1},           {"exponent E", u"1.5E3", 1500},
-        {"exponent d", u"1d2", 100},                {"negative exponent", u"25E-1", 2.5},
-        {"exponent without digits", u"3E", 3},      {"exponent without mantissa", u"E5", 0},
-        {"overflow", u"1E999", kInf},               {"underflow", u"1E-999", 0},
-        {"exponent beyond any int", u"1E99999999999999999999", kInf},
-        {"small mantissa, large exponent", u"0.000001E310", 1e304},
-        {"blanks, tabs and line feeds anywhere", u" -\t1 2\n. 5 ", -12.5},
-        {"hexadecimal", u"&H1F", 31},               {"hexadecimal, lower case, blanks", u" & h f f", 255},
-        {"hexadecimal is unsigned", u"&HFFFF", 65535},
-        {"octal stops at 8", u"&O78", 7},           {"unknown prefix", u"&X1", 0},
+    const struct { const char* name; const char16_t* text; double expected; const char16_t* ignored; } rows[] = {
+        {"empty", u"", 0, u""},                               {"decimal", u"12.5", 12.5, u""},
+        {"lone point", u".", 0, u"."},                        {"second point ends", u"1.5.2", 1.5, u".2"},
+        {"no leading number", u"abc12", 0, u"abc12"},         {"plus", u"+4", 4, u""},
+        {"minus", u"-4.5", -4.5, u""},                        {"minus zero", u"-0.000", 0, u""},
+        {"lone minus", u"-", 0, u"-"},                        {"carriage return ends", u"1\r2", 1, u"\r2"},
+        {"full-width digits", u"１２", 0, u"１２"},              {"comma is no point", u"1,5", 1, u",5"},
+        {"unit after the number", u"10kPa", 10, u"kPa"},      {"exponent E", u"1.5E3", 1500, u""},
+        {"exponent d", u"1d2", 100, u""},                     {"negative exponent", u"25E-1", 2.5, u""},
+        {"exponent without digits", u"3E", 3, u"E"},          {"exponent sign without digits", u"3e-x", 3, u"e-x"},
+        {"exponent without mantissa", u"E5", 0, u"E5"},       {"overflow", u"1E999", kInf, u""},
+        {"underflow", u"1E-999", 0, u""},                     {"negative underflow", u"-1e-400", 0, u""},
+        {"exponent beyond any int", u"1E99999999999999999999", kInf, u""},
+        {"small mantissa, large exponent", u"0.000001E310", 1e304, u""},
+        {"blanks, tabs and line feeds anywhere", u" -\t1 2\n. 5 ", -12.5, u" "},
+        {"hexadecimal", u"&H1F", 31, u""},                    {"hexadecimal, lower case, blanks", u" & h f f", 255, u""},
+        {"hexadecimal is unsigned", u"&HFFFF", 65535, u""},   {"hexadecimal without digits", u"&HG", 0, u"&HG"},
+        {"octal stops at 8", u"&O78", 7, u"8"},               {"unknown prefix", u"&X1", 0, u"&X1"},
     };
     for (const auto& row : rows) {
-        const double value = LeadingNumber(QString::fromUtf16(row.text));
-        EXPECT_EQ(value, row.expected) << row.name;
-        EXPECT_FALSE(std::signbit(value) && value == 0.0) << row.name << ": negative zero";
+        const QString text = QString::fromUtf16(row.text);
+        const LeadingNumberRead read = ReadLeadingNumber(text);
+        EXPECT_EQ(read.value, row.expected) << row.name;
+        EXPECT_EQ(LeadingNumber(text), row.expected) << row.name;
+        EXPECT_FALSE(std::signbit(read.value) && read.value == 0.0) << row.name << ": negative zero";
+        EXPECT_EQ(text.mid(read.length), QString::fromUtf16(row.ignored)) << row.name;
     }
 }
 

@@ -1,6 +1,7 @@
 // Batch mode in process: its CSV, its rows, and the numbers it writes beside each report.
 #include "cli/Batch.h"
 #include "cli/Csv.h"
+#include "cli/DataCell.h"
 #include "cli/WindowCalculation.h"
 #include "forms/common/ReportLine.h"
 #include "settings/Module1.h"
@@ -8,6 +9,7 @@
 #include "tests/common/FakeEngine.h"
 
 #include <QBuffer>
+#include <QTemporaryFile>
 
 #include <gtest/gtest.h>
 
@@ -57,19 +59,26 @@ void useUnits(int16_t pressure, int16_t volume, int16_t basis = 0)
 class CliBatch : public testing::Test {
 protected:
     BatchSummary summary;
+    QByteArray written;
     std::vector<QStringList> records;  // header first
 
     void SetUp() override { useUnits(12, 71); }
 
-    void run(QByteArray csv, PropertyEngine& engine = Engine())
+    void run(QByteArray csv, PropertyEngine& engine = Engine(), const BatchOptions& options = {})
     {
         QBuffer input(&csv);
-        QBuffer output;
         input.open(QIODevice::ReadOnly);
-        output.open(QIODevice::ReadWrite);
-        summary = RunBatch(input, output, engine);
-        output.seek(0);
-        records = readAll(output);
+        QTemporaryFile file;
+        ASSERT_TRUE(file.open());
+        OutputSink output(file.handle(), file.fileName());
+        summary = RunBatch(input, output, engine, options);
+        ASSERT_TRUE(output.Finish()) << output.Error().toStdString();
+        QFile results(file.fileName());
+        ASSERT_TRUE(results.open(QIODevice::ReadOnly));
+        written = results.readAll();
+        QBuffer read(&written);
+        read.open(QIODevice::ReadOnly);
+        records = readAll(read);
     }
 
     // The cell at "row column": the column whose header is that name, alone or followed by a unit.
@@ -90,8 +99,8 @@ TEST_F(CliBatch, EachRowGetsItsResultOrItsMessage)
         {"MalformedRowsInPlace", "pressure,temperature\n1,300\n1,300,4\n2,300,,\n\"3,300\n", 4, 2,
          {{"2 error", "line 3: 3 cells, but the header names 2 columns"}, {"2 case", ""},
           {"3 phase", "superheated-steam"}, {"4 error", "line 5: a quoted cell is not closed"}}},
-        {"SpreadsheetQuirks", "\xEF\xBB\xBFTemperature , PRESSURE,dryness,\r\n100\n\r\n\n\"\",1\"5\n ,,0.5,note", 3, 0,
-         {{"1 case", "saturation-by-temperature"}, {"2 pressure", "1\"5"}, {"2 case", "saturation-by-pressure"},
+        {"SpreadsheetQuirks", "\xEF\xBB\xBFTemperature , PRESSURE,dryness,\r\n100\n\r\n\n\"\", 1 \n ,,0.5,note", 3, 0,
+         {{"1 case", "saturation-by-temperature"}, {"2 pressure", " 1 "}, {"2 case", "saturation-by-pressure"},
           {"3 temperature", " "}, {"3 case", "none"}}},
         {"Heat", "reference_pressure,reference-temperature,set pressure\n10,300,0.5\n10,,0.5\n300,300,0.5\n1,300,0.1",
          4, 1, {{"1 reference_temperature", "300"}, {"1 phase", "wet-steam"}, {"2 case", "none"},
@@ -107,6 +116,81 @@ TEST_F(CliBatch, EachRowGetsItsResultOrItsMessage)
         for (const auto& [address, text] : cells)
             EXPECT_EQ(cell(address), text) << address.toStdString();
     }
+}
+
+// A cell that is not one number is a row error naming the field and the text, and the row is not computed;
+// --as-typed reads such cells as the window reads its fields.
+TEST_F(CliBatch, CellsAreDataUnlessAsTyped)
+{
+    const QByteArray csv = "pressure,temperature\n10kPa,\n1,abc\n１０,1e\n 1 ,\n";
+    run(csv);
+    EXPECT_EQ(summary.failedRows, 3);
+    EXPECT_EQ(cell("1 error"), "圧力の値「10kPa」を数値として読めません。");
+    EXPECT_EQ(cell("1 case") + cell("1 P") + cell("1 Ts"), "");
+    EXPECT_EQ(cell("2 error"), "温度の値「abc」を数値として読めません。");
+    EXPECT_EQ(cell("3 error"), "圧力の値「１０」を数値として読めません。温度の値「1e」を数値として読めません。");
+    EXPECT_EQ(cell("4 pressure"), " 1 ");
+    EXPECT_EQ(cell("4 P"), "1");
+
+    run(csv, Engine(), {.asTyped = true});
+    EXPECT_EQ(cell("1 case") + ' ' + cell("1 P") + ' ' + cell("1 error"), "saturation-by-pressure 10 ");
+    EXPECT_EQ(cell("2 phase") + ' ' + cell("2 T") + ' ' + cell("2 error"), "compressed-water 0 ");
+    EXPECT_EQ(cell("3 error"), "圧力or温度が範囲外です。");
+    EXPECT_EQ(summary.failedRows, 1);
+}
+
+TEST_F(CliBatch, ExcelOutputHasAByteOrderMarkAndCrLf)
+{
+    run("pressure\n1\n50\n", Engine(), {.excel = true});
+    EXPECT_TRUE(written.startsWith("\xEF\xBB\xBFpressure,temperature,"));
+    EXPECT_TRUE(written.endsWith(",圧力が範囲外です。\r\n"));
+    EXPECT_EQ(written.count("\r\n"), 3);
+    EXPECT_EQ(written.count('\n'), 3);
+    EXPECT_EQ(records.size(), 3u);
+    run("pressure\n1\n");
+    EXPECT_TRUE(written.startsWith("pressure,") && !written.contains('\r'));
+}
+
+// A record beyond the bound is a row error and reading goes on after its line end; where no line end comes
+// within twice the bound, the batch stops with a message.
+TEST_F(CliBatch, RecordsAreBounded)
+{
+    const auto blanks = [](qint64 count) { return QByteArray(count, ' '); };
+    const QByteArray zeros(3 * kCsvRecordLimit, '\0');
+    const struct { const char* name; QByteArray csv; int rows, failedRows; const char* error; } rows[] = {
+        {"at the bound, over it, the next line",
+         "pressure,temperature\n1," + blanks(kCsvRecordLimit - 2) + "\n1," + blanks(kCsvRecordLimit - 1) + "\r\n2\n",
+         3, 1, ""},
+        {"zeros after a row", "pressure\n1\n" + zeros, 1, 0, "line 3: no line end within 2 MiB; reading stopped"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        run(row.csv);
+        EXPECT_EQ(summary.error, row.error);
+        EXPECT_EQ(summary.rows, row.rows);
+        EXPECT_EQ(summary.failedRows, row.failedRows);
+    }
+    run(rows[0].csv);
+    EXPECT_EQ(written.count(",saturation-by-pressure,"), 2);  // the first row's echo is too long to read back
+    EXPECT_EQ(cell("2 error"), "line 3: the record is longer than 1 MiB");
+    EXPECT_EQ(cell("3 P"), "2");
+}
+
+TEST(CliDataCell, OneWholeNumberOrNothing)
+{
+    const std::pair<const char*, const char*> rows[] = {  // a cell and its number text; nullptr: not one number
+        {"10", "10"},       {" 1.5\t", "1.5"},  {"+1.5e3", "+1.5e3"}, {"-2", "-2"},     {".5", ".5"},
+        {"5.", "5."},       {"1D-2", "1D-2"},   {"", ""},             {"　", ""},       {"10kPa", nullptr},
+        {"1,5", nullptr},   {"abc", nullptr},   {"１０", nullptr},      {"1e", nullptr},  {"1e+", nullptr},
+        {"&H10", nullptr},  {".", nullptr},     {"-", nullptr},       {"1.2.3", nullptr}, {"1 000", nullptr},
+        {"e5", nullptr},    {"inf", nullptr},   {"0x10", nullptr},
+    };
+    for (const auto& [cell, number] : rows) {
+        const std::optional<QString> read = WholeNumberCell(QString::fromUtf8(cell));
+        EXPECT_EQ(read ? read->toStdString() : "(none)", number ? number : "(none)") << cell;
+    }
+    EXPECT_EQ(NotANumberMessage("基準温度", " 1,5 "), "基準温度の値「1,5」を数値として読めません。");
+    EXPECT_EQ(NotANumberMessage("圧力", QString(40, 'x')), "圧力の値「" + QString(32, 'x') + "…」を数値として読めません。");
 }
 
 TEST_F(CliBatch, HeaderNamesTheUnitsInEffect)
@@ -136,6 +220,7 @@ TEST_F(CliBatch, UnusableHeaderStopsBeforeAnyRow)
         {",\n1,2\n", "the header names no field"},
         {"pressure,set_pressure\n1,2\n", "mixes"},
         {"pressure,Pressure\n1,2\n", "column 'Pressure' appears twice"},
+        {QByteArray(kCsvRecordLimit + 1, ' ') + "\n1\n", "the header row is longer than 1 MiB"},
     };
     for (const auto& [csv, reason] : rows) {
         run(csv);

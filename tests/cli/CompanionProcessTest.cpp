@@ -1,10 +1,16 @@
 // The built vaporlane-calc as a user runs it: exit statuses, standard output and standard error.
 #include "tests/cli/CompanionProcess.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -39,22 +45,107 @@ TEST_F(CliCompanion, UnitOptionsOverrideTheSettingsFileWhichStaysUnwritten)
     EXPECT_EQ(file("Vaporlane.cfg"), settings);
 }
 
-TEST_F(CliCompanion, UsageErrorsFailWithStatusTwoAndSayWhy)
+// Bad options end with a hint at --help; files that cannot be read or written with the name and the reason.
+TEST_F(CliCompanion, UsageAndFileErrorsFailWithStatusTwoAndSayWhy)
 {
-    const std::pair<QStringList, QByteArray> rows[] = {
-        {{"--presure", "1"}, "Unknown option 'presure'"},
-        {{"--batch", "/nonexistent/states.csv"}, "cannot read '/nonexistent/states.csv'"},
-        {{"--batch", "/"}, "cannot read '/': it is a folder"},
-        {{"--batch", "-", "-o", "/nonexistent/out.csv"}, "cannot write '/nonexistent/out.csv'"},
-        {{"-p", "1", "--settings-dir", "/nonexistent"}, "settings folder '/nonexistent' does not exist"},
+    const std::tuple<QStringList, QByteArray, bool> rows[] = {
+        {{"--presure", "1"}, "Unknown option 'presure'", true},
+        {{"-p", "1", "--settings-dir", "/nonexistent"}, "settings folder '/nonexistent' does not exist", true},
+        {{"-p", "1", "--excel"}, "--excel belongs to batch mode", true},
+        {{"--batch", "/nonexistent/states.csv"}, "cannot read '/nonexistent/states.csv'", false},
+        {{"--batch", "/"}, "cannot read '/': it is a folder", false},
+        {{"--batch", "-", "-o", "/nonexistent/out.csv"},
+         "cannot write '/nonexistent/out.csv': No such file or directory\n", false},
+        {{"--batch", "-", "-o", "/"}, "cannot write '/': Is a directory\n", false},
     };
-    for (const auto& [arguments, reason] : rows) {
+    for (const auto& [arguments, reason, hint] : rows) {
         const CompanionRun result = RunCompanionProcess(arguments);
         EXPECT_EQ(result.exitCode, 2) << reason.data();
         EXPECT_EQ(result.out, QByteArray());
         EXPECT_TRUE(result.err.startsWith("vaporlane-calc: " + reason)) << result.err.data();
-        EXPECT_TRUE(result.err.endsWith("Try 'vaporlane-calc --help' for the options.\n"));
+        EXPECT_EQ(result.err.endsWith("Try 'vaporlane-calc --help' for the options.\n"), hint) << result.err.data();
     }
+}
+
+// A write that fails, to standard output or to -o, is told with the file's name and the reason: status 2.
+TEST_F(CliCompanion, WriteFailuresAreNeverSuccess)
+{
+    file("states.csv", "pressure\n1\n");
+    const QString states = folder.filePath("states.csv");
+    const std::pair<QStringList, QByteArray> rows[] = {
+        {{"-p", "1"}, "standard output"},
+        {{"--help"}, "standard output"},
+        {{"--batch", states}, "standard output"},
+        {{"--batch", states, "-o", "/dev/full"}, "'/dev/full'"},
+    };
+    for (const auto& [arguments, name] : rows) {
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(VAPORLANE_CALC_PATH, QStringList(arguments) << "--settings-dir" << folder.path());
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(process.readAllStandardError(), "vaporlane-calc: cannot write " + name + ": No space left on device\n");
+    }
+    struct stat status {};
+    ASSERT_EQ(stat("/dev/full", &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+
+    // A reader that has gone: standard output is a pipe whose reading end is closed.
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    close(ends[0]);
+    QProcess process;
+    process.setChildProcessModifier([ends] { dup2(ends[1], STDOUT_FILENO); });
+    process.start(VAPORLANE_CALC_PATH, {"-p", "1", "--settings-dir", folder.path()});
+    const bool finished = process.waitForFinished(60000);
+    close(ends[1]);
+    ASSERT_TRUE(finished);
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_EQ(process.readAllStandardError(), "vaporlane-calc: cannot write standard output: Broken pipe\n");
+}
+
+// A FIFO given as -o is written into and stays a FIFO; a run that stops midway leaves an earlier file whole.
+TEST_F(CliCompanion, OutputIntoAFifoOrNotAtAll)
+{
+    const QByteArray fifo = QFile::encodeName(folder.filePath("fifo"));
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    const int reader = open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const CompanionRun result = run({"--batch", "-", "-o", folder.filePath("fifo")}, "pressure\n1\n");
+    EXPECT_EQ(result.exitCode, 0) << result.err.data();
+    char bytes[4096] = {};
+    const ssize_t size = read(reader, bytes, sizeof bytes);
+    close(reader);
+    EXPECT_EQ(QByteArray(bytes, std::max<int>(size, 0)).count('\n'), 2);
+    EXPECT_TRUE(QByteArray(bytes).startsWith("pressure,temperature,"));
+    struct stat status {};
+    ASSERT_EQ(stat(fifo.constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+
+    const QByteArray earlier = file("results.csv", "earlier results\n");
+    const CompanionRun stopped =
+        run({"--batch", "-", "-o", folder.filePath("results.csv")}, "pressure\n1\n2\n" + QByteArray(3 << 20, 'x'));
+    EXPECT_EQ(stopped.exitCode, 2);
+    EXPECT_EQ(stopped.err, "vaporlane-calc: standard input: line 4: no line end within 2 MiB; reading stopped\n");
+    EXPECT_EQ(file("results.csv"), earlier);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"results.csv"});
+}
+
+// Reading never waits on a FIFO in the settings file's place, nor runs on without end through /dev/zero; a field
+// text read only in part is computed as the window reads it, with one warning.
+TEST_F(CliCompanion, InputsThatCouldHangOrMislead)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder.filePath("Vaporlane.cfg")).constData(), 0600), 0);
+    const CompanionRun saturation = run({"-p", "10kPa"});
+    EXPECT_EQ(saturation.exitCode, 0);
+    EXPECT_EQ(saturation.out, run({"-p", "10"}).out);
+    EXPECT_EQ(saturation.err, "vaporlane-calc: warning: --pressure '10kPa' is read as 10; 'kPa' is ignored\n");
+
+    const CompanionRun zeros = run({"--batch", "/dev/zero"});
+    EXPECT_EQ(zeros.exitCode, 2);
+    EXPECT_EQ(zeros.out, QByteArray());
+    EXPECT_EQ(zeros.err, "vaporlane-calc: /dev/zero: line 1: no line end within 2 MiB; reading stopped\n");
 }
 
 TEST_F(CliCompanion, HelpHasExamplesAndTheUnitNames)
@@ -66,24 +157,26 @@ TEST_F(CliCompanion, HelpHasExamplesAndTheUnitNames)
     EXPECT_EQ(RunCompanionProcess({"--version"}).out, "vaporlane-calc 1.40\n");
 }
 
-// An unusable batch leaves an earlier results file alone; one that runs replaces it, a bad row and all.
+// A batch that runs replaces an earlier results file, a bad row and all, with its permissions; given through a
+// symbolic link, the link stays and its target is replaced.
 TEST_F(CliCompanion, BatchFromFileToFileWithABadRowInTheMiddle)
 {
-    const QString output = folder.filePath("results.csv");
-    const QByteArray earlier = file("results.csv", "earlier results\n");
-    const CompanionRun refused = run({"--batch", "-", "-o", output}, "pressure,temp\n1,2\n");
-    EXPECT_EQ(refused.exitCode, 2);
-    EXPECT_TRUE(refused.err.contains("standard input: unknown column 'temp'")) << refused.err.data();
-    EXPECT_EQ(file("results.csv"), earlier);
-
+    const QByteArray results = QFile::encodeName(folder.filePath("results.csv"));
+    file("results.csv", "earlier results\n");
+    ASSERT_EQ(chmod(results.constData(), 0640), 0);
+    ASSERT_TRUE(QFile::link(folder.filePath("results.csv"), folder.filePath("link.csv")));
     file("states.csv", "pressure,temperature\r\n1,300\r\n500,300\r\n3,100\r\n");
-    const CompanionRun result = run({"--batch", folder.filePath("states.csv"), "--output", output});
+    const CompanionRun result = run({"--batch", folder.filePath("states.csv"), "--output", folder.filePath("link.csv")});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, QByteArray());
     EXPECT_EQ(result.err, "vaporlane-calc: 1 of 3 rows failed; see the error column\n");
     const QList<QByteArray> lines = file("results.csv").split('\n');
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[2], "500,300,,,pressure-temperature" + QByteArray(14, ',') + "圧力or温度が範囲外です。");
+    struct stat status {};
+    ASSERT_EQ(stat(results.constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0640u);
+    EXPECT_TRUE(QFileInfo(folder.filePath("link.csv")).isSymLink());
 }
 
 }  // namespace

@@ -21,7 +21,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTreeWidget>
 
 #include <memory>
@@ -275,7 +277,8 @@ private slots:
         QVERIFY(viewer->Contents()->isVisible());
         QVERIFY(viewer->Browser()->toPlainText().contains(QStringLiteral("Vaporlane ヘルプ")));
         QList<QTreeWidgetItem*> found;
-        for (const char* topic : {"メイン画面", "計算の選び方", "使用単位", "エンタルピ一定", "メッセージ一覧", "計算方法"}) {
+        for (const char* topic : {"メイン画面", "計算の選び方", "使用単位", "エンタルピ一定", "コマンドラインでの計算（vaporlane-calc）",
+                                  "ほかのプログラムから使う計算エンジン", "メッセージ一覧", "計算方法"}) {
             found = viewer->Contents()->findItems(QString::fromUtf8(topic), Qt::MatchExactly | Qt::MatchRecursive);
             QVERIFY2(found.size() == 1, topic);
         }
@@ -285,6 +288,29 @@ private slots:
         QVERIFY(fixture->messages.messages.empty());
         form.menu_File_End->trigger();
         QVERIFY(!viewer || !viewer->isVisible());
+    }
+
+    // Every link of the help document, as the viewer reads it, leads to an anchor at a topic's heading.
+    void helpLinksLeadToTopics()
+    {
+        QFile file(QStringLiteral(VAPORLANE_HELP_SOURCE));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QTextDocument document;
+        document.setHtml(QString::fromUtf8(file.readAll()));
+        QMap<QString, bool> topics;  // anchor name: at a heading
+        QStringList links;
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+            for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+                const QTextCharFormat format = fragment.fragment().charFormat();
+                for (const QString& name : format.anchorNames())
+                    topics[name] = block.blockFormat().headingLevel() > 0;
+                if (!format.anchorHref().isEmpty() && !links.contains(format.anchorHref()))
+                    links << format.anchorHref();
+            }
+        }
+        QVERIFY(links.size() >= 5);
+        for (const QString& link : links)
+            QVERIFY2(link.startsWith('#') && topics.value(link.mid(1)), qPrintable(link));
     }
 
     // In the report font actually used (not Qt's Latin fallback) a full-width character is two columns: each

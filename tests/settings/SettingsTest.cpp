@@ -6,7 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <optional>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -52,20 +59,49 @@ TEST(SettingsPlace, UsersFileAndHelpFile)
     }
 }
 
-// A folder in the file's place reads as defaults; a save cannot replace it: one message, no temporary file left.
-TEST(SettingsFile, FolderInTheFilesPlace)
+// Only a regular file is read: a folder, a FIFO without a writer or a link to one reads as defaults within a
+// second, and a save fails with the one message, replacing nothing and leaving no temporary file.
+TEST(SettingsFile, NothingButARegularFileIsUsed)
 {
-    GuiFixture fixture;
-    ASSERT_TRUE(QDir(fixture.folder.path()).mkpath(QStringLiteral("Vaporlane.cfg/keep")));
-    Module1::TempUnit = 3;
-    Module1::AlwaysOnTop = true;
-    LoadSettings();
-    EXPECT_EQ(Module1::TempUnit, 2);
-    EXPECT_FALSE(Module1::AlwaysOnTop);
-    EXPECT_FALSE(SaveSettings());
-    EXPECT_EQ(fixture.messages.messages.size(), 1u);
-    EXPECT_TRUE(QDir(fixture.folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
-    EXPECT_TRUE(QDir(fixture.SettingsPath()).exists(QStringLiteral("keep")));
+    using namespace std::chrono_literals;
+    for (const std::string kind : {"folder", "fifo", "link to a fifo"}) {
+        SCOPED_TRACE(kind);
+        GuiFixture fixture;
+        const QString path = fixture.SettingsPath();
+        const QByteArray fifo = QFile::encodeName(kind == "fifo" ? path : fixture.folder.filePath("fifo"));
+        const bool made = kind == "folder" ? QDir(fixture.folder.path()).mkpath(QStringLiteral("Vaporlane.cfg/keep"))
+                                           : mkfifo(fifo.constData(), 0600) == 0 &&
+                                                 (kind == "fifo" || QFile::link(fixture.folder.filePath("fifo"), path));
+        ASSERT_TRUE(made);
+        const auto entries = [&] { return QDir(fixture.folder.path()).entryList(QDir::AllEntries | QDir::System); };
+        const QStringList before = entries();
+        Module1::TempUnit = 3;
+        Module1::AlwaysOnTop = true;
+
+        // Should the read wait for a writer, one comes after a second and ends the wait, so the test fails, not hangs.
+        const auto start = std::chrono::steady_clock::now();
+        std::atomic<bool> loaded = false;
+        std::thread watchdog([&] {
+            while (!loaded && std::chrono::steady_clock::now() < start + 1s)
+                std::this_thread::sleep_for(10ms);
+            if (const int writer = loaded ? -1 : open(fifo.constData(), O_WRONLY | O_NONBLOCK); writer >= 0)
+                close(writer);
+        });
+        LoadSettings();
+        loaded = true;
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        watchdog.join();
+        EXPECT_LT(elapsed, 1s);
+        EXPECT_EQ(Module1::TempUnit, 2);
+        EXPECT_FALSE(Module1::AlwaysOnTop);
+
+        EXPECT_FALSE(SaveSettings());
+        ASSERT_EQ(fixture.messages.messages.size(), 1u);
+        EXPECT_EQ(fixture.messages.messages[0].prompt, "設定を保存できませんでした。\n" + QDir::toNativeSeparators(path));
+        EXPECT_EQ(entries(), before);
+        EXPECT_EQ(QFileInfo(path).isDir(), kind == "folder");
+        EXPECT_EQ(QFileInfo(path).isSymLink(), kind == "link to a fifo");
+    }
 }
 
 // Which file start-up reads (temperature unit 1 beside, 3 the user's, 2 default) and a save writes; the other
