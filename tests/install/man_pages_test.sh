@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# The manual pages render without a warning, and vaporlane-calc(1) documents every option and every unit
-# name that `vaporlane-calc --help` lists.
-# Usage: man_pages_test.sh MAN_FOLDER VAPORLANE_CALC
+# The manual pages render without a warning and name the project's version, and vaporlane-calc(1) documents
+# every option and every unit name that `vaporlane-calc --help` lists.
+# Usage: man_pages_test.sh MAN_FOLDER VAPORLANE_CALC PROJECT_VERSION
 set -euo pipefail
-pages=$1 companion=$2
+pages=$1 companion=$2 version=$3
 
 command -v groff >/dev/null || { echo "SKIPPED: groff is missing (scripts/install-deps installs it)"; exit 77; }
 
@@ -17,6 +17,7 @@ for page in "$pages"/*.1; do
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "man -l warns on $(basename "$page"): $warnings"
   fi
+  grep -qE "^\.TH .* \"Vaporlane ${version//./\\.}\"" "$page" || fail "$(basename "$page") is not of version $version"
 done
 
 page=$pages/vaporlane-calc.1

@@ -155,8 +155,11 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/org.vaporlane.Vaporlane
   fail "appstreamcli rejects the metainfo file"
 desktop-file-validate "$root/usr/share/applications/org.vaporlane.Vaporlane.desktop" ||
   fail "desktop-file-validate rejects the desktop entry"
-grep -q '<launchable type="desktop-id">org.vaporlane.Vaporlane.desktop</launchable>' \
-  "$root/usr/share/metainfo/org.vaporlane.Vaporlane.metainfo.xml" || fail "the metainfo launches another desktop id"
+metainfo=$root/usr/share/metainfo/org.vaporlane.Vaporlane.metainfo.xml
+grep -q '<launchable type="desktop-id">org.vaporlane.Vaporlane.desktop</launchable>' "$metainfo" ||
+  fail "the metainfo launches another desktop id"
+[ "$(grep -om1 '<release version="[^"]*"' "$metainfo")" = "<release version=\"$version\"" ] ||
+  fail "the metainfo's newest release is not $version"
 
 # The unpacked companion, on the unpacked library and with default units.
 export XDG_CONFIG_HOME=$root/config
