@@ -50,12 +50,8 @@ echo "dpkg-buildpackage: $((SECONDS - started)) s"
 arch=$(dpkg-architecture -qDEB_HOST_ARCH)
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 deb() { echo "$work/${1}_${version}_${arch}.deb"; }
-for package in libaquaprop1 libaquaprop-dev vaporlane; do
+for package in libaquaprop1 libaquaprop-dev vaporlane libaquaprop1-dbgsym vaporlane-dbgsym; do
   [ -f "$(deb $package)" ] || { echo "FAIL: no $(basename "$(deb $package)")"; ls "$work"; exit 1; }
-done
-for package in libaquaprop1 vaporlane; do
-  [ -f "$work/${package}-dbgsym_${version}_${arch}.deb" ] || [ -f "$work/${package}-dbgsym_${version}_${arch}.ddeb" ] ||
-    fail "no debug symbols package for $package"
 done
 
 # lintian: no error and no warning apart from the one every package not yet in Debian carries.
@@ -164,9 +160,6 @@ grep -q '<launchable type="desktop-id">org.vaporlane.Vaporlane.desktop</launchab
 # The unpacked companion, on the unpacked library and with default units.
 export XDG_CONFIG_HOME=$root/config
 mkdir -p "$root/settings"
-ldd_out=$(LD_LIBRARY_PATH=$libdir ldd "$root/usr/bin/vaporlane-calc")
-grep -q "libaquaprop.so.1 => $libdir/libaquaprop.so.1" <<<"$ldd_out" ||
-  fail "the unpacked vaporlane-calc does not load the unpacked library: $ldd_out"
 report=$(LD_LIBRARY_PATH=$libdir "$root/usr/bin/vaporlane-calc" -p 1 --settings-dir "$root/settings") ||
   fail "the unpacked vaporlane-calc -p 1 failed"
 grep -q 'Ts  =      179.88563239 \[℃\]' <<<"$report" || fail "vaporlane-calc -p 1 printed: $report"
@@ -179,11 +172,10 @@ export PKG_CONFIG_LIBDIR=$libdir/pkgconfig
   fail "pkg-config's includedir is $(pkg-config --variable=includedir aquaprop)"
 [ "$(pkg-config --variable=libdir aquaprop)" = "/usr/lib/$multiarch" ] ||
   fail "pkg-config's libdir is $(pkg-config --variable=libdir aquaprop)"
-# shellcheck disable=SC2046
-if PKG_CONFIG_SYSROOT_DIR=$root PKG_CONFIG_ALLOW_SYSTEM_CFLAGS=1 PKG_CONFIG_ALLOW_SYSTEM_LIBS=1 \
-   "$cc" "$root/usr/share/doc/libaquaprop-dev/examples/example.c" -o "$root/example" \
-   $(PKG_CONFIG_SYSROOT_DIR=$root PKG_CONFIG_ALLOW_SYSTEM_CFLAGS=1 PKG_CONFIG_ALLOW_SYSTEM_LIBS=1 \
-     pkg-config --cflags --libs aquaprop); then
+flags=$(PKG_CONFIG_SYSROOT_DIR=$root PKG_CONFIG_ALLOW_SYSTEM_CFLAGS=1 PKG_CONFIG_ALLOW_SYSTEM_LIBS=1 \
+        pkg-config --cflags --libs aquaprop)
+# shellcheck disable=SC2086
+if "$cc" "$root/usr/share/doc/libaquaprop-dev/examples/example.c" $flags -o "$root/example"; then
   LD_LIBRARY_PATH=$libdir "$root/example" >"$root/example.out" || fail "the example program failed"
   diff "$source/docs/examples/example.out" "$root/example.out" || fail "the example program printed otherwise"
 else
