@@ -12,6 +12,8 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(AppTitle);
     QApplication::setWindowIcon(ApplicationIcon());
+    // The desktop entry's name: the window groups with its launcher (Wayland's app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral(VAPORLANE_DESKTOP_ID));
 
     QtMessageSink messageBoxes;
     SetMessageSink(&messageBoxes);
