@@ -7,6 +7,9 @@ namespace aquaprop::region3 {
 
 namespace {
 
+// Reducing pressure of p_3sat(h) and p_3sat(s).
+constexpr double kPsatRefMPa = 22.0;
+
 // result = result* sum n (p/p* + a)^I (x/x* - b)^J, x being h or s.
 struct BackwardEquation {
     double resultStar;
@@ -19,15 +22,6 @@ struct BackwardEquation {
     double operator()(double p, double x) const { return resultStar * table(p / pStar + a, x / xStar - b); }
 };
 
-constexpr BackwardEquation kTph3a{760.0, 100.0, 2300.0, 0.240, 0.615, MakeTable(tables::kTph3a)};
-constexpr BackwardEquation kTph3b{860.0, 100.0, 2800.0, 0.298, 0.720, MakeTable(tables::kTph3b)};
-constexpr BackwardEquation kVph3a{0.0028, 100.0, 2100.0, 0.128, 0.727, MakeTable(tables::kVph3a)};
-constexpr BackwardEquation kVph3b{0.0088, 100.0, 2800.0, 0.0661, 0.720, MakeTable(tables::kVph3b)};
-constexpr BackwardEquation kTps3a{760.0, 100.0, 4.4, 0.240, 0.703, MakeTable(tables::kTps3a)};
-constexpr BackwardEquation kTps3b{860.0, 100.0, 5.3, 0.760, 0.818, MakeTable(tables::kTps3b)};
-constexpr BackwardEquation kVps3a{0.0028, 100.0, 4.4, 0.187, 0.755, MakeTable(tables::kVps3a)};
-constexpr BackwardEquation kVps3b{0.0088, 100.0, 5.3, 0.298, 0.816, MakeTable(tables::kVps3b)};
-
 // pi = sum n (x/x* - a)^I (x/x* - b)^J with p* = 22 MPa.
 struct SaturationEquation {
     double xStar;
@@ -37,12 +31,39 @@ struct SaturationEquation {
 
     double operator()(double x) const {
         const double eta = x / xStar;
-        return 22.0 * table(eta - a, eta - b);
+        return kPsatRefMPa * table(eta - a, eta - b);
     }
 };
 
-constexpr SaturationEquation kPsatH{2600.0, 1.02, 0.608, MakeTable(tables::kPsatH)};
-constexpr SaturationEquation kPsatS{5.2, 1.03, 0.699, MakeTable(tables::kPsatS)};
+// The equations of one given property.
+struct Equations {
+    BackwardEquation temperature3a;
+    BackwardEquation temperature3b;
+    BackwardEquation volume3a;
+    BackwardEquation volume3b;
+    SaturationEquation saturationPressure;
+};
+
+template <Quantity kGiven>
+constexpr Equations kEquations{};
+
+template <>
+constexpr Equations kEquations<Quantity::kEnthalpy>{
+    {760.0, 100.0, 2300.0, 0.240, 0.615, MakeTable(tables::kTph3a)},
+    {860.0, 100.0, 2800.0, 0.298, 0.720, MakeTable(tables::kTph3b)},
+    {0.0028, 100.0, 2100.0, 0.128, 0.727, MakeTable(tables::kVph3a)},
+    {0.0088, 100.0, 2800.0, 0.0661, 0.720, MakeTable(tables::kVph3b)},
+    {2600.0, 1.02, 0.608, MakeTable(tables::kPsatH)},
+};
+
+template <>
+constexpr Equations kEquations<Quantity::kEntropy>{
+    {760.0, 100.0, 4.4, 0.240, 0.703, MakeTable(tables::kTps3a)},
+    {860.0, 100.0, 5.3, 0.760, 0.818, MakeTable(tables::kTps3b)},
+    {0.0028, 100.0, 4.4, 0.187, 0.755, MakeTable(tables::kVps3a)},
+    {0.0088, 100.0, 5.3, 0.298, 0.816, MakeTable(tables::kVps3b)},
+    {5.2, 1.03, 0.699, MakeTable(tables::kPsatS)},
+};
 
 }  // namespace
 
@@ -51,16 +72,38 @@ double B3abEnthalpy(double p) {
     return n[0] + p * (n[1] + p * (n[2] + p * n[3]));
 }
 
-double BackwardTemperaturePH(double p, double h) { return h <= B3abEnthalpy(p) ? kTph3a(p, h) : kTph3b(p, h); }
+template <>
+double Split3ab<Quantity::kEnthalpy>(double p) {
+    return B3abEnthalpy(p);
+}
 
-double BackwardVolumePH(double p, double h) { return h <= B3abEnthalpy(p) ? kVph3a(p, h) : kVph3b(p, h); }
+template <>
+double Split3ab<Quantity::kEntropy>(double) {
+    return kCriticalEntropy;
+}
 
-double BackwardTemperaturePS(double p, double s) { return s <= kCriticalEntropy ? kTps3a(p, s) : kTps3b(p, s); }
+template <Quantity kGiven>
+double BackwardTemperature(double p, double x) {
+    const Equations& e = kEquations<kGiven>;
+    return x <= Split3ab<kGiven>(p) ? e.temperature3a(p, x) : e.temperature3b(p, x);
+}
 
-double BackwardVolumePS(double p, double s) { return s <= kCriticalEntropy ? kVps3a(p, s) : kVps3b(p, s); }
+template <Quantity kGiven>
+double BackwardVolume(double p, double x) {
+    const Equations& e = kEquations<kGiven>;
+    return x <= Split3ab<kGiven>(p) ? e.volume3a(p, x) : e.volume3b(p, x);
+}
 
-double SaturationPressureH(double h) { return kPsatH(h); }
+template <Quantity kGiven>
+double SaturationPressure(double x) {
+    return kEquations<kGiven>.saturationPressure(x);
+}
 
-double SaturationPressureS(double s) { return kPsatS(s); }
+template double BackwardTemperature<Quantity::kEnthalpy>(double p, double h);
+template double BackwardTemperature<Quantity::kEntropy>(double p, double s);
+template double BackwardVolume<Quantity::kEnthalpy>(double p, double h);
+template double BackwardVolume<Quantity::kEntropy>(double p, double s);
+template double SaturationPressure<Quantity::kEnthalpy>(double h);
+template double SaturationPressure<Quantity::kEntropy>(double s);
 
 }  // namespace aquaprop::region3
