@@ -1,7 +1,7 @@
 #include "engine/core/region3/Backward.h"
 
-#include "engine/core/region3/BackwardTables.h"
-#include "engine/core/region3/PowerSum.h"
+#include "engine/core/PowerSum.h"
+#include "engine/core/tables/Backward3Table.h"
 
 namespace aquaprop::region3 {
 
@@ -10,6 +10,10 @@ namespace {
 // Reducing pressure of p_3sat(h) and p_3sat(s).
 constexpr double kPsatRefMPa = 22.0;
 
+// The region 3 backward equations sum with halved powers in four lanes.
+template <const auto& kTable>
+constexpr PowerSumFunction kSum = PowerSum<kTable, Chain::kHalving, 4>;
+
 // result = result* sum n (p/p* + a)^I (x/x* - b)^J, x being h or s.
 struct BackwardEquation {
     double resultStar;
@@ -17,9 +21,9 @@ struct BackwardEquation {
     double xStar;  // kJ/kg or kJ/(kg K)
     double a;
     double b;
-    PowerTable table;
+    PowerSumFunction sum;
 
-    double operator()(double p, double x) const { return resultStar * table(p / pStar + a, x / xStar - b); }
+    double operator()(double p, double x) const { return resultStar * sum(p / pStar + a, x / xStar - b); }
 };
 
 // pi = sum n (x/x* - a)^I (x/x* - b)^J with p* = 22 MPa.
@@ -27,11 +31,11 @@ struct SaturationEquation {
     double xStar;
     double a;
     double b;
-    PowerTable table;
+    PowerSumFunction sum;
 
     double operator()(double x) const {
         const double eta = x / xStar;
-        return kPsatRefMPa * table(eta - a, eta - b);
+        return kPsatRefMPa * sum(eta - a, eta - b);
     }
 };
 
@@ -49,20 +53,20 @@ constexpr Equations kEquations{};
 
 template <>
 constexpr Equations kEquations<Quantity::kEnthalpy>{
-    {760.0, 100.0, 2300.0, 0.240, 0.615, MakeTable(tables::kTph3a)},
-    {860.0, 100.0, 2800.0, 0.298, 0.720, MakeTable(tables::kTph3b)},
-    {0.0028, 100.0, 2100.0, 0.128, 0.727, MakeTable(tables::kVph3a)},
-    {0.0088, 100.0, 2800.0, 0.0661, 0.720, MakeTable(tables::kVph3b)},
-    {2600.0, 1.02, 0.608, MakeTable(tables::kPsatH)},
+    {760.0, 100.0, 2300.0, 0.240, 0.615, kSum<tables::kRegion3aTph>},
+    {860.0, 100.0, 2800.0, 0.298, 0.720, kSum<tables::kRegion3bTph>},
+    {0.0028, 100.0, 2100.0, 0.128, 0.727, kSum<tables::kRegion3aVph>},
+    {0.0088, 100.0, 2800.0, 0.0661, 0.720, kSum<tables::kRegion3bVph>},
+    {2600.0, 1.02, 0.608, kSum<tables::kRegion3PsatH>},
 };
 
 template <>
 constexpr Equations kEquations<Quantity::kEntropy>{
-    {760.0, 100.0, 4.4, 0.240, 0.703, MakeTable(tables::kTps3a)},
-    {860.0, 100.0, 5.3, 0.760, 0.818, MakeTable(tables::kTps3b)},
-    {0.0028, 100.0, 4.4, 0.187, 0.755, MakeTable(tables::kVps3a)},
-    {0.0088, 100.0, 5.3, 0.298, 0.816, MakeTable(tables::kVps3b)},
-    {5.2, 1.03, 0.699, MakeTable(tables::kPsatS)},
+    {760.0, 100.0, 4.4, 0.240, 0.703, kSum<tables::kRegion3aTps>},
+    {860.0, 100.0, 5.3, 0.760, 0.818, kSum<tables::kRegion3bTps>},
+    {0.0028, 100.0, 4.4, 0.187, 0.755, kSum<tables::kRegion3aVps>},
+    {0.0088, 100.0, 5.3, 0.298, 0.816, kSum<tables::kRegion3bVps>},
+    {5.2, 1.03, 0.699, kSum<tables::kRegion3PsatS>},
 };
 
 }  // namespace

@@ -1,10 +1,11 @@
 #include "engine/core/region3/Helmholtz.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "engine/core/Constants.h"
 #include "engine/core/Region3.h"
-#include "engine/core/region3/HelmholtzTable.h"
+#include "engine/core/tables/Region3Table.h"
 
 namespace aquaprop::region3 {
 
@@ -13,7 +14,7 @@ namespace {
 constexpr int kMaxTauPower = 26;
 
 constexpr bool ExponentsFit() {
-    for (const Term& t : tables::kHelmholtz) {
+    for (const Term& t : tables::kRegion3) {
         if (t.I < 0 || t.I > Isotherm::kDegree || t.J < 0 || t.J > kMaxTauPower) return false;
     }
     return true;
@@ -21,21 +22,21 @@ constexpr bool ExponentsFit() {
 static_assert(ExponentsFit(), "Helmholtz exponents exceed the power chains");
 
 constexpr bool OrderedByI() {
-    for (std::size_t k = 1; k < tables::kHelmholtz.size(); ++k) {
-        if (tables::kHelmholtz[k].I < tables::kHelmholtz[k - 1].I) return false;
+    for (std::size_t k = 1; k < std::size(tables::kRegion3); ++k) {
+        if (tables::kRegion3[k].I < tables::kRegion3[k - 1].I) return false;
     }
     return true;
 }
 static_assert(OrderedByI(), "the coefficient sums expect the table in order of I");
 
-constexpr double kN1 = tables::kHelmholtzN1;
+constexpr double kN1 = tables::kRegion3N1;
 
 // n J and n J (J - 1) of each term, for the tau derivatives.
 template <int Power>
 constexpr auto TauWeights() {
-    std::array<double, tables::kHelmholtz.size()> w{};
+    std::array<double, std::size(tables::kRegion3)> w{};
     for (std::size_t k = 0; k < w.size(); ++k) {
-        const Term& t = tables::kHelmholtz[k];
+        const Term& t = tables::kRegion3[k];
         w[k] = t.n * (Power == 1 ? t.J : t.J * (t.J - 1));
     }
     return w;
@@ -58,9 +59,9 @@ Isotherm::Isotherm(double T) : T_(T), rt_(kGasConstant * T) {
         Wide a = 0.0;
         double b = 0.0;
         double c = 0.0;
-        for (; k < tables::kHelmholtz.size() && tables::kHelmholtz[k].I == i; ++k) {
-            const double power = tp[tables::kHelmholtz[k].J];
-            a += static_cast<Wide>(tables::kHelmholtz[k].n) * power;
+        for (; k < std::size(tables::kRegion3) && tables::kRegion3[k].I == i; ++k) {
+            const double power = tp[tables::kRegion3[k].J];
+            a += static_cast<Wide>(tables::kRegion3[k].n) * power;
             b += kTauWeight[k] * power;
             c += kTauTauWeight[k] * power;
         }
