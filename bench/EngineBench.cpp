@@ -12,13 +12,14 @@
 #include "engine/core/Constants.h"
 #include "engine/core/Region4.h"
 #include "engine/core/Selection.h"
+#include "engine/units/Units.h"
 
 namespace {
 
 using namespace aquaprop;
 
 constexpr std::size_t kInputs = 4096;
-constexpr double kCelsiusZero = 273.15;
+using units::kCelsiusZeroK;
 
 struct Inputs {
     std::vector<double> a;
@@ -35,7 +36,7 @@ Inputs StatesIn(Region region, double plo, double phi, double Tlo, double Thi) {
         const double t = T(random);
         const double q = p(random);
         if (RegionPT(q, t) != region) continue;
-        out.a.push_back(t - kCelsiusZero);
+        out.a.push_back(t - kCelsiusZeroK);
         out.b.push_back(q);
     }
     return out;
@@ -47,7 +48,7 @@ Inputs Given(const Inputs& states) {
     Inputs out;
     for (std::size_t k = 0; k < kInputs; ++k) {
         out.a.push_back(states.b[k]);
-        out.b.push_back(PropertyPT<kGiven>(states.b[k], states.a[k] + kCelsiusZero));
+        out.b.push_back(PropertyPT<kGiven>(states.b[k], states.a[k] + kCelsiusZeroK));
     }
     return out;
 }
@@ -59,7 +60,7 @@ Inputs Wet(double Tlo, double Thi) {
     std::uniform_real_distribution<double> w(0.0, 1.0);
     Inputs out;
     for (std::size_t k = 0; k < kInputs; ++k) {
-        out.a.push_back(T(random) - kCelsiusZero);
+        out.a.push_back(T(random) - kCelsiusZeroK);
         out.b.push_back(w(random));
     }
     return out;

@@ -15,6 +15,7 @@
 #include "engine/core/Region4.h"
 #include "engine/core/Region5.h"
 #include "engine/core/Selection.h"
+#include "engine/units/Units.h"
 
 namespace aquaprop {
 namespace {
@@ -131,7 +132,7 @@ TEST(RegionPT, SaturationTemperatureGivesTheLiquid) {
     EXPECT_EQ(region4::SaturationPressure(kRegion13K), kSat13MPa);
     for (double p : {kSatMinMPa, 0.01, 0.101325, 1.0, 10.0, kSat13MPa}) {
         const double Ts = region4::SaturationTemperature(p);
-        const double viaCelsius = (Ts - 273.15) + 273.15;
+        const double viaCelsius = (Ts - units::kCelsiusZeroK) + units::kCelsiusZeroK;
         EXPECT_EQ(PropertyPT<kEnthalpy>(p, viaCelsius), region1::Property<kEnthalpy>(p, viaCelsius)) << p;
     }
 }
