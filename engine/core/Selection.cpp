@@ -19,7 +19,7 @@ namespace aquaprop {
 
 namespace {
 
-constexpr double kBackwardMarginK = 1.0;
+constexpr double kBackwardMarginK = 1.0;  // a backward estimate this far inside region 2 settles the region
 constexpr double kSeamK = 0.1;  // temperatures this far beyond a region's limit belong to the seam with the next
 
 bool AtOrBelowSaturation(double T, double Ts) { return T <= Ts * (1.0 + kSatRelTolerance); }

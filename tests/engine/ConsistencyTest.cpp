@@ -144,10 +144,10 @@ void ExpectContinuous(double p1, double T1, double p2, double T2) {
 }
 
 TEST(Continuity, AcrossTheRegionBoundaries) {
-    auto acrossT = [](double T, double p) { ExpectContinuous(p, std::nextafter(T, 0.0), p, std::nextafter(T, 1e9)); };
-    for (double p = 1e-4; p <= kMaxRegion5MPa; p *= 1.5) acrossT(kRegion25K, p);
-    acrossT(kRegion25K, kMaxRegion5MPa);
-    for (double p = 16.6; p <= kMaxMPa; p += 2.7) acrossT(kRegion13K, p);
+    auto acrossT = [](double p, double T) { ExpectContinuous(p, std::nextafter(T, 0.0), p, std::nextafter(T, 1e9)); };
+    for (double p = 1e-4; p <= kMaxRegion5MPa; p *= 1.5) acrossT(p, kRegion25K);
+    acrossT(kMaxRegion5MPa, kRegion25K);
+    for (double p = 16.6; p <= kMaxMPa; p += 2.7) acrossT(p, kRegion13K);
     for (double T = 630.0; T <= kB23MaxK; T += 11.0) {
         const double p = boundary::B23Pressure(T);
         ExpectContinuous(std::nextafter(p, 0.0), T, std::nextafter(p, 1e9), T);
