@@ -89,13 +89,16 @@ inline void AddTerm(PowerSums& s, double x, double xi, double y, double yi) {
     if constexpr ((kParts & kFxy) != 0u && I != 0 && J != 0) s.fxy += double(I * J) * t;
 }
 
-inline void Add(PowerSums& s, const PowerSums& other) {
-    s.f += other.f;
-    s.fx += other.fx;
-    s.fxx += other.fxx;
-    s.fy += other.fy;
-    s.fyy += other.fyy;
-    s.fxy += other.fxy;
+// The lanes lo..hi - 1 added pairwise.
+template <std::size_t lo, std::size_t hi>
+inline PowerSums AddLanes(const PowerSums* lane) {
+    if constexpr (hi - lo == 1) {
+        return lane[lo];
+    } else {
+        const PowerSums a = AddLanes<lo, lo + (hi - lo) / 2>(lane);
+        const PowerSums b = AddLanes<lo + (hi - lo) / 2, hi>(lane);
+        return {a.f + b.f, a.fx + b.fx, a.fxx + b.fxx, a.fy + b.fy, a.fyy + b.fyy, a.fxy + b.fxy};
+    }
 }
 
 // Term k goes to lane k % kLanes.
@@ -105,11 +108,7 @@ inline PowerSums SumTerms(double x, double y, std::index_sequence<k...>) {
     const double xi = 1.0 / x;
     const double yi = 1.0 / y;
     (AddTerm<kTable, kParts, kChain, k>(lane[k % kLanes], x, xi, y, yi), ...);
-    // The lanes added pairwise, into lane 0.
-    for (std::size_t step = 1; step < kLanes; step *= 2) {
-        for (std::size_t i = 0; i + step < kLanes; i += 2 * step) Add(lane[i], lane[i + step]);
-    }
-    PowerSums s = lane[0];
+    PowerSums s = AddLanes<0, kLanes>(lane);
     s.xfx = s.fx;
     s.xxfxx = s.fxx;
     s.xfxy = s.fxy * yi;
