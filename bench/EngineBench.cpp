@@ -12,24 +12,22 @@
 #include "engine/core/Constants.h"
 #include "engine/core/Region4.h"
 #include "engine/core/Selection.h"
+#include "engine/units/Units.h"
 
 namespace {
 
 using namespace aquaprop;
 
 constexpr std::size_t kInputs = 4096;
-constexpr double kCelsiusZero = 273.15;
+using units::kCelsiusZeroK;
 
 struct Inputs {
     std::vector<double> a;
     std::vector<double> b;
 };
 
-// What a state's inputs are: (T, p), (p, h) or (p, s).
-enum class Given { kTp, kPh, kPs };
-
-// Random (T, p) in degC and MPa within one region, or the (p, h) or (p, s) pairs of those states.
-Inputs StatesIn(Region region, double Tlo, double Thi, double plo, double phi, Given given) {
+// Random (T, p) in degC and MPa within one region, as the n functions take them.
+Inputs StatesIn(Region region, double plo, double phi, double Tlo, double Thi) {
     std::mt19937_64 random(42);
     std::uniform_real_distribution<double> T(Tlo, Thi);
     std::uniform_real_distribution<double> p(plo, phi);
@@ -37,29 +35,23 @@ Inputs StatesIn(Region region, double Tlo, double Thi, double plo, double phi, G
     while (out.a.size() < kInputs) {
         const double t = T(random);
         const double q = p(random);
-        if (RegionTP(t, q) != region) continue;
-        switch (given) {
-            case Given::kTp:
-                out.a.push_back(t - kCelsiusZero);
-                out.b.push_back(q);
-                break;
-            case Given::kPh:
-                out.a.push_back(q);
-                out.b.push_back(PropertyTP<Quantity::kEnthalpy>(t, q));
-                break;
-            case Given::kPs:
-                out.a.push_back(q);
-                out.b.push_back(PropertyTP<Quantity::kEntropy>(t, q));
-                break;
-        }
+        if (RegionPT(q, t) != region) continue;
+        out.a.push_back(t - kCelsiusZeroK);
+        out.b.push_back(q);
     }
     return out;
 }
 
-Inputs Region1(Given g) { return StatesIn(Region::k1, kMinK, kRegion13K, 0.001, kMaxMPa, g); }
-Inputs Region2(Given g) { return StatesIn(Region::k2, kMinK, kRegion25K, 1e-4, kMaxMPa, g); }
-Inputs Region3(Given g) { return StatesIn(Region::k3, kRegion13K, kB23MaxK, kSat13MPa, kMaxMPa, g); }
-Inputs Region5(Given g) { return StatesIn(Region::k5, kRegion25K, kMaxK, 1e-4, kMaxRegion5MPa, g); }
+// The (p, h) or (p, s) pairs of those states.
+template <Quantity kGiven>
+Inputs Given(const Inputs& states) {
+    Inputs out;
+    for (std::size_t k = 0; k < kInputs; ++k) {
+        out.a.push_back(states.b[k]);
+        out.b.push_back(PropertyPT<kGiven>(states.b[k], states.a[k] + kCelsiusZeroK));
+    }
+    return out;
+}
 
 // Saturation temperatures in degC with wetness 0..1.
 Inputs Wet(double Tlo, double Thi) {
@@ -68,7 +60,7 @@ Inputs Wet(double Tlo, double Thi) {
     std::uniform_real_distribution<double> w(0.0, 1.0);
     Inputs out;
     for (std::size_t k = 0; k < kInputs; ++k) {
-        out.a.push_back(T(random) - kCelsiusZero);
+        out.a.push_back(T(random) - kCelsiusZeroK);
         out.b.push_back(w(random));
     }
     return out;
@@ -112,18 +104,18 @@ void Run1(benchmark::State& state, const Inputs& in) {
     }
 }
 
-const Inputs& R1() { static const Inputs in = Region1(Given::kTp); return in; }
-const Inputs& R2() { static const Inputs in = Region2(Given::kTp); return in; }
-const Inputs& R3() { static const Inputs in = Region3(Given::kTp); return in; }
-const Inputs& R5() { static const Inputs in = Region5(Given::kTp); return in; }
-const Inputs& R1ph() { static const Inputs in = Region1(Given::kPh); return in; }
-const Inputs& R2ph() { static const Inputs in = Region2(Given::kPh); return in; }
-const Inputs& R3ph() { static const Inputs in = Region3(Given::kPh); return in; }
-const Inputs& R5ph() { static const Inputs in = Region5(Given::kPh); return in; }
-const Inputs& R1ps() { static const Inputs in = Region1(Given::kPs); return in; }
-const Inputs& R2ps() { static const Inputs in = Region2(Given::kPs); return in; }
-const Inputs& R3ps() { static const Inputs in = Region3(Given::kPs); return in; }
-const Inputs& R5ps() { static const Inputs in = Region5(Given::kPs); return in; }
+const Inputs& R1() { static const Inputs in = StatesIn(Region::k1, 1e-3, kMaxMPa, kMinK, kRegion13K); return in; }
+const Inputs& R2() { static const Inputs in = StatesIn(Region::k2, 1e-4, kMaxMPa, kMinK, kRegion25K); return in; }
+const Inputs& R3() { static const Inputs in = StatesIn(Region::k3, kSat13MPa, kMaxMPa, kRegion13K, kB23MaxK); return in; }
+const Inputs& R5() { static const Inputs in = StatesIn(Region::k5, 1e-4, kMaxRegion5MPa, kRegion25K, kMaxK); return in; }
+const Inputs& R1ph() { static const Inputs in = Given<Quantity::kEnthalpy>(R1()); return in; }
+const Inputs& R2ph() { static const Inputs in = Given<Quantity::kEnthalpy>(R2()); return in; }
+const Inputs& R3ph() { static const Inputs in = Given<Quantity::kEnthalpy>(R3()); return in; }
+const Inputs& R5ph() { static const Inputs in = Given<Quantity::kEnthalpy>(R5()); return in; }
+const Inputs& R1ps() { static const Inputs in = Given<Quantity::kEntropy>(R1()); return in; }
+const Inputs& R2ps() { static const Inputs in = Given<Quantity::kEntropy>(R2()); return in; }
+const Inputs& R3ps() { static const Inputs in = Given<Quantity::kEntropy>(R3()); return in; }
+const Inputs& R5ps() { static const Inputs in = Given<Quantity::kEntropy>(R5()); return in; }
 const Inputs& WetLow() { static const Inputs in = Wet(kMinK, kRegion13K); return in; }
 const Inputs& WetHigh() { static const Inputs in = Wet(kRegion13K, kCriticalK - 0.01); return in; }
 const Inputs& WetPhLow() { static const Inputs in = WetPx(kMinK, kRegion13K, STM_sHtx); return in; }

@@ -72,7 +72,7 @@ void BM_EnthalpyPT(benchmark::State& st) {
     std::size_t i = 0;
     for (auto _ : st) {
         const State& s = states[i++ & 4095];
-        benchmark::DoNotOptimize(region3::EnthalpyRhoT(region3::DensityPT(s.p, s.T), s.T));
+        benchmark::DoNotOptimize(region3::PropertyRhoT<Quantity::kEnthalpy>(region3::DensityPT(s.p, s.T), s.T));
     }
 }
 BENCHMARK(BM_EnthalpyPT);
@@ -99,8 +99,9 @@ void BM_SaturatedEnthalpies(benchmark::State& st) {
     std::size_t i = 0;
     for (auto _ : st) {
         const double T = temps[i++ & 4095];
-        const region3::SaturationDensities d = region3::SaturationDensitiesT(T);
-        benchmark::DoNotOptimize(region3::EnthalpyRhoT(d.liquid, T) + region3::EnthalpyRhoT(d.vapour, T));
+        const Saturated<double> d = region3::SaturationDensitiesT(T);
+        benchmark::DoNotOptimize(region3::PropertyRhoT<Quantity::kEnthalpy>(d.liquid, T) +
+                                 region3::PropertyRhoT<Quantity::kEnthalpy>(d.vapour, T));
     }
 }
 BENCHMARK(BM_SaturatedEnthalpies);
@@ -110,7 +111,7 @@ void BM_TemperaturePH(benchmark::State& st) {
     std::size_t i = 0;
     for (auto _ : st) {
         const State& s = states[i++ & 4095];
-        benchmark::DoNotOptimize(region3::TemperaturePH(s.p, s.T));
+        benchmark::DoNotOptimize(region3::Temperature<Quantity::kEnthalpy>(s.p, s.T));
     }
 }
 BENCHMARK(BM_TemperaturePH);

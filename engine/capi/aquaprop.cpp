@@ -19,8 +19,14 @@ int16_t Accepted(bool accepted) { return accepted ? 1 : 0; }
 // NaN (the core's "no answer") and anything not finite leave as the error value.
 double Checked(double value) { return std::isfinite(value) ? value : STM_ERROR_VALUE; }
 
+// The n functions take (T, p); the core takes (p, T).
+template <Quantity q>
+double PropertyTP(double T, double p) {
+    return aquaprop::PropertyPT<q>(units::PressureToSI(p), units::TemperatureToSI(T));
+}
+
 aquaprop::Props StateTP(double T, double p) {
-    return aquaprop::StateTP(units::TemperatureToSI(T), units::PressureToSI(p));
+    return aquaprop::StatePT(units::PressureToSI(p), units::TemperatureToSI(T));
 }
 
 }  // namespace
@@ -59,7 +65,7 @@ double STM_sDtx(double T, double w) {
 }
 
 double STM_sXph(double p, double h) {
-    return Checked(aquaprop::WetnessPH(units::PressureToSI(p), units::EnthalpyToSI(h)));
+    return Checked(aquaprop::Wetness<Quantity::kEnthalpy>(units::PressureToSI(p), units::EnthalpyToSI(h)));
 }
 
 double STM_sRt(double T) {
@@ -67,38 +73,31 @@ double STM_sRt(double T) {
 }
 
 double STM_sXps(double p, double s) {
-    return Checked(aquaprop::WetnessPS(units::PressureToSI(p), units::EntropyToSI(s)));
+    return Checked(aquaprop::Wetness<Quantity::kEntropy>(units::PressureToSI(p), units::EntropyToSI(s)));
 }
 
 double STM_sHps(double p, double s) {
     const double pSI = units::PressureToSI(p);
-    const double w = aquaprop::WetnessPS(pSI, units::EntropyToSI(s));
+    const double w = aquaprop::Wetness<Quantity::kEntropy>(pSI, units::EntropyToSI(s));
     const double T = aquaprop::region4::SaturationTemperature(pSI);
     return Checked(units::EnthalpyFromSI(aquaprop::SaturatedMixture<Quantity::kEnthalpy>(T, w)));
 }
 
 int16_t STM_IsSat_ph(double p, double h) {
-    return Accepted(!std::isnan(aquaprop::WetnessPH(units::PressureToSI(p), units::EnthalpyToSI(h))));
+    const double w = aquaprop::Wetness<Quantity::kEnthalpy>(units::PressureToSI(p), units::EnthalpyToSI(h));
+    return Accepted(!std::isnan(w));
 }
 
 int16_t STM_IsSat_ps(double p, double s) {
-    return Accepted(!std::isnan(aquaprop::WetnessPS(units::PressureToSI(p), units::EntropyToSI(s))));
+    const double w = aquaprop::Wetness<Quantity::kEntropy>(units::PressureToSI(p), units::EntropyToSI(s));
+    return Accepted(!std::isnan(w));
 }
 
-double STM_nHtp(double T, double p) {
-    const double h = aquaprop::PropertyTP<Quantity::kEnthalpy>(units::TemperatureToSI(T), units::PressureToSI(p));
-    return Checked(units::EnthalpyFromSI(h));
-}
+double STM_nHtp(double T, double p) { return Checked(units::EnthalpyFromSI(PropertyTP<Quantity::kEnthalpy>(T, p))); }
 
-double STM_nStp(double T, double p) {
-    const double s = aquaprop::PropertyTP<Quantity::kEntropy>(units::TemperatureToSI(T), units::PressureToSI(p));
-    return Checked(units::EntropyFromSI(s));
-}
+double STM_nStp(double T, double p) { return Checked(units::EntropyFromSI(PropertyTP<Quantity::kEntropy>(T, p))); }
 
-double STM_nDtp(double T, double p) {
-    const double v = aquaprop::PropertyTP<Quantity::kVolume>(units::TemperatureToSI(T), units::PressureToSI(p));
-    return Checked(units::VolumeFromSI(v));
-}
+double STM_nDtp(double T, double p) { return Checked(units::VolumeFromSI(PropertyTP<Quantity::kVolume>(T, p))); }
 
 double STM_nCPtp(double T, double p) {
     return Checked(units::EntropyFromSI(StateTP(T, p).cp));
@@ -111,12 +110,12 @@ double STM_nCVtp(double T, double p) {
 double STM_nWtp(double T, double p) { return Checked(StateTP(T, p).w); }
 
 double STM_nTph(double p, double h) {
-    const double T = aquaprop::TemperaturePH(units::PressureToSI(p), units::EnthalpyToSI(h));
+    const double T = aquaprop::Temperature<Quantity::kEnthalpy>(units::PressureToSI(p), units::EnthalpyToSI(h));
     return Checked(units::TemperatureFromSI(T));
 }
 
 double STM_nTps(double p, double s) {
-    const double T = aquaprop::TemperaturePS(units::PressureToSI(p), units::EntropyToSI(s));
+    const double T = aquaprop::Temperature<Quantity::kEntropy>(units::PressureToSI(p), units::EntropyToSI(s));
     return Checked(units::TemperatureFromSI(T));
 }
 

@@ -16,20 +16,23 @@ constexpr double kSigmaShift = 2.0;
 
 }  // namespace
 
-double BackwardTemperaturePH(double p, double h) {
+template <>
+double BackwardTemperature<Quantity::kEnthalpy>(double p, double h) {
     return SumPowers<tables::kRegion1Tph, kF>(p, h / kRefEnthalpy + kEtaShift).f;
 }
 
-double BackwardTemperaturePS(double p, double s) {
+template <>
+double BackwardTemperature<Quantity::kEntropy>(double p, double s) {
     return SumPowers<tables::kRegion1Tps, kF>(p, s + kSigmaShift).f;
 }
 
-double TemperaturePH(double p, double h) {
-    return RefineTemperature([p](double T) { return EnthalpyAndCp(p, T); }, h, BackwardTemperaturePH(p, h));
+template <Quantity kGiven>
+double Temperature(double p, double x) {
+    return RefineTemperature([p](double T) { return PropertyAndSlope<kGiven>(p, T); }, x,
+                             BackwardTemperature<kGiven>(p, x));
 }
 
-double TemperaturePS(double p, double s) {
-    return RefineTemperature([p](double T) { return EntropyAndSlope(p, T); }, s, BackwardTemperaturePS(p, s));
-}
+template double Temperature<Quantity::kEnthalpy>(double p, double h);
+template double Temperature<Quantity::kEntropy>(double p, double s);
 
 }  // namespace aquaprop::region1

@@ -2,14 +2,20 @@
 // Pure equations: no range checks; p in MPa, h in kJ/kg, s in kJ/(kg K), T in K.
 #pragma once
 
+#include "engine/core/Props.h"
+
 namespace aquaprop::region1 {
 
-// The backward equations as published (within 25 mK of the Gibbs equation).
-double BackwardTemperaturePH(double p, double h);
-double BackwardTemperaturePS(double p, double s);
+// The backward equations T(p,h) and T(p,s) as published (within 25 mK of the Gibbs equation).
+template <Quantity kGiven>
+double BackwardTemperature(double p, double x);
+template <>
+double BackwardTemperature<Quantity::kEnthalpy>(double p, double h);
+template <>
+double BackwardTemperature<Quantity::kEntropy>(double p, double s);
 
-// Refined so that Enthalpy(p, T) (or Entropy) reproduces the argument to round-off; NaN if that fails.
-double TemperaturePH(double p, double h);
-double TemperaturePS(double p, double s);
+// Refined so that Property<kGiven>(p, T) reproduces x to round-off; NaN if that fails.
+template <Quantity kGiven>
+double Temperature(double p, double x);
 
 }  // namespace aquaprop::region1

@@ -7,8 +7,6 @@
 #include "engine/core/Boundaries.h"
 #include "engine/core/Constants.h"
 #include "engine/core/PowerSum.h"
-#include "engine/core/Refine.h"
-#include "engine/core/Region2.h"
 #include "engine/core/tables/Backward2Table.h"
 
 namespace aquaprop::region2 {
@@ -42,20 +40,23 @@ constexpr auto k2aTpsInQuarters = [] {
 
 }  // namespace
 
-Subregion SubregionPH(double p, double h) {
+template <>
+Subregion SelectSubregion<Quantity::kEnthalpy>(double p, double h) {
     if (p <= k2abMPa) return Subregion::k2a;
     if (p <= kB2bcMinMPa) return Subregion::k2b;
     return h >= boundary::B2bcEnthalpy(p) ? Subregion::k2b : Subregion::k2c;
 }
 
-Subregion SubregionPS(double p, double s) {
+template <>
+Subregion SelectSubregion<Quantity::kEntropy>(double p, double s) {
     if (p <= k2abMPa) return Subregion::k2a;
     return s >= k2bcEntropy ? Subregion::k2b : Subregion::k2c;
 }
 
-double BackwardTemperaturePH(double p, double h) {
+template <>
+double BackwardTemperature<Quantity::kEnthalpy>(double p, double h) {
     const double eta = h / kRefEnthalpy;
-    switch (SubregionPH(p, h)) {
+    switch (SelectSubregion<Quantity::kEnthalpy>(p, h)) {
         case Subregion::k2a:
             return SumPowers<tables::kRegion2aTph, kF>(p, eta - k2aEtaShift).f;
         case Subregion::k2b:
@@ -66,8 +67,9 @@ double BackwardTemperaturePH(double p, double h) {
     return SumPowers<tables::kRegion2cTph, kF>(p + k2cPiShift, eta - k2cEtaShift).f;
 }
 
-double BackwardTemperaturePS(double p, double s) {
-    switch (SubregionPS(p, s)) {
+template <>
+double BackwardTemperature<Quantity::kEntropy>(double p, double s) {
+    switch (SelectSubregion<Quantity::kEntropy>(p, s)) {
         case Subregion::k2a:
             return SumPowers<k2aTpsInQuarters, kF>(std::sqrt(std::sqrt(p)), s / k2aRefEntropy - k2aSigmaShift).f;
         case Subregion::k2b:
@@ -76,14 +78,6 @@ double BackwardTemperaturePS(double p, double s) {
             break;
     }
     return SumPowers<tables::kRegion2cTps, kF>(p, k2cSigmaFrom - s / k2cRefEntropy).f;
-}
-
-double TemperaturePH(double p, double h) {
-    return RefineTemperature([p](double T) { return EnthalpyAndCp(p, T); }, h, BackwardTemperaturePH(p, h));
-}
-
-double TemperaturePS(double p, double s) {
-    return RefineTemperature([p](double T) { return EntropyAndSlope(p, T); }, s, BackwardTemperaturePS(p, s));
 }
 
 }  // namespace aquaprop::region2

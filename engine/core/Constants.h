@@ -2,7 +2,13 @@
 // K, MPa, kJ/kg, kJ/(kg K), m3/kg, kg/m3.
 #pragma once
 
+#include <limits>
+
 namespace aquaprop {
+
+// The core's "no answer": every function gives NaN where it has none, and the C interface turns it into the
+// error value.
+inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 inline constexpr double kGasConstant = 0.461526;      // R, kJ/(kg K)
 inline constexpr double kCriticalK = 647.096;         // Tc
@@ -29,12 +35,6 @@ inline constexpr double kSat13MPa = 16.529164252604509;
 inline constexpr double k2abMPa = 4.0;
 inline constexpr double kB2bcMinMPa = 6.5467;
 inline constexpr double k2bcEntropy = 5.85;           // kJ/(kg K)
-
-// Reducing values of the Gibbs regions and of the backward equations.
-inline constexpr double kRegion1RefMPa = 16.53;
-inline constexpr double kRegion1RefK = 1386.0;
-inline constexpr double kRegion2RefK = 540.0;         // p* = 1 MPa
-inline constexpr double kRegion5RefK = 1000.0;        // p* = 1 MPa
 
 // A temperature within this relative distance of Tsat(p) counts as saturated: a Tsat passed back in
 // through a unit conversion then still gives the liquid value.

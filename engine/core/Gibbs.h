@@ -34,13 +34,6 @@ enum Part : unsigned {
     kAll = kAllParts,
 };
 
-// What each property needs.
-inline constexpr unsigned kForVolume = kGp;
-inline constexpr unsigned kForEnthalpy = kGt;
-inline constexpr unsigned kForEntropy = kG | kGt;
-inline constexpr unsigned kForEnthalpyCp = kGt | kGtt;
-inline constexpr unsigned kForEntropyCp = kG | kGt | kGtt;
-
 // A reduced state: T in K, pi = p/p*, tau = T*/T, and p* in MPa.
 struct Point {
     double T;
@@ -49,74 +42,90 @@ struct Point {
     double refMPa;
 };
 
-inline double Volume(const Derivatives& d, const Point& x) {
-    return kGasConstant * x.T * d.gp / x.refMPa * 1e-3;
-}
-inline double Enthalpy(const Derivatives& d, const Point& x) { return kGasConstant * x.T * x.tau * d.gt; }
-inline double Entropy(const Derivatives& d, const Point& x) { return kGasConstant * (x.tau * d.gt - d.g); }
 inline double Cp(const Derivatives& d, const Point& x) { return -kGasConstant * x.tau * x.tau * d.gtt; }
+
+// Each single property: the derivatives it needs, its formula and, for h and s, its slope in T at constant p.
+template <Quantity q>
+struct Formula;
+
+template <>
+struct Formula<Quantity::kVolume> {
+    static constexpr unsigned kParts = kGp;
+    static double Value(const Derivatives& d, const Point& x) { return kGasConstant * x.T * d.gp / x.refMPa * 1e-3; }
+};
+
+template <>
+struct Formula<Quantity::kEnthalpy> {
+    static constexpr unsigned kParts = kGt;
+    static double Value(const Derivatives& d, const Point& x) { return kGasConstant * x.T * x.tau * d.gt; }
+    static double Slope(const Derivatives& d, const Point& x) { return Cp(d, x); }
+};
+
+template <>
+struct Formula<Quantity::kEntropy> {
+    static constexpr unsigned kParts = kG | kGt;
+    static double Value(const Derivatives& d, const Point& x) { return kGasConstant * (x.tau * d.gt - d.g); }
+    static double Slope(const Derivatives& d, const Point& x) { return Cp(d, x) / x.T; }
+};
 
 inline Props AllProps(const Derivatives& d, const Point& x) {
     const double RT = kGasConstant * x.T;
     const double a = d.pgp - x.tau * d.pgpt;
     const double tt = x.tau * x.tau * d.gtt;
     Props out{};
-    out.v = Volume(d, x);
-    out.h = RT * x.tau * d.gt;
+    out.v = Formula<Quantity::kVolume>::Value(d, x);
+    out.h = Formula<Quantity::kEnthalpy>::Value(d, x);
     out.u = RT * (x.tau * d.gt - x.pi * d.gp);
-    out.s = kGasConstant * (x.tau * d.gt - d.g);
+    out.s = Formula<Quantity::kEntropy>::Value(d, x);
     out.cp = -kGasConstant * tt;
     out.cv = kGasConstant * (-tt + a * a / d.ppgpp);
     out.w = std::sqrt(1e3 * RT * d.pgp * d.pgp / (a * a / tt - d.ppgpp));
     return out;
 }
 
-// Regions 2 and 5: an ideal part ln pi + sum n tau^J and a residual part sum n pi^I (tau - shift)^J.
-template <const auto& kIdeal, const auto& kResidual, double kTauShift, unsigned kParts>
-inline Derivatives IdealPlusResidual(double pi, double tau) {
-    constexpr unsigned kIdealParts = kParts & (kF | kFy | kFyy);
-    const PowerSums o = SumPowers<kIdeal, kIdealParts>(pi, tau);
-    const PowerSums r = SumPowers<kResidual, kParts>(pi, tau - kTauShift);
-    Derivatives d;
-    if constexpr ((kParts & kG) != 0u) d.g = std::log(pi) + o.f + r.f;
-    if constexpr ((kParts & kGp) != 0u) {
-        d.gp = 1.0 / pi + r.fx;
-        d.pgp = 1.0 + r.xfx;
+// Regions 2 and 5: an ideal part ln pi + sum n tau^J and a residual part sum n pi^I (tau - shift)^J, with
+// pi = p / 1 MPa and tau = T* / T.
+template <const auto& kIdeal, const auto& kResidual, double kRefK, double kTauShift>
+struct IdealPlusResidual {
+    static constexpr double kRefMPa = 1.0;
+
+    static Point Reduce(double p, double T) { return {T, p / kRefMPa, kRefK / T, kRefMPa}; }
+
+    template <unsigned kParts>
+    static Derivatives Evaluate(const Point& x) {
+        constexpr unsigned kIdealParts = kParts & (kF | kFy | kFyy);
+        const PowerSums o = SumPowers<kIdeal, kIdealParts>(x.pi, x.tau);
+        const PowerSums r = SumPowers<kResidual, kParts>(x.pi, x.tau - kTauShift);
+        Derivatives d;
+        if constexpr ((kParts & kG) != 0u) d.g = std::log(x.pi) + o.f + r.f;
+        if constexpr ((kParts & kGp) != 0u) {
+            d.gp = 1.0 / x.pi + r.fx;
+            d.pgp = 1.0 + r.xfx;
+        }
+        if constexpr ((kParts & kGpp) != 0u) d.ppgpp = -1.0 + r.xxfxx;
+        if constexpr ((kParts & kGt) != 0u) d.gt = o.fy + r.fy;
+        if constexpr ((kParts & kGtt) != 0u) d.gtt = o.fyy + r.fyy;
+        if constexpr ((kParts & kGpt) != 0u) d.pgpt = r.xfxy;
+        return d;
     }
-    if constexpr ((kParts & kGpp) != 0u) d.ppgpp = -1.0 + r.xxfxx;
-    if constexpr ((kParts & kGt) != 0u) d.gt = o.fy + r.fy;
-    if constexpr ((kParts & kGtt) != 0u) d.gtt = o.fyy + r.fyy;
-    if constexpr ((kParts & kGpt) != 0u) d.pgpt = r.xfxy;
-    return d;
-}
+};
 
 // The entry points every Gibbs region offers. Model supplies Reduce(p, T) -> Point and
 // Evaluate<kParts>(Point) -> Derivatives; everything else is shared.
 template <typename Model>
 struct RegionFunctions {
-    static double VolumeAt(double p, double T) {
+    template <Quantity q>
+    static double Property(double p, double T) {
         const Point x = Model::Reduce(p, T);
-        return Volume(Model::template Evaluate<kForVolume>(x), x);
+        return Formula<q>::Value(Model::template Evaluate<Formula<q>::kParts>(x), x);
     }
-    static double EnthalpyAt(double p, double T) {
+    template <Quantity q>
+    static ValueAndSlope PropertyAndSlope(double p, double T) {
         const Point x = Model::Reduce(p, T);
-        return Enthalpy(Model::template Evaluate<kForEnthalpy>(x), x);
+        const Derivatives d = Model::template Evaluate<Formula<q>::kParts | kGtt>(x);
+        return {Formula<q>::Value(d, x), Formula<q>::Slope(d, x)};
     }
-    static double EntropyAt(double p, double T) {
-        const Point x = Model::Reduce(p, T);
-        return Entropy(Model::template Evaluate<kForEntropy>(x), x);
-    }
-    static ValueAndSlope EnthalpyAndCpAt(double p, double T) {
-        const Point x = Model::Reduce(p, T);
-        const Derivatives d = Model::template Evaluate<kForEnthalpyCp>(x);
-        return {Enthalpy(d, x), Cp(d, x)};
-    }
-    static ValueAndSlope EntropyAndSlopeAt(double p, double T) {
-        const Point x = Model::Reduce(p, T);
-        const Derivatives d = Model::template Evaluate<kForEntropyCp>(x);
-        return {Entropy(d, x), Cp(d, x) / T};
-    }
-    static Props StateAt(double p, double T) {
+    static Props State(double p, double T) {
         const Point x = Model::Reduce(p, T);
         return AllProps(Model::template Evaluate<kAll>(x), x);
     }

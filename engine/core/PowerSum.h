@@ -1,38 +1,49 @@
-// Sums of n x^I y^J over a coefficient table, with their partial derivatives, unrolled at compile time.
-// Every power is a product of shared repeated squares, so no std::pow and no loop-carried chain.
-// The derivative sums divide by x and y: callers keep both away from zero (every IF97 use does, but for
-// x = pi of the ideal-gas regions, which is why the x-scaled sums are given as well).
+// Sums of n x^I y^J over a coefficient table (an array of Term, as in engine/core/tables), with their partial
+// derivatives, unrolled at compile time: no std::pow, each power a product of shared smaller ones, and the
+// additions split into lanes so that they do not form one long dependency chain. The derivative sums divide by x
+// and y: callers keep both away from zero (every IF97 use does, but for x = pi of the ideal-gas regions, which is
+// why the x-scaled sums are given as well).
 #pragma once
 
 #include <cstddef>
+#include <iterator>
 #include <utility>
 
 #include "engine/core/Terms.h"
 
 namespace aquaprop {
 
-// x^N for a compile-time N >= 0; the squares it builds are common subexpressions across terms.
-template <int N>
+// How the powers are built: squaring takes x^(2k+1) = x x^2k, halving x^k = x^(k/2) x^(k - k/2). Both are exact
+// to round-off but round differently, and so do different numbers of lanes; each equation keeps the chain and
+// lanes its results were checked with. The Gibbs regions and the backward equations of regions 1 and 2 square in
+// two lanes (the defaults); the backward equations of region 3 halve, in four lanes, or in one for a single
+// variable.
+enum class Chain { kSquaring, kHalving };
+
+// x^N for a compile-time N >= 0; the powers it builds are common subexpressions across terms.
+template <Chain kChain, int N>
 inline double IntPow(double x) {
     if constexpr (N == 0) {
         return 1.0;
     } else if constexpr (N == 1) {
         return x;
     } else if constexpr (N % 2 == 0) {
-        const double half = IntPow<N / 2>(x);
+        const double half = IntPow<kChain, N / 2>(x);
         return half * half;
+    } else if constexpr (kChain == Chain::kSquaring) {
+        return x * IntPow<kChain, N - 1>(x);
     } else {
-        return x * IntPow<N - 1>(x);
+        return IntPow<kChain, N / 2>(x) * IntPow<kChain, N - N / 2>(x);
     }
 }
 
 // x^N for any compile-time N, given x and 1/x.
-template <int N>
+template <Chain kChain, int N>
 inline double SignedPow(double x, double inverse) {
     if constexpr (N >= 0) {
-        return IntPow<N>(x);
+        return IntPow<kChain, N>(x);
     } else {
-        return IntPow<-N>(inverse);
+        return IntPow<kChain, -N>(inverse);
     }
 }
 
@@ -65,11 +76,11 @@ namespace detail {
 
 // Every sum is built from the same term t = n x^I y^J: the derivative sums collect I t, J t, ... and are divided
 // by the powers of x and y once at the end, so each term costs a single power product.
-template <const auto& kTable, unsigned kParts, std::size_t k>
+template <const auto& kTable, unsigned kParts, Chain kChain, std::size_t k>
 inline void AddTerm(PowerSums& s, double x, double xi, double y, double yi) {
     constexpr int I = kTable[k].I;
     constexpr int J = kTable[k].J;
-    const double t = kTable[k].n * SignedPow<I>(x, xi) * SignedPow<J>(y, yi);
+    const double t = kTable[k].n * SignedPow<kChain, I>(x, xi) * SignedPow<kChain, J>(y, yi);
     if constexpr ((kParts & kF) != 0u) s.f += t;
     if constexpr ((kParts & kFx) != 0u && I != 0) s.fx += double(I) * t;
     if constexpr ((kParts & kFxx) != 0u && I != 0 && I != 1) s.fxx += double(I * (I - 1)) * t;
@@ -78,24 +89,26 @@ inline void AddTerm(PowerSums& s, double x, double xi, double y, double yi) {
     if constexpr ((kParts & kFxy) != 0u && I != 0 && J != 0) s.fxy += double(I * J) * t;
 }
 
-// Terms alternate between two partial sums, so the additions do not form one long dependency chain.
-inline constexpr std::size_t kLanes = 2;
+// The lanes lo..hi - 1 added pairwise.
+template <std::size_t lo, std::size_t hi>
+inline PowerSums AddLanes(const PowerSums* lane) {
+    if constexpr (hi - lo == 1) {
+        return lane[lo];
+    } else {
+        const PowerSums a = AddLanes<lo, lo + (hi - lo) / 2>(lane);
+        const PowerSums b = AddLanes<lo + (hi - lo) / 2, hi>(lane);
+        return {a.f + b.f, a.fx + b.fx, a.fxx + b.fxx, a.fy + b.fy, a.fyy + b.fyy, a.fxy + b.fxy};
+    }
+}
 
-template <const auto& kTable, unsigned kParts, std::size_t... k>
+// Term k goes to lane k % kLanes.
+template <const auto& kTable, unsigned kParts, Chain kChain, std::size_t kLanes, std::size_t... k>
 inline PowerSums SumTerms(double x, double y, std::index_sequence<k...>) {
     PowerSums lane[kLanes];
     const double xi = 1.0 / x;
     const double yi = 1.0 / y;
-    (AddTerm<kTable, kParts, k>(lane[k % kLanes], x, xi, y, yi), ...);
-    PowerSums s;
-    for (const PowerSums& l : lane) {
-        s.f += l.f;
-        s.fx += l.fx;
-        s.fxx += l.fxx;
-        s.fy += l.fy;
-        s.fyy += l.fyy;
-        s.fxy += l.fxy;
-    }
+    (AddTerm<kTable, kParts, kChain, k>(lane[k % kLanes], x, xi, y, yi), ...);
+    PowerSums s = AddLanes<0, kLanes>(lane);
     s.xfx = s.fx;
     s.xxfxx = s.fxx;
     s.xfxy = s.fxy * yi;
@@ -109,11 +122,19 @@ inline PowerSums SumTerms(double x, double y, std::index_sequence<k...>) {
 
 }  // namespace detail
 
-// The sums over every term of kTable (an array of Term) at (x, y).
-template <const auto& kTable, unsigned kParts>
+// The sums over every term of kTable at (x, y).
+template <const auto& kTable, unsigned kParts, Chain kChain = Chain::kSquaring, std::size_t kLanes = 2>
 inline PowerSums SumPowers(double x, double y) {
-    constexpr std::size_t kSize = sizeof(kTable) / sizeof(kTable[0]);
-    return detail::SumTerms<kTable, kParts>(x, y, std::make_index_sequence<kSize>{});
+    return detail::SumTerms<kTable, kParts, kChain, kLanes>(x, y, std::make_index_sequence<std::size(kTable)>{});
+}
+
+// sum n x^I y^J alone, as a plain function: for equations picked at run time from a table of them. A table of
+// one variable (J = 0 throughout) is summed at y = 1.
+using PowerSumFunction = double (*)(double x, double y);
+
+template <const auto& kTable, Chain kChain = Chain::kSquaring, std::size_t kLanes = 2>
+double PowerSum(double x, double y) {
+    return SumPowers<kTable, kF, kChain, kLanes>(x, y).f;
 }
 
 }  // namespace aquaprop

@@ -1,4 +1,8 @@
+// The words the engine core speaks in: the properties of a state, which property is meant (the one asked for,
+// or the one given beside p), a value with its slope for Newton steps, and the two saturated phases.
 #pragma once
+
+#include "engine/core/Constants.h"
 
 namespace aquaprop {
 
@@ -13,21 +17,39 @@ struct Props {
     double w;   // m/s
 };
 
-}  // namespace aquaprop
+// No state: every property NaN.
+inline constexpr Props kNoState{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN};
 
-namespace aquaprop {
+// A property by name: what a function computes (PropertyPT<Quantity::kEnthalpy>), or what is given beside the
+// pressure (Temperature<Quantity::kEntropy>(p, s) is T(p, s)).
+enum class Quantity { kVolume, kEnthalpy, kEntropy };
 
-// A property and its derivative in T at constant p (for h: h and cp; for s: s and cp/T), for Newton steps.
+// The property q of a state.
+template <Quantity q>
+constexpr double Get(const Props& x) {
+    switch (q) {
+        case Quantity::kVolume:
+            return x.v;
+        case Quantity::kEnthalpy:
+            return x.h;
+        case Quantity::kEntropy:
+            break;
+    }
+    return x.s;
+}
+
+// A value and its derivative in the variable being solved for: h and cp, or s and cp/T, in T at constant p;
+// p and dp/drho along an isotherm.
 struct ValueAndSlope {
     double value;
     double slope;
 };
 
-}  // namespace aquaprop
-
-namespace aquaprop {
-
-// The single-phase and saturation properties the C interface serves.
-enum class Quantity { kVolume, kEnthalpy, kEntropy };
+// The saturated liquid's and the saturated vapour's value of something.
+template <typename Value>
+struct Saturated {
+    Value liquid;
+    Value vapour;
+};
 
 }  // namespace aquaprop

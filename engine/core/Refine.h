@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "engine/core/Constants.h"
 #include "engine/core/Props.h"
 
 namespace aquaprop {
@@ -21,7 +22,7 @@ inline double RefineTemperature(Eval eval, double target, double T) {
         if (!std::isfinite(T)) break;
         if (std::fabs(dT) < kNewtonStepDoneK) return T;
     }
-    return std::nan("");
+    return kNaN;
 }
 
 }  // namespace aquaprop

@@ -9,12 +9,14 @@ namespace {
 
 using namespace gibbs;
 
-// gamma = sum n (a - pi)^I (tau - b)^J.
+// gamma = sum n (a - pi)^I (tau - b)^J with pi = p / 16.53 MPa, tau = 1386 K / T.
+constexpr double kRefMPa = 16.53;
+constexpr double kRefK = 1386.0;
 constexpr double kPiShift = 7.1;
 constexpr double kTauShift = 1.222;
 
 struct Model {
-    static Point Reduce(double p, double T) { return {T, p / kRegion1RefMPa, kRegion1RefK / T, kRegion1RefMPa}; }
+    static Point Reduce(double p, double T) { return {T, p / kRefMPa, kRefK / T, kRefMPa}; }
 
     template <unsigned kParts>
     static Derivatives Evaluate(const Point& x) {
@@ -27,11 +29,22 @@ using Functions = RegionFunctions<Model>;
 
 }  // namespace
 
-double Volume(double p, double T) { return Functions::VolumeAt(p, T); }
-double Enthalpy(double p, double T) { return Functions::EnthalpyAt(p, T); }
-double Entropy(double p, double T) { return Functions::EntropyAt(p, T); }
-ValueAndSlope EnthalpyAndCp(double p, double T) { return Functions::EnthalpyAndCpAt(p, T); }
-ValueAndSlope EntropyAndSlope(double p, double T) { return Functions::EntropyAndSlopeAt(p, T); }
-Props State(double p, double T) { return Functions::StateAt(p, T); }
+template <Quantity q>
+double Property(double p, double T) {
+    return Functions::Property<q>(p, T);
+}
+
+template <Quantity q>
+ValueAndSlope PropertyAndSlope(double p, double T) {
+    return Functions::PropertyAndSlope<q>(p, T);
+}
+
+Props State(double p, double T) { return Functions::State(p, T); }
+
+template double Property<Quantity::kVolume>(double p, double T);
+template double Property<Quantity::kEnthalpy>(double p, double T);
+template double Property<Quantity::kEntropy>(double p, double T);
+template ValueAndSlope PropertyAndSlope<Quantity::kEnthalpy>(double p, double T);
+template ValueAndSlope PropertyAndSlope<Quantity::kEntropy>(double p, double T);
 
 }  // namespace aquaprop::region1

@@ -7,29 +7,31 @@ namespace aquaprop::region2 {
 
 namespace {
 
-using namespace gibbs;
-
-// Residual part: sum n pi^I (tau - shift)^J; p* = 1 MPa.
+// tau = 540 K / T; the residual part in (tau - 0.5).
+constexpr double kRefK = 540.0;
 constexpr double kTauShift = 0.5;
-constexpr double kRefMPa = 1.0;
 
-struct Model {
-    static Point Reduce(double p, double T) { return {T, p / kRefMPa, kRegion2RefK / T, kRefMPa}; }
-
-    template <unsigned kParts>
-    static Derivatives Evaluate(const Point& x) {
-        return IdealPlusResidual<tables::kRegion2Ideal, tables::kRegion2Residual, kTauShift, kParts>(x.pi, x.tau);
-    }
-};
-using Functions = RegionFunctions<Model>;
+using Functions = gibbs::RegionFunctions<
+    gibbs::IdealPlusResidual<tables::kRegion2Ideal, tables::kRegion2Residual, kRefK, kTauShift>>;
 
 }  // namespace
 
-double Volume(double p, double T) { return Functions::VolumeAt(p, T); }
-double Enthalpy(double p, double T) { return Functions::EnthalpyAt(p, T); }
-double Entropy(double p, double T) { return Functions::EntropyAt(p, T); }
-ValueAndSlope EnthalpyAndCp(double p, double T) { return Functions::EnthalpyAndCpAt(p, T); }
-ValueAndSlope EntropyAndSlope(double p, double T) { return Functions::EntropyAndSlopeAt(p, T); }
-Props State(double p, double T) { return Functions::StateAt(p, T); }
+template <Quantity q>
+double Property(double p, double T) {
+    return Functions::Property<q>(p, T);
+}
+
+template <Quantity q>
+ValueAndSlope PropertyAndSlope(double p, double T) {
+    return Functions::PropertyAndSlope<q>(p, T);
+}
+
+Props State(double p, double T) { return Functions::State(p, T); }
+
+template double Property<Quantity::kVolume>(double p, double T);
+template double Property<Quantity::kEnthalpy>(double p, double T);
+template double Property<Quantity::kEntropy>(double p, double T);
+template ValueAndSlope PropertyAndSlope<Quantity::kEnthalpy>(double p, double T);
+template ValueAndSlope PropertyAndSlope<Quantity::kEntropy>(double p, double T);
 
 }  // namespace aquaprop::region2

@@ -6,11 +6,15 @@
 
 namespace aquaprop::region2 {
 
-double Volume(double p, double T);
-double Enthalpy(double p, double T);
-double Entropy(double p, double T);
-ValueAndSlope EnthalpyAndCp(double p, double T);
-ValueAndSlope EntropyAndSlope(double p, double T);
+// The volume, enthalpy or entropy of (p, T).
+template <Quantity q>
+double Property(double p, double T);
+
+// The enthalpy with cp, or the entropy with cp/T: the value and its slope in T, for Newton steps.
+template <Quantity q>
+ValueAndSlope PropertyAndSlope(double p, double T);
+
+// Every property of (p, T).
 Props State(double p, double T);
 
 }  // namespace aquaprop::region2

@@ -9,10 +9,10 @@ namespace aquaprop::region3 {
 // Pressure in MPa at density rho (kg/m3) and temperature T (K).
 double Pressure(double rho, double T);
 
-// Every property at (rho, T).
+// Every property at (rho, T), or the volume, enthalpy or entropy alone.
 Props PropsRhoT(double rho, double T);
-double EnthalpyRhoT(double rho, double T);
-double EntropyRhoT(double rho, double T);
+template <Quantity q>
+double PropertyRhoT(double rho, double T);
 
 // Density of the single-phase region 3 state at (p, T), for 623.15 K <= T <= T_B23(p) and
 // p_B23(T) <= p <= 100 MPa, solved so that Pressure(rho, T) equals p within 1e-12 relative.
@@ -27,27 +27,16 @@ Props PropsPT(double p, double T);
 // for the region 3 part of the saturation line. Within 1e-4 K of Tc the region 4 pressure passes
 // above the region 3 isotherm's loop and the two roots cease to exist; there they are continued
 // to rhoc by the square-root law of the equation's critical behaviour (both rhoc at Tc).
-struct SaturationDensities {
-    double liquid;
-    double vapour;
-};
-SaturationDensities SaturationDensitiesT(double T);
+Saturated<double> SaturationDensitiesT(double T);
 
 // Every property of both saturated states at T, sharing the work for T.
-struct SaturationProps {
-    Props liquid;
-    Props vapour;
-};
-SaturationProps SaturationPropsT(double T);
+Saturated<Props> SaturationPropsT(double T);
 
-// Temperature of (p, h) in the region 3 band: p > psat(623.15 K) and h(623.15 K, p) <= h <= h(T_B23(p), p).
-// Refined to the Helmholtz equation, so that h at the result reproduces h within 1e-9 relative.
-// Inside the two-phase dome (p < pc and h'(p) <= h <= h''(p)) it returns Tsat(p). Below pc the
-// result lies on the phase's side of Tsat(p), so that DensityPT there finds the same phase.
-double TemperaturePH(double p, double h);
-
-// Temperature of (p, s) in the region 3 band, refined like TemperaturePH so that s at the result
-// reproduces s within 1e-9 relative. Inside the dome (p < pc and s'(p) <= s <= s''(p)) it returns Tsat(p).
-double TemperaturePS(double p, double s);
+// Temperature of (p, h) or (p, s) in the region 3 band: p > psat(623.15 K) and x between its values at
+// (p, 623.15 K) and (p, T_B23(p)). Refined to the Helmholtz equation, so that x at the result is reproduced
+// within 1e-9 relative. Inside the two-phase dome (p < pc and x'(p) <= x <= x''(p)) it returns Tsat(p). Below
+// pc the result lies on the phase's side of Tsat(p), so that DensityPT there finds the same phase.
+template <Quantity kGiven>
+double Temperature(double p, double x);
 
 }  // namespace aquaprop::region3

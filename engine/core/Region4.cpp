@@ -1,19 +1,13 @@
 #include "engine/core/Region4.h"
 
 #include <cmath>
-#include <limits>
 
 #include "engine/core/Constants.h"
 #include "engine/core/tables/Region4Table.h"
 
 namespace aquaprop::region4 {
 
-namespace {
-
 using tables::kRegion4;
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-}  // namespace
 
 double SaturationPressure(double T) {
     if (!(T >= kMinK && T <= kCriticalK)) return kNaN;

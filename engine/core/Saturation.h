@@ -6,13 +6,8 @@
 
 namespace aquaprop::saturation {
 
-struct Pair {
-    double liquid;
-    double vapour;
-};
-
-// The saturated liquid and vapour values of q at T, 273.15 K <= T <= Tc; NaN outside.
+// The saturated liquid's and vapour's volume, enthalpy or entropy at T, 273.15 K <= T <= Tc; NaN outside.
 template <Quantity q>
-Pair SaturatedPair(double T);
+Saturated<double> Property(double T);
 
 }  // namespace aquaprop::saturation

@@ -14,7 +14,6 @@ constexpr double kMmHgPerAtmosphere = 760.0;
 constexpr double kMmHgPa = kStandardAtmospherePa / kMmHgPerAtmosphere;
 constexpr double kPaPerMPa = 1e6;
 constexpr double kKilocalorieKJ = 4.1868;  // international table calorie
-constexpr double kCelsiusZeroK = 273.15;
 constexpr double kFahrenheitZeroR = 459.67;  // 0 degF in degrees Rankine
 constexpr double kRankinePerKelvin = 1.8;
 

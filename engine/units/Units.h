@@ -32,6 +32,9 @@ enum Code : int32_t {
     kKgPerCubicMetre = 72,
 };
 
+// 0 degC in K.
+inline constexpr double kCelsiusZeroK = 273.15;
+
 // Setters: true if the code belongs to the quantity; otherwise the current unit stays.
 bool SetTemperatureUnit(int32_t code);
 bool SetPressureUnit(int32_t code);

@@ -21,17 +21,17 @@ namespace {
 
 constexpr double kRefinedRel = 1e-9;
 
-enum class Given { kEnthalpy, kEntropy };
+using enum Quantity;
 
-double Forward(Given given, double T, double p) {
-    return given == Given::kEnthalpy ? PropertyTP<Quantity::kEnthalpy>(T, p) : PropertyTP<Quantity::kEntropy>(T, p);
+// The core's h and s functions, chosen at run time for parameterised tests.
+double Forward(Quantity given, double p, double T) {
+    return given == kEnthalpy ? PropertyPT<kEnthalpy>(p, T) : PropertyPT<kEntropy>(p, T);
 }
-double Inverse(Given given, double p, double x) {
-    return given == Given::kEnthalpy ? TemperaturePH(p, x) : TemperaturePS(p, x);
+double Inverse(Quantity given, double p, double x) {
+    return given == kEnthalpy ? Temperature<kEnthalpy>(p, x) : Temperature<kEntropy>(p, x);
 }
-saturation::Pair Saturated(Given given, double T) {
-    return given == Given::kEnthalpy ? saturation::SaturatedPair<Quantity::kEnthalpy>(T)
-                                     : saturation::SaturatedPair<Quantity::kEntropy>(T);
+Saturated<double> SaturatedAt(Quantity given, double T) {
+    return given == kEnthalpy ? saturation::Property<kEnthalpy>(T) : saturation::Property<kEntropy>(T);
 }
 
 // A log grid plus every pressure where something changes: 2a/2b at 4 MPa, the B2bc root from 4.5 MPa,
@@ -51,23 +51,23 @@ bool OnSaturationOrSeam(double p, double T) {
     return T == kRegion25K || (p > kSat13MPa && (T == kRegion13K || T == boundary::B23Temperature(p)));
 }
 
-class RefinedInverse : public ::testing::TestWithParam<Given> {};
+class RefinedInverse : public ::testing::TestWithParam<Quantity> {};
 
 // x(T(p, x), p) = x to 1e-9 over a grid from 273.15 K to the top of the range at every sweep pressure,
 // below 0.1 kPa (where the region 2 backward equations are tens of kelvin off) up to 100 MPa.
 TEST_P(RefinedInverse, ValueRoundTripsOverTheGrid) {
-    const Given given = GetParam();
+    const Quantity given = GetParam();
     constexpr int kSteps = 600;
     int checked = 0;
     for (double p : SweepPressures()) {
-        const double lo = Forward(given, kMinK, p);
-        const double hi = p <= kMaxRegion5MPa ? Forward(given, kMaxK, p) : Forward(given, kRegion25K, p);
+        const double lo = Forward(given, p, kMinK);
+        const double hi = p <= kMaxRegion5MPa ? Forward(given, p, kMaxK) : Forward(given, p, kRegion25K);
         for (int k = 0; k <= kSteps; ++k) {
             const double x = k == kSteps ? hi : lo + (hi - lo) * k / kSteps;
             const double T = Inverse(given, p, x);
             ASSERT_TRUE(std::isfinite(T)) << "p=" << p << " x=" << x;
             if (OnSaturationOrSeam(p, T)) continue;
-            ASSERT_NEAR(Forward(given, T, p), x, kRefinedRel * std::max(std::fabs(x), 1.0)) << "p=" << p << " T=" << T;
+            ASSERT_NEAR(Forward(given, p, T), x, kRefinedRel * std::max(std::fabs(x), 1.0)) << "p=" << p << " T=" << T;
             ++checked;
         }
     }
@@ -78,12 +78,12 @@ TEST_P(RefinedInverse, ValueRoundTripsOverTheGrid) {
 // saturation line and take the other phase's values, off by up to 2000 kJ/kg: the answer must stay on its
 // own side and reproduce x there.
 TEST_P(RefinedInverse, OnInsideAndBesideTheDome) {
-    const Given given = GetParam();
+    const Quantity given = GetParam();
     std::vector<double> pressures = {kSat13MPa, 17.0, 20.0, 21.5, 22.0, 22.06, 22.0639};
     for (double p = 0.001; p < kSat13MPa; p *= 1.3) pressures.push_back(p);
     for (double p : pressures) {
         const double Ts = region4::SaturationTemperature(p);
-        const saturation::Pair sat = Saturated(given, Ts);
+        const Saturated<double> sat = SaturatedAt(given, Ts);
         EXPECT_NEAR(Inverse(given, p, sat.liquid), Ts, Ts * 1e-12) << p;
         EXPECT_NEAR(Inverse(given, p, sat.vapour), Ts, Ts * 1e-12) << p;
         EXPECT_EQ(Inverse(given, p, 0.5 * (sat.liquid + sat.vapour)), Ts) << p;
@@ -96,10 +96,10 @@ TEST_P(RefinedInverse, OnInsideAndBesideTheDome) {
             const double TVapour = Inverse(given, p, xVapour);
             EXPECT_LE(TLiquid, Ts);
             EXPECT_GE(TVapour, Ts);
-            EXPECT_NEAR(Forward(given, TLiquid, p), xLiquid, kRefinedRel * std::max(std::fabs(xLiquid), 1.0));
+            EXPECT_NEAR(Forward(given, p, TLiquid), xLiquid, kRefinedRel * std::max(std::fabs(xLiquid), 1.0));
             // Within 1e-12 of Tsat(p) the forward functions give the liquid's value, so the vapour's is x''.
             const bool atTs = TVapour <= Ts * (1 + kSatRelTolerance);
-            EXPECT_NEAR(atTs ? sat.vapour : Forward(given, TVapour, p), xVapour, kRefinedRel * xVapour);
+            EXPECT_NEAR(atTs ? sat.vapour : Forward(given, p, TVapour), xVapour, kRefinedRel * xVapour);
         }
     }
 }
@@ -108,7 +108,7 @@ TEST_P(RefinedInverse, OnInsideAndBesideTheDome) {
 // Every value between the two equations' values on such a line gives a temperature on the line, and inside a
 // gap (region 3's value beyond the neighbour's) exactly the line's.
 TEST_P(RefinedInverse, ValuesBetweenTheEquationsAtARegion3SeamGiveTheSeam) {
-    const bool byEntropy = GetParam() == Given::kEntropy;
+    const bool byEntropy = GetParam() == kEntropy;
     for (bool onB23 : {false, true}) {
         int gaps = 0;
         for (double p = 16.6; p <= kMaxMPa; p += 0.37) {
@@ -131,26 +131,26 @@ TEST_P(RefinedInverse, ValuesBetweenTheEquationsAtARegion3SeamGiveTheSeam) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(PhAndPs, RefinedInverse, ::testing::Values(Given::kEnthalpy, Given::kEntropy),
-                         [](const auto& row) { return row.param == Given::kEnthalpy ? "PH" : "PS"; });
+INSTANTIATE_TEST_SUITE_P(PhAndPs, RefinedInverse, ::testing::Values(kEnthalpy, kEntropy),
+                         [](const auto& row) { return row.param == kEnthalpy ? "PH" : "PS"; });
 
 // IF97's consistency at a region boundary: 0.2 kJ/kg, 0.2 J/(kg K), 0.05 % in v.
-void ExpectContinuous(double T1, double p1, double T2, double p2) {
+void ExpectContinuous(double p1, double T1, double p2, double T2) {
     const std::string where = std::to_string(T1) + " K " + std::to_string(p1) + " MPa";
-    EXPECT_NEAR(PropertyTP<Quantity::kEnthalpy>(T1, p1), PropertyTP<Quantity::kEnthalpy>(T2, p2), 0.2) << where;
-    EXPECT_NEAR(PropertyTP<Quantity::kEntropy>(T1, p1), PropertyTP<Quantity::kEntropy>(T2, p2), 2e-4) << where;
-    const double v = PropertyTP<Quantity::kVolume>(T1, p1);
-    EXPECT_NEAR(PropertyTP<Quantity::kVolume>(T2, p2), v, 5e-4 * v) << where;
+    EXPECT_NEAR(PropertyPT<kEnthalpy>(p1, T1), PropertyPT<kEnthalpy>(p2, T2), 0.2) << where;
+    EXPECT_NEAR(PropertyPT<kEntropy>(p1, T1), PropertyPT<kEntropy>(p2, T2), 2e-4) << where;
+    const double v = PropertyPT<kVolume>(p1, T1);
+    EXPECT_NEAR(PropertyPT<kVolume>(p2, T2), v, 5e-4 * v) << where;
 }
 
 TEST(Continuity, AcrossTheRegionBoundaries) {
-    auto acrossT = [](double T, double p) { ExpectContinuous(std::nextafter(T, 0.0), p, std::nextafter(T, 1e9), p); };
-    for (double p = 1e-4; p <= kMaxRegion5MPa; p *= 1.5) acrossT(kRegion25K, p);
-    acrossT(kRegion25K, kMaxRegion5MPa);
-    for (double p = 16.6; p <= kMaxMPa; p += 2.7) acrossT(kRegion13K, p);
+    auto acrossT = [](double p, double T) { ExpectContinuous(p, std::nextafter(T, 0.0), p, std::nextafter(T, 1e9)); };
+    for (double p = 1e-4; p <= kMaxRegion5MPa; p *= 1.5) acrossT(p, kRegion25K);
+    acrossT(kMaxRegion5MPa, kRegion25K);
+    for (double p = 16.6; p <= kMaxMPa; p += 2.7) acrossT(p, kRegion13K);
     for (double T = 630.0; T <= kB23MaxK; T += 11.0) {
         const double p = boundary::B23Pressure(T);
-        ExpectContinuous(T, std::nextafter(p, 0.0), T, std::nextafter(p, 1e9));
+        ExpectContinuous(std::nextafter(p, 0.0), T, std::nextafter(p, 1e9), T);
     }
 }
 
@@ -159,15 +159,15 @@ TEST(Continuity, AcrossTheRegionBoundaries) {
 TEST(Continuity, SingleStatesMeetTheSaturationLine) {
     for (double T = kMinK + 1.0; T <= kCriticalK - 0.5; T += 9.1) {
         const double p = region4::SaturationPressure(T);
-        const saturation::Pair h = saturation::SaturatedPair<Quantity::kEnthalpy>(T);
-        EXPECT_NEAR(PropertyTP<Quantity::kEnthalpy>(T * (1 - 1e-10), p), h.liquid, 1e-6 * h.liquid) << T;
-        EXPECT_NEAR(PropertyTP<Quantity::kEnthalpy>(T * (1 + 1e-10), p), h.vapour, 1e-6 * h.vapour) << T;
+        const Saturated<double> h = saturation::Property<kEnthalpy>(T);
+        EXPECT_NEAR(PropertyPT<kEnthalpy>(p, T * (1 - 1e-10)), h.liquid, 1e-6 * h.liquid) << T;
+        EXPECT_NEAR(PropertyPT<kEnthalpy>(p, T * (1 + 1e-10)), h.vapour, 1e-6 * h.vapour) << T;
     }
     const double above = std::nextafter(kRegion13K, 1e9);
-    for (Given given : {Given::kEnthalpy, Given::kEntropy}) {
-        const double tolerance = given == Given::kEnthalpy ? 0.2 : 2e-4;
-        EXPECT_NEAR(Saturated(given, kRegion13K).liquid, Saturated(given, above).liquid, tolerance);
-        EXPECT_NEAR(Saturated(given, kRegion13K).vapour, Saturated(given, above).vapour, tolerance);
+    for (Quantity given : {kEnthalpy, kEntropy}) {
+        const double tolerance = given == kEnthalpy ? 0.2 : 2e-4;
+        EXPECT_NEAR(SaturatedAt(given, kRegion13K).liquid, SaturatedAt(given, above).liquid, tolerance);
+        EXPECT_NEAR(SaturatedAt(given, kRegion13K).vapour, SaturatedAt(given, above).vapour, tolerance);
     }
 }
 

@@ -15,11 +15,13 @@
 #include "engine/core/Region4.h"
 #include "engine/core/Region5.h"
 #include "engine/core/Selection.h"
+#include "engine/units/Units.h"
 
 namespace aquaprop {
 namespace {
 
 using testing::MatchesPublished;
+using enum Quantity;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
@@ -30,7 +32,7 @@ double Above(double x) { return std::nextafter(x, kInf); }
 TEST(Verification, GibbsRegions) {
     for (const testing::GibbsPoint& c : testing::kGibbsPoints) {
         SCOPED_TRACE(::testing::Message() << c.T << " K, " << c.p << " MPa");
-        const Props x = StateTP(c.T, c.p);
+        const Props x = StatePT(c.p, c.T);
         EXPECT_TRUE(MatchesPublished(x.v, c.v));
         EXPECT_TRUE(MatchesPublished(x.h, c.h));
         EXPECT_TRUE(MatchesPublished(x.u, c.u));
@@ -47,8 +49,8 @@ double B23T(double p, double) { return boundary::B23Temperature(p); }
 double B2bcP(double h, double) { return boundary::B2bcPressure(h); }
 double B2bcH(double p, double) { return boundary::B2bcEnthalpy(p); }
 
-constexpr auto R1ph = region1::BackwardTemperaturePH, R1ps = region1::BackwardTemperaturePS;
-constexpr auto R2ph = region2::BackwardTemperaturePH, R2ps = region2::BackwardTemperaturePS;
+constexpr auto R1ph = region1::BackwardTemperature<kEnthalpy>, R1ps = region1::BackwardTemperature<kEntropy>;
+constexpr auto R2ph = region2::BackwardTemperature<kEnthalpy>, R2ps = region2::BackwardTemperature<kEntropy>;
 
 // The saturation line, the B23 and B2bc lines, and the backward equations of regions 1 and 2.
 TEST(Verification, SaturationBoundaryAndBackwardEquations) {
@@ -86,77 +88,79 @@ TEST(Verification, SaturationBoundaryAndBackwardEquations) {
 // Where the subregion lines are delicate: between 4 and 4.5257 MPa the B2bc root is imaginary, and up to
 // 6.5467 MPa all of 2b/2c is 2b.
 TEST(Region2Subregions, AtTheirBoundaries) {
+    using region2::SelectSubregion;
     using region2::Subregion;
-    EXPECT_EQ(region2::SubregionPH(4.0, 3000), Subregion::k2a);
-    EXPECT_EQ(region2::SubregionPH(4.2, 2800), Subregion::k2b);
-    EXPECT_EQ(region2::SubregionPH(6.0, 2800), Subregion::k2b);
-    EXPECT_EQ(region2::SubregionPH(100, 3516.004323), Subregion::k2b);
-    EXPECT_EQ(region2::SubregionPS(20, 5.85), Subregion::k2b);
+    EXPECT_EQ(SelectSubregion<kEnthalpy>(4.0, 3000), Subregion::k2a);
+    EXPECT_EQ(SelectSubregion<kEnthalpy>(4.2, 2800), Subregion::k2b);
+    EXPECT_EQ(SelectSubregion<kEnthalpy>(6.0, 2800), Subregion::k2b);
+    EXPECT_EQ(SelectSubregion<kEnthalpy>(100, 3516.004323), Subregion::k2b);
+    EXPECT_EQ(SelectSubregion<kEntropy>(20, 5.85), Subregion::k2b);
 }
 
 // Only boundaries between regions; those of the range are in the C interface's refusal table.
-TEST(RegionTP, BoundariesAreDecidedAsDocumented) {
+TEST(RegionPT, BoundariesAreDecidedAsDocumented) {
     const double Ts = region4::SaturationTemperature(1);
     const struct {
         const char* name;
-        double T, p;
+        double p, T;
         Region expected;
     } cases[] = {
-        {"AtMinimumTemperature", kMinK, 1, Region::k1},
-        {"AtMinimumTemperatureBelowTriplePressure", kMinK, 500e-6, Region::k2},
-        {"TinyPressure", 400, 1e-12, Region::k2}, {"At100MPa", 500, kMaxMPa, Region::k1},
-        {"ExactlyAtSaturationIsLiquid", Ts, 1, Region::k1},
-        {"OneUlpAboveSaturationIsStillLiquid", Above(Ts), 1, Region::k1},
-        {"ClearlyAboveSaturationIsVapour", Ts * (1 + 1e-9), 1, Region::k2},
-        {"At623KAboveSaturationIsRegion1", kRegion13K, 20, Region::k1},
-        {"At623KAtSaturationPressureIsRegion1", kRegion13K, kSat13MPa, Region::k1},
-        {"At623KBelowSaturationIsRegion2", kRegion13K, 16, Region::k2},
-        {"Above623KHighPressureIsRegion3", Above(kRegion13K), 20, Region::k3},
-        {"OnB23LineIsRegion2", 700, boundary::B23Pressure(700), Region::k2},
-        {"AboveB23LineIsRegion3", 700, Above(boundary::B23Pressure(700)), Region::k3},
-        {"AtB23EndAt100MPaIsOnTheLine", kB23MaxK, kMaxMPa, Region::k2},
-        {"BelowB23EndAt100MPaIsRegion3", kB23MaxK - 0.01, kMaxMPa, Region::k3},
-        {"BeyondB23EndIsRegion2", Above(kB23MaxK), kMaxMPa, Region::k2},
-        {"At1073KIsRegion2", kRegion25K, 100, Region::k2}, {"Above1073KIsRegion5", Above(kRegion25K), 50, Region::k5},
-        {"At2273K", kMaxK, 50, Region::k5},
+        {"AtMinimumTemperature", 1, kMinK, Region::k1},
+        {"AtMinimumTemperatureBelowTriplePressure", 500e-6, kMinK, Region::k2},
+        {"TinyPressure", 1e-12, 400, Region::k2}, {"At100MPa", kMaxMPa, 500, Region::k1},
+        {"ExactlyAtSaturationIsLiquid", 1, Ts, Region::k1},
+        {"OneUlpAboveSaturationIsStillLiquid", 1, Above(Ts), Region::k1},
+        {"ClearlyAboveSaturationIsVapour", 1, Ts * (1 + 1e-9), Region::k2},
+        {"At623KAboveSaturationIsRegion1", 20, kRegion13K, Region::k1},
+        {"At623KAtSaturationPressureIsRegion1", kSat13MPa, kRegion13K, Region::k1},
+        {"At623KBelowSaturationIsRegion2", 16, kRegion13K, Region::k2},
+        {"Above623KHighPressureIsRegion3", 20, Above(kRegion13K), Region::k3},
+        {"OnB23LineIsRegion2", boundary::B23Pressure(700), 700, Region::k2},
+        {"AboveB23LineIsRegion3", Above(boundary::B23Pressure(700)), 700, Region::k3},
+        {"AtB23EndAt100MPaIsOnTheLine", kMaxMPa, kB23MaxK, Region::k2},
+        {"BelowB23EndAt100MPaIsRegion3", kMaxMPa, kB23MaxK - 0.01, Region::k3},
+        {"BeyondB23EndIsRegion2", kMaxMPa, Above(kB23MaxK), Region::k2},
+        {"At1073KIsRegion2", 100, kRegion25K, Region::k2}, {"Above1073KIsRegion5", 50, Above(kRegion25K), Region::k5},
+        {"At2273K", 50, kMaxK, Region::k5},
     };
-    for (const auto& c : cases) EXPECT_EQ(RegionTP(c.T, c.p), c.expected) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(RegionPT(c.p, c.T), c.expected) << c.name;
 }
 
 // At Tsat(p) the saturated liquid's values, also after a trip through degC; the constant for 623.15 K is
 // the region 4 pressure there, so that the region 1/3 and saturation boundaries meet.
-TEST(RegionTP, SaturationTemperatureGivesTheLiquid) {
+TEST(RegionPT, SaturationTemperatureGivesTheLiquid) {
     EXPECT_EQ(region4::SaturationPressure(kRegion13K), kSat13MPa);
     for (double p : {kSatMinMPa, 0.01, 0.101325, 1.0, 10.0, kSat13MPa}) {
         const double Ts = region4::SaturationTemperature(p);
-        const double viaCelsius = (Ts - 273.15) + 273.15;
-        EXPECT_EQ(PropertyTP<Quantity::kEnthalpy>(viaCelsius, p), region1::Enthalpy(p, viaCelsius)) << p;
+        const double viaCelsius = (Ts - units::kCelsiusZeroK) + units::kCelsiusZeroK;
+        EXPECT_EQ(PropertyPT<kEnthalpy>(p, viaCelsius), region1::Property<kEnthalpy>(p, viaCelsius)) << p;
     }
 }
 
 // A step of 1e-6 kJ/kg beyond the lowest or highest temperature of the range leaves it (the limits
 // themselves are the ends of the round-trip grid).
-TEST(TemperaturePH, AcceptsOnlyStatesInRange) {
+TEST(Temperature, AcceptsOnlyStatesInRange) {
     const struct {
         const char* name;
         double p, h;
         bool accepted;
     } cases[] = {
-        {"LiquidBelow273K", 1, region1::Enthalpy(1, kMinK) - 1e-6, false},
-        {"LiquidBelow273KAnd100MPa", 100, region1::Enthalpy(100, kMinK) - 1e-6, false},
-        {"BelowH'AtLowestSaturationPressure", kSatMinMPa, region1::Enthalpy(kSatMinMPa, kMinK) - 1e-6, false},
-        {"VapourBelow273KLowPressure", 1e-4, region2::Enthalpy(1e-4, kMinK) - 1e-6, false},
-        {"Above1073KAbove50MPa", 60, region2::Enthalpy(60, kRegion25K) + 1e-6, false},
-        {"Region5JustAbove1073K", 1, region2::Enthalpy(1, kRegion25K) + 1e-6, true},
-        {"Region5Above2273K", 50, region5::Enthalpy(50, kMaxK) + 1e-6, false},
+        {"LiquidBelow273K", 1, region1::Property<kEnthalpy>(1, kMinK) - 1e-6, false},
+        {"LiquidBelow273KAnd100MPa", 100, region1::Property<kEnthalpy>(100, kMinK) - 1e-6, false},
+        {"BelowH'AtLowestSaturationPressure", kSatMinMPa, region1::Property<kEnthalpy>(kSatMinMPa, kMinK) - 1e-6,
+         false},
+        {"VapourBelow273KLowPressure", 1e-4, region2::Property<kEnthalpy>(1e-4, kMinK) - 1e-6, false},
+        {"Above1073KAbove50MPa", 60, region2::Property<kEnthalpy>(60, kRegion25K) + 1e-6, false},
+        {"Region5JustAbove1073K", 1, region2::Property<kEnthalpy>(1, kRegion25K) + 1e-6, true},
+        {"Region5Above2273K", 50, region5::Property<kEnthalpy>(50, kMaxK) + 1e-6, false},
     };
     for (const auto& c : cases) {
-        const double T = TemperaturePH(c.p, c.h);
+        const double T = Temperature<kEnthalpy>(c.p, c.h);
         EXPECT_TRUE(c.accepted ? T >= kMinK && T <= kMaxK : std::isnan(T)) << c.name << ": " << T;
     }
     // At the lowest saturation pressure Tsat is 273.15 K itself: no colder liquid by entropy either.
     EXPECT_EQ(region4::SaturationTemperature(kSatMinMPa), kMinK);
-    EXPECT_TRUE(std::isnan(TemperaturePS(kSatMinMPa, region1::Entropy(kSatMinMPa, kMinK) - 1e-6)));
+    EXPECT_TRUE(std::isnan(Temperature<kEntropy>(kSatMinMPa, region1::Property<kEntropy>(kSatMinMPa, kMinK) - 1e-6)));
 }
 
 }  // namespace

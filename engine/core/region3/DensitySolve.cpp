@@ -1,7 +1,6 @@
 #include "engine/core/region3/DensitySolve.h"
 
 #include <cmath>
-#include <limits>
 
 #include "engine/core/Constants.h"
 #include "engine/core/Region3.h"
@@ -12,7 +11,6 @@ namespace aquaprop::region3 {
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr int kMaxIterations = 200;
 // A Newton step this small (relative) ends the solve: the next one would be below round-off.
 constexpr double kStepTolerance = 1e-13;
@@ -29,7 +27,7 @@ constexpr double kPressureTolerance = 1e-12;
 constexpr double kScalingBandK = 1e-4;
 
 bool InRange(double p, double T) {
-    return std::isfinite(p) && std::isfinite(T) && p > 0.0 && p <= kMaxMPa && T >= kRegion13K && T <= kB23MaxK;
+    return std::isfinite(p) && std::isfinite(T) && p > kMinMPa && p <= kMaxMPa && T >= kRegion13K && T <= kB23MaxK;
 }
 
 // Whether rho lies above the wanted root, judged from the pressure and the slope there.
@@ -60,7 +58,7 @@ double DensityOnIsotherm(const Isotherm& isotherm, double p) {
     return SolveOrAny(isotherm, p, branch, 1.0 / SubregionVolume(subregion, p, T));
 }
 
-SaturationDensities RootsAtSaturation(const Isotherm& isotherm) {
+Saturated<double> RootsAtSaturation(const Isotherm& isotherm) {
     const double T = isotherm.T();
     const double ps = region4::SaturationPressure(T);
     const double liquidStart = 1.0 / SubregionVolume(SaturatedLiquidSubregion(ps), ps, T);
@@ -69,10 +67,10 @@ SaturationDensities RootsAtSaturation(const Isotherm& isotherm) {
             SolveDensity(isotherm, ps, Branch::kVapour, vapourStart)};
 }
 
-SaturationDensities SaturationOnIsotherm(const Isotherm& isotherm) {
+Saturated<double> SaturationOnIsotherm(const Isotherm& isotherm) {
     const double distance = kCriticalK - isotherm.T();
     if (distance >= kScalingBandK) return RootsAtSaturation(isotherm);
-    const SaturationDensities edge = RootsAtSaturation(Isotherm(kCriticalK - kScalingBandK));
+    const Saturated<double> edge = RootsAtSaturation(Isotherm(kCriticalK - kScalingBandK));
     const double scale = std::sqrt(distance / kScalingBandK);
     return {kCriticalDensity + (edge.liquid - kCriticalDensity) * scale,
             kCriticalDensity - (kCriticalDensity - edge.vapour) * scale};
@@ -89,19 +87,19 @@ double SolveDensity(const Isotherm& isotherm, double p, Branch branch, double st
     double previousStep = hi - lo;
     double previousNewton = 0.0;  // the last Newton step, if the last step was one
     for (int i = 0; i < kMaxIterations; ++i) {
-        const PressureSlope ps = isotherm.PressureAndSlope(x);
-        const double f = ps.p - p;
-        if (f == 0.0 && (branch == Branch::kAny || ps.dpdrho > 0.0)) return x;
-        if (AboveRoot(branch, f, ps.dpdrho)) {
+        const ValueAndSlope ps = isotherm.PressureAndSlope(x);
+        const double f = ps.value - p;
+        if (f == 0.0 && (branch == Branch::kAny || ps.slope > 0.0)) return x;
+        if (AboveRoot(branch, f, ps.slope)) {
             hi = x;
         } else {
             lo = x;
         }
-        double step = ps.dpdrho > 0.0 ? f / ps.dpdrho : 0.0;
-        if (ps.dpdrho > 0.0 && std::fabs(step) <= kStepTolerance * x) return x - step;
+        double step = ps.slope > 0.0 ? f / ps.slope : 0.0;
+        if (ps.slope > 0.0 && std::fabs(step) <= kStepTolerance * x) return x - step;
         const double next = x - step;
         const bool newton =
-            ps.dpdrho > 0.0 && next > lo && next < hi && std::fabs(2.0 * step) <= std::fabs(previousStep);
+            ps.slope > 0.0 && next > lo && next < hi && std::fabs(2.0 * step) <= std::fabs(previousStep);
         if (newton) {
             // Converging quadratically, the error left after this step is about step^3 / previous^2:
             // below round-off, this step is the last one.
@@ -133,24 +131,21 @@ double DensityOnBranch(double p, double T, Branch branch) {
 double DensityPT(double p, double T) { return InRange(p, T) ? DensityOnIsotherm(Isotherm(T), p) : kNaN; }
 
 Props PropsPT(double p, double T) {
-    if (!InRange(p, T)) return {kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN};
+    if (!InRange(p, T)) return kNoState;
     const Isotherm isotherm(T);
     const double rho = DensityOnIsotherm(isotherm, p);
     return PropsFromReduced(isotherm.Derivatives(rho), rho, T);
 }
 
-SaturationDensities SaturationDensitiesT(double T) {
+Saturated<double> SaturationDensitiesT(double T) {
     if (!InSaturationRange(T)) return {kNaN, kNaN};
     return SaturationOnIsotherm(Isotherm(T));
 }
 
-SaturationProps SaturationPropsT(double T) {
-    if (!InSaturationRange(T)) {
-        const Props none{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN};
-        return {none, none};
-    }
+Saturated<Props> SaturationPropsT(double T) {
+    if (!InSaturationRange(T)) return {kNoState, kNoState};
     const Isotherm isotherm(T);
-    const SaturationDensities d = SaturationOnIsotherm(isotherm);
+    const Saturated<double> d = SaturationOnIsotherm(isotherm);
     return {PropsFromReduced(isotherm.Derivatives(d.liquid), d.liquid, T),
             PropsFromReduced(isotherm.Derivatives(d.vapour), d.vapour, T)};
 }

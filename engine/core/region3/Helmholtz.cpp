@@ -1,11 +1,11 @@
 #include "engine/core/region3/Helmholtz.h"
 
 #include <cmath>
-#include <limits>
+#include <iterator>
 
 #include "engine/core/Constants.h"
 #include "engine/core/Region3.h"
-#include "engine/core/region3/HelmholtzTable.h"
+#include "engine/core/tables/Region3Table.h"
 
 namespace aquaprop::region3 {
 
@@ -14,7 +14,7 @@ namespace {
 constexpr int kMaxTauPower = 26;
 
 constexpr bool ExponentsFit() {
-    for (const Term& t : tables::kHelmholtz) {
+    for (const Term& t : tables::kRegion3) {
         if (t.I < 0 || t.I > Isotherm::kDegree || t.J < 0 || t.J > kMaxTauPower) return false;
     }
     return true;
@@ -22,21 +22,21 @@ constexpr bool ExponentsFit() {
 static_assert(ExponentsFit(), "Helmholtz exponents exceed the power chains");
 
 constexpr bool OrderedByI() {
-    for (std::size_t k = 1; k < tables::kHelmholtz.size(); ++k) {
-        if (tables::kHelmholtz[k].I < tables::kHelmholtz[k - 1].I) return false;
+    for (std::size_t k = 1; k < std::size(tables::kRegion3); ++k) {
+        if (tables::kRegion3[k].I < tables::kRegion3[k - 1].I) return false;
     }
     return true;
 }
 static_assert(OrderedByI(), "the coefficient sums expect the table in order of I");
 
-constexpr double kN1 = tables::kHelmholtzN1;
+constexpr double kN1 = tables::kRegion3N1;
 
 // n J and n J (J - 1) of each term, for the tau derivatives.
 template <int Power>
 constexpr auto TauWeights() {
-    std::array<double, tables::kHelmholtz.size()> w{};
+    std::array<double, std::size(tables::kRegion3)> w{};
     for (std::size_t k = 0; k < w.size(); ++k) {
-        const Term& t = tables::kHelmholtz[k];
+        const Term& t = tables::kRegion3[k];
         w[k] = t.n * (Power == 1 ? t.J : t.J * (t.J - 1));
     }
     return w;
@@ -59,9 +59,9 @@ Isotherm::Isotherm(double T) : T_(T), rt_(kGasConstant * T) {
         Wide a = 0.0;
         double b = 0.0;
         double c = 0.0;
-        for (; k < tables::kHelmholtz.size() && tables::kHelmholtz[k].I == i; ++k) {
-            const double power = tp[tables::kHelmholtz[k].J];
-            a += static_cast<Wide>(tables::kHelmholtz[k].n) * power;
+        for (; k < std::size(tables::kRegion3) && tables::kRegion3[k].I == i; ++k) {
+            const double power = tp[tables::kRegion3[k].J];
+            a += static_cast<Wide>(tables::kRegion3[k].n) * power;
             b += kTauWeight[k] * power;
             c += kTauTauWeight[k] * power;
         }
@@ -80,7 +80,7 @@ double Isotherm::Pressure(double rho) const {
     return rho * rt_ * d * 1e-3;
 }
 
-PressureSlope Isotherm::PressureAndSlope(double rho) const {
+ValueAndSlope Isotherm::PressureAndSlope(double rho) const {
     const Wide delta = rho / kCriticalDensity;
     Wide s1 = kDegree * a_[kDegree];
     Wide s2 = kDegree * (kDegree - 1) * a_[kDegree];
@@ -114,29 +114,38 @@ Reduced Isotherm::Derivatives(double rho) const {
             static_cast<double>(-kN1 + dd), t, tt, dt};
 }
 
-double EnthalpyFromReduced(const Reduced& r, double T) { return kGasConstant * T * (r.t + r.d); }
+template <>
+double PropertyFromReduced<Quantity::kVolume>(const Reduced&, double rho, double) {
+    return 1.0 / rho;
+}
 
-double EntropyFromReduced(const Reduced& r) { return kGasConstant * (r.t - r.phi); }
+template <>
+double PropertyFromReduced<Quantity::kEnthalpy>(const Reduced& r, double, double T) {
+    return kGasConstant * T * (r.t + r.d);
+}
+
+template <>
+double PropertyFromReduced<Quantity::kEntropy>(const Reduced& r, double, double) {
+    return kGasConstant * (r.t - r.phi);
+}
 
 Props PropsFromReduced(const Reduced& r, double rho, double T) {
     const double rt = kGasConstant * T;
     const double stiff = 2.0 * r.d + r.dd;  // rho/(RT) dp/drho
     const double mixed = r.d - r.dt;        // (dp/dT at constant rho) / (rho R)
     Props props;
-    props.v = 1.0 / rho;
+    props.v = PropertyFromReduced<Quantity::kVolume>(r, rho, T);
     props.u = rt * r.t;
-    props.h = rt * (r.t + r.d);
-    props.s = kGasConstant * (r.t - r.phi);
+    props.h = PropertyFromReduced<Quantity::kEnthalpy>(r, rho, T);
+    props.s = PropertyFromReduced<Quantity::kEntropy>(r, rho, T);
     props.cv = -kGasConstant * r.tt;
     props.cp = kGasConstant * (-r.tt + mixed * mixed / stiff);
     const double w2 = 1e3 * rt * (stiff - mixed * mixed / r.tt);
-    props.w = w2 > 0.0 ? std::sqrt(w2) : std::numeric_limits<double>::quiet_NaN();
+    props.w = w2 > 0.0 ? std::sqrt(w2) : kNaN;
     return props;
 }
 
 namespace {
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // The equation is evaluated for any positive finite density and temperature; far outside
 // region 3 its powers overflow, and such results are no answer either.
@@ -153,18 +162,24 @@ double Pressure(double rho, double T) {
 }
 
 Props PropsRhoT(double rho, double T) {
-    if (!Evaluable(rho, T)) return {kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN};
+    if (!Evaluable(rho, T)) return kNoState;
     const Props x = PropsFromReduced(Isotherm(T).Derivatives(rho), rho, T);
     return {FiniteOrNaN(x.v), FiniteOrNaN(x.h),  FiniteOrNaN(x.u), FiniteOrNaN(x.s),
             FiniteOrNaN(x.cp), FiniteOrNaN(x.cv), FiniteOrNaN(x.w)};
 }
 
-double EnthalpyRhoT(double rho, double T) {
-    return Evaluable(rho, T) ? FiniteOrNaN(EnthalpyFromReduced(Isotherm(T).Derivatives(rho), T)) : kNaN;
+template <Quantity q>
+double PropertyRhoT(double rho, double T) {
+    if (!Evaluable(rho, T)) return kNaN;
+    if constexpr (q == Quantity::kVolume) {
+        return PropertyFromReduced<q>(Reduced{}, rho, T);  // v needs no derivatives
+    } else {
+        return FiniteOrNaN(PropertyFromReduced<q>(Isotherm(T).Derivatives(rho), rho, T));
+    }
 }
 
-double EntropyRhoT(double rho, double T) {
-    return Evaluable(rho, T) ? FiniteOrNaN(EntropyFromReduced(Isotherm(T).Derivatives(rho))) : kNaN;
-}
+template double PropertyRhoT<Quantity::kVolume>(double rho, double T);
+template double PropertyRhoT<Quantity::kEnthalpy>(double rho, double T);
+template double PropertyRhoT<Quantity::kEntropy>(double rho, double T);
 
 }  // namespace aquaprop::region3

@@ -19,18 +19,14 @@ struct Reduced {
     double dt;   // delta tau phi_deltatau
 };
 
-struct PressureSlope {
-    double p;       // MPa
-    double dpdrho;  // MPa per kg/m3, at constant T
-};
-
 class Isotherm {
 public:
     explicit Isotherm(double T);
 
     double T() const { return T_; }
     double Pressure(double rho) const;
-    PressureSlope PressureAndSlope(double rho) const;
+    // p in MPa and dp/drho in MPa per kg/m3.
+    ValueAndSlope PressureAndSlope(double rho) const;
     Reduced Derivatives(double rho) const;
 
     static constexpr int kDegree = 11;  // highest power of delta
@@ -52,8 +48,14 @@ private:
 // Every property from the reduced derivatives at (rho, T).
 Props PropsFromReduced(const Reduced& r, double rho, double T);
 
-// Enthalpy and entropy from the reduced derivatives, kJ/kg and kJ/(kg K).
-double EnthalpyFromReduced(const Reduced& r, double T);
-double EntropyFromReduced(const Reduced& r);
+// The volume, enthalpy or entropy alone from the reduced derivatives at (rho, T).
+template <Quantity q>
+double PropertyFromReduced(const Reduced& r, double rho, double T);
+template <>
+double PropertyFromReduced<Quantity::kVolume>(const Reduced& r, double rho, double T);
+template <>
+double PropertyFromReduced<Quantity::kEnthalpy>(const Reduced& r, double rho, double T);
+template <>
+double PropertyFromReduced<Quantity::kEntropy>(const Reduced& r, double rho, double T);
 
 }  // namespace aquaprop::region3

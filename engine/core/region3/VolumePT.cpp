@@ -5,12 +5,18 @@
 
 #include "engine/core/Constants.h"
 #include "engine/core/Region4.h"
-#include "engine/core/region3/PowerSum.h"
-#include "engine/core/region3/VolumeTables.h"
+#include "engine/core/PowerSum.h"
+#include "engine/core/tables/Backward3VolumeTable.h"
 
 namespace aquaprop::region3 {
 
 namespace {
+
+// The region 3 backward equations sum with halved powers in four lanes; the boundaries, of one variable, in one.
+template <const auto& kTable>
+constexpr PowerSumFunction kSum = PowerSum<kTable, Chain::kHalving, 4>;
+template <const auto& kTable>
+constexpr PowerSumFunction kBoundarySum = PowerSum<kTable, Chain::kHalving, 1>;
 
 // Form omega = [sum n ((pi - a)^c)^I ((theta - b)^d)^J]^e; 3n alone is omega = exp(sum n (pi - a)^I (theta - b)^J).
 struct VolumeEquation {
@@ -22,66 +28,57 @@ struct VolumeEquation {
     double c;  // 1 or 0.5; 0 marks the exponential form
     double d;  // 1 or 0.25
     double e;  // 1 or 4
-    PowerTable table;
+    PowerSumFunction sum;
 };
 
 constexpr std::array<VolumeEquation, 26> kEquations{{
-    {0.0024, 100, 760, 0.085, 0.817, 1, 1, 1, MakeTable(tables::kVpt3a)},  // 3a
-    {0.0041, 100, 860, 0.280, 0.779, 1, 1, 1, MakeTable(tables::kVpt3b)},  // 3b
-    {0.0022, 40, 690, 0.259, 0.903, 1, 1, 1, MakeTable(tables::kVpt3c)},  // 3c
-    {0.0029, 40, 690, 0.559, 0.939, 1, 1, 4, MakeTable(tables::kVpt3d)},  // 3d
-    {0.0032, 40, 710, 0.587, 0.918, 1, 1, 1, MakeTable(tables::kVpt3e)},  // 3e
-    {0.0064, 40, 730, 0.587, 0.891, 0.5, 1, 4, MakeTable(tables::kVpt3f)},  // 3f
-    {0.0027, 25, 660, 0.872, 0.971, 1, 1, 4, MakeTable(tables::kVpt3g)},  // 3g
-    {0.0032, 25, 660, 0.898, 0.983, 1, 1, 4, MakeTable(tables::kVpt3h)},  // 3h
-    {0.0041, 25, 660, 0.910, 0.984, 0.5, 1, 4, MakeTable(tables::kVpt3i)},  // 3i
-    {0.0054, 25, 670, 0.875, 0.964, 0.5, 1, 4, MakeTable(tables::kVpt3j)},  // 3j
-    {0.0077, 25, 680, 0.802, 0.935, 1, 1, 1, MakeTable(tables::kVpt3k)},  // 3k
-    {0.0026, 24, 650, 0.908, 0.989, 1, 1, 4, MakeTable(tables::kVpt3l)},  // 3l
-    {0.0028, 23, 650, 1.00, 0.997, 1, 0.25, 1, MakeTable(tables::kVpt3m)},  // 3m
-    {0.0031, 23, 650, 0.976, 0.997, 0, 0, 0, MakeTable(tables::kVpt3n)},  // 3n: exponential form
-    {0.0034, 23, 650, 0.974, 0.996, 0.5, 1, 1, MakeTable(tables::kVpt3o)},  // 3o
-    {0.0041, 23, 650, 0.972, 0.997, 0.5, 1, 1, MakeTable(tables::kVpt3p)},  // 3p
-    {0.0022, 23, 650, 0.848, 0.983, 1, 1, 4, MakeTable(tables::kVpt3q)},  // 3q
-    {0.0054, 23, 650, 0.874, 0.982, 1, 1, 1, MakeTable(tables::kVpt3r)},  // 3r
-    {0.0022, 21, 640, 0.886, 0.990, 1, 1, 4, MakeTable(tables::kVpt3s)},  // 3s
-    {0.0088, 20, 650, 0.803, 1.02, 1, 1, 1, MakeTable(tables::kVpt3t)},  // 3t
-    {0.0026, 23, 650, 0.902, 0.988, 1, 1, 1, MakeTable(tables::kVpt3u)},  // 3u
-    {0.0031, 23, 650, 0.960, 0.995, 1, 1, 1, MakeTable(tables::kVpt3v)},  // 3v
-    {0.0039, 23, 650, 0.959, 0.995, 1, 1, 4, MakeTable(tables::kVpt3w)},  // 3w
-    {0.0049, 23, 650, 0.910, 0.988, 1, 1, 1, MakeTable(tables::kVpt3x)},  // 3x
-    {0.0031, 22, 650, 0.996, 0.994, 1, 1, 4, MakeTable(tables::kVpt3y)},  // 3y
-    {0.0038, 22, 650, 0.993, 0.994, 1, 1, 4, MakeTable(tables::kVpt3z)},  // 3z
+    {0.0024, 100, 760, 0.085, 0.817, 1, 1, 1, kSum<tables::kRegion3aVpt>},  // 3a
+    {0.0041, 100, 860, 0.280, 0.779, 1, 1, 1, kSum<tables::kRegion3bVpt>},  // 3b
+    {0.0022, 40, 690, 0.259, 0.903, 1, 1, 1, kSum<tables::kRegion3cVpt>},  // 3c
+    {0.0029, 40, 690, 0.559, 0.939, 1, 1, 4, kSum<tables::kRegion3dVpt>},  // 3d
+    {0.0032, 40, 710, 0.587, 0.918, 1, 1, 1, kSum<tables::kRegion3eVpt>},  // 3e
+    {0.0064, 40, 730, 0.587, 0.891, 0.5, 1, 4, kSum<tables::kRegion3fVpt>},  // 3f
+    {0.0027, 25, 660, 0.872, 0.971, 1, 1, 4, kSum<tables::kRegion3gVpt>},  // 3g
+    {0.0032, 25, 660, 0.898, 0.983, 1, 1, 4, kSum<tables::kRegion3hVpt>},  // 3h
+    {0.0041, 25, 660, 0.910, 0.984, 0.5, 1, 4, kSum<tables::kRegion3iVpt>},  // 3i
+    {0.0054, 25, 670, 0.875, 0.964, 0.5, 1, 4, kSum<tables::kRegion3jVpt>},  // 3j
+    {0.0077, 25, 680, 0.802, 0.935, 1, 1, 1, kSum<tables::kRegion3kVpt>},  // 3k
+    {0.0026, 24, 650, 0.908, 0.989, 1, 1, 4, kSum<tables::kRegion3lVpt>},  // 3l
+    {0.0028, 23, 650, 1.00, 0.997, 1, 0.25, 1, kSum<tables::kRegion3mVpt>},  // 3m
+    {0.0031, 23, 650, 0.976, 0.997, 0, 0, 0, kSum<tables::kRegion3nVpt>},  // 3n: exponential form
+    {0.0034, 23, 650, 0.974, 0.996, 0.5, 1, 1, kSum<tables::kRegion3oVpt>},  // 3o
+    {0.0041, 23, 650, 0.972, 0.997, 0.5, 1, 1, kSum<tables::kRegion3pVpt>},  // 3p
+    {0.0022, 23, 650, 0.848, 0.983, 1, 1, 4, kSum<tables::kRegion3qVpt>},  // 3q
+    {0.0054, 23, 650, 0.874, 0.982, 1, 1, 1, kSum<tables::kRegion3rVpt>},  // 3r
+    {0.0022, 21, 640, 0.886, 0.990, 1, 1, 4, kSum<tables::kRegion3sVpt>},  // 3s
+    {0.0088, 20, 650, 0.803, 1.02, 1, 1, 1, kSum<tables::kRegion3tVpt>},  // 3t
+    {0.0026, 23, 650, 0.902, 0.988, 1, 1, 1, kSum<tables::kRegion3uVpt>},  // 3u
+    {0.0031, 23, 650, 0.960, 0.995, 1, 1, 1, kSum<tables::kRegion3vVpt>},  // 3v
+    {0.0039, 23, 650, 0.959, 0.995, 1, 1, 4, kSum<tables::kRegion3wVpt>},  // 3w
+    {0.0049, 23, 650, 0.910, 0.988, 1, 1, 1, kSum<tables::kRegion3xVpt>},  // 3x
+    {0.0031, 22, 650, 0.996, 0.994, 1, 1, 4, kSum<tables::kRegion3yVpt>},  // 3y
+    {0.0038, 22, 650, 0.993, 0.994, 1, 1, 4, kSum<tables::kRegion3zVpt>},  // 3z
 }};
 
 struct BoundaryEquation {
-    PowerTable table;
-    bool logarithmic;  // theta = sum n (ln pi)^I instead of sum n pi^I
+    PowerSumFunction sum;  // of pi alone (J = 0)
+    bool logarithmic;      // theta = sum n (ln pi)^I instead of sum n pi^I
 };
 
 constexpr std::array<BoundaryEquation, 12> kBoundaries{{
-    {MakeTable(tables::kB3ab), true},
-    {MakeTable(tables::kB3cd), false},
-    {PowerTable{}, false},  // 3ef is the straight line below
-    {MakeTable(tables::kB3gh), false},
-    {MakeTable(tables::kB3ij), false},
-    {MakeTable(tables::kB3jk), false},
-    {MakeTable(tables::kB3mn), false},
-    {MakeTable(tables::kB3op), true},
-    {MakeTable(tables::kB3qu), false},
-    {MakeTable(tables::kB3rx), false},
-    {MakeTable(tables::kB3uv), false},
-    {MakeTable(tables::kB3wx), true},
+    {kBoundarySum<tables::kB3ab>, true},
+    {kBoundarySum<tables::kB3cd>, false},
+    {nullptr, false},  // 3ef is the straight line below
+    {kBoundarySum<tables::kB3gh>, false},
+    {kBoundarySum<tables::kB3ij>, false},
+    {kBoundarySum<tables::kB3jk>, false},
+    {kBoundarySum<tables::kB3mn>, false},
+    {kBoundarySum<tables::kB3op>, true},
+    {kBoundarySum<tables::kB3qu>, false},
+    {kBoundarySum<tables::kB3rx>, false},
+    {kBoundarySum<tables::kB3uv>, false},
+    {kBoundarySum<tables::kB3wx>, true},
 }};
-
-constexpr bool TablesFit() {
-    for (const VolumeEquation& eq : kEquations) {
-        const ExponentRange& r = eq.table.range;
-        if (r.iMax - r.iMin >= kMaxPowerSpan || r.jMax - r.jMin >= kMaxPowerSpan) return false;
-    }
-    return true;
-}
-static_assert(TablesFit(), "v(p,T) exponents exceed the power chains");
 
 constexpr double kEfSlope = 3.727888004;                // K/MPa, T_3ef = slope (p - pc) + Tc
 constexpr double kCdMinMPa = 19.00881189173929;          // T_3cd meets the saturation line
@@ -135,7 +132,7 @@ Subregion SelectHotEnd(double p, double T) {
 double BoundaryTemperature(SubregionBoundary boundary, double p) {
     if (boundary == B::kEf) return kEfSlope * (p - kCriticalMPa) + kCriticalK;
     const BoundaryEquation& eq = kBoundaries[static_cast<int>(boundary)];
-    return eq.table(eq.logarithmic ? std::log(p) : p);
+    return eq.sum(eq.logarithmic ? std::log(p) : p, 1.0);
 }
 
 Subregion SelectSubregion(double p, double T) {
@@ -207,8 +204,8 @@ double SubregionVolume(Subregion subregion, double p, double T) {
     const VolumeEquation& eq = kEquations[static_cast<int>(subregion)];
     const double x = p / eq.pStar - eq.a;
     const double y = T / eq.TStar - eq.b;
-    if (eq.c == 0.0) return eq.vStar * std::exp(eq.table(x, y));
-    const double omega = eq.table(eq.c == 1.0 ? x : std::sqrt(x), eq.d == 1.0 ? y : std::sqrt(std::sqrt(y)));
+    if (eq.c == 0.0) return eq.vStar * std::exp(eq.sum(x, y));
+    const double omega = eq.sum(eq.c == 1.0 ? x : std::sqrt(x), eq.d == 1.0 ? y : std::sqrt(std::sqrt(y)));
     if (eq.e == 1.0) return eq.vStar * omega;
     const double squared = omega * omega;
     return eq.vStar * squared * squared;

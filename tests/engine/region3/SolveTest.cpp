@@ -19,7 +19,8 @@
 namespace aquaprop::region3 {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+using enum Quantity;
+
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 ::testing::AssertionResult SolvesPressure(double p, double T) {
@@ -52,7 +53,7 @@ TEST(DensityPT, SolvesThePressureToFullPrecision) {
 TEST(DensityPT, TakesTheStableRootBesideTheSaturationLine) {
     for (double T : {623.15, 630.0, 640.0, 645.0, 646.9, 647.09}) {
         const double ps = region4::SaturationPressure(T);
-        const SaturationDensities sat = SaturationDensitiesT(T);
+        const Saturated<double> sat = SaturationDensitiesT(T);
         for (double offset : {1e-3, 1e-4, 1e-6, 1e-9}) {
             EXPECT_TRUE(SolvesPressure(ps + offset, T));
             EXPECT_TRUE(SolvesPressure(ps - offset, T));
@@ -62,7 +63,7 @@ TEST(DensityPT, TakesTheStableRootBesideTheSaturationLine) {
     }
     for (double p : {16.6, 19.0, 21.0, 22.0}) {
         const double Ts = region4::SaturationTemperature(p);
-        const SaturationDensities sat = SaturationDensitiesT(Ts);
+        const Saturated<double> sat = SaturationDensitiesT(Ts);
         EXPECT_NEAR(DensityPT(p, Ts), sat.liquid, 1e-9 * sat.liquid) << p;
         EXPECT_NEAR(DensityPT(p, std::nextafter(Ts, kB23MaxK)), sat.vapour, 1e-6 * sat.vapour) << p;
     }
@@ -79,14 +80,14 @@ TEST(SolveDensity, FindsTheRootOnTheRequestedBranchOrNone) {
     EXPECT_GT(liquid, kCriticalDensity);
     const double ps = region4::SaturationPressure(640.0);
     const Isotherm at640(640.0);
-    const SaturationDensities sat = SaturationDensitiesT(640.0);
+    const Saturated<double> sat = SaturationDensitiesT(640.0);
     for (double start : {-1.0, 0.0, 50.0, 177.0, 322.0, 400.0, 481.0, 700.0, 5000.0, kNaN}) {
         EXPECT_NEAR(SolveDensity(at640, ps, Branch::kLiquid, start), sat.liquid, 1e-9 * sat.liquid) << start;
         EXPECT_NEAR(SolveDensity(at640, ps, Branch::kVapour, start), sat.vapour, 1e-9 * sat.vapour) << start;
     }
 }
 
-double Gibbs(double rho, double T) { return EnthalpyRhoT(rho, T) - T * EntropyRhoT(rho, T); }
+double Gibbs(double rho, double T) { return PropertyRhoT<kEnthalpy>(rho, T) - T * PropertyRhoT<kEntropy>(rho, T); }
 
 // Closer to Tc than this the densities follow the square-root law instead of the pressure roots.
 constexpr double kScalingBandK = 1e-4;
@@ -97,7 +98,7 @@ constexpr double kScalingBandK = 1e-4;
 TEST(SaturationDensitiesT, BothPhasesAtTheSaturationPressure) {
     auto check = [](double T) {
         const double ps = region4::SaturationPressure(T);
-        const SaturationDensities d = SaturationDensitiesT(T);
+        const Saturated<double> d = SaturationDensitiesT(T);
         EXPECT_NEAR(Pressure(d.liquid, T), ps, 1e-12 * ps) << T;
         EXPECT_NEAR(Pressure(d.vapour, T), ps, 1e-12 * ps) << T;
         EXPECT_GT(d.liquid, kCriticalDensity) << T;
@@ -115,7 +116,7 @@ TEST(SaturationDensitiesT, RootsStayApartUpToTheCriticalPoint) {
     double previousGap = kInf;
     for (double d = 1.0; d > 1e-12; d *= 0.5) {
         const double T = kCriticalK - d;
-        const SaturationDensities s = SaturationDensitiesT(T);
+        const Saturated<double> s = SaturationDensitiesT(T);
         EXPECT_GT(s.liquid, kCriticalDensity) << d;
         EXPECT_LT(s.vapour, kCriticalDensity) << d;
         EXPECT_LT(s.liquid - s.vapour, previousGap) << d;
@@ -125,27 +126,25 @@ TEST(SaturationDensitiesT, RootsStayApartUpToTheCriticalPoint) {
     EXPECT_EQ(SaturationDensitiesT(kCriticalK).liquid, kCriticalDensity);
     EXPECT_EQ(SaturationDensitiesT(kCriticalK).vapour, kCriticalDensity);
     const double edge = kCriticalK - kScalingBandK;
-    const SaturationDensities outside = SaturationDensitiesT(std::nextafter(edge, 0.0));
-    const SaturationDensities inside = SaturationDensitiesT(std::nextafter(edge, kCriticalK));
+    const Saturated<double> outside = SaturationDensitiesT(std::nextafter(edge, 0.0));
+    const Saturated<double> inside = SaturationDensitiesT(std::nextafter(edge, kCriticalK));
     // So close to Tc a pressure round-off of 1e-15 moves the roots by about 1e-6 kg/m3.
     EXPECT_NEAR(outside.liquid, inside.liquid, 1e-5);
     EXPECT_NEAR(outside.vapour, inside.vapour, 1e-5);
     // Inside the band the pressure of both phases still matches psat to the scale of the loop.
     const double T = kCriticalK - 0.3 * kScalingBandK;
-    const SaturationDensities s = SaturationDensitiesT(T);
+    const Saturated<double> s = SaturationDensitiesT(T);
     const double ps = region4::SaturationPressure(T);
     EXPECT_NEAR(Pressure(s.liquid, T), ps, 1e-9 * ps);
     EXPECT_NEAR(Pressure(s.vapour, T), ps, 1e-9 * ps);
 }
 
-enum class Given { kEnthalpy, kEntropy };
-
-double PropertyAt(Given given, double rho, double T) {
-    return given == Given::kEnthalpy ? EnthalpyRhoT(rho, T) : EntropyRhoT(rho, T);
+double PropertyAt(Quantity given, double rho, double T) {
+    return given == kEnthalpy ? PropertyRhoT<kEnthalpy>(rho, T) : PropertyRhoT<kEntropy>(rho, T);
 }
 
 // The solved state reproduces p within 1e-12 and the property within 1e-9, relative.
-::testing::AssertionResult Refined(Given given, double p, double x, const DensityTemperature& s) {
+::testing::AssertionResult Refined(Quantity given, double p, double x, const DensityTemperature& s) {
     const double pError = std::fabs(Pressure(s.rho, s.T) - p) / p;
     const double xError = std::fabs(PropertyAt(given, s.rho, s.T) - x) / std::fabs(x);
     if (pError <= 1e-12 && xError <= 1e-9) return ::testing::AssertionSuccess();
@@ -153,14 +152,16 @@ double PropertyAt(Given given, double rho, double T) {
                                          << ", errors p " << pError << ", x " << xError;
 }
 
-class TemperatureSweep : public ::testing::TestWithParam<Given> {
+class TemperatureSweep : public ::testing::TestWithParam<Quantity> {
 protected:
-    DensityTemperature State(double p, double x) const { return ByEnthalpy() ? StatePH(p, x) : StatePS(p, x); }
+    DensityTemperature State(double p, double x) const {
+        return ByEnthalpy() ? Solve<kEnthalpy>(p, x) : Solve<kEntropy>(p, x);
+    }
     // The slower path along the isobar that the Newton iteration falls back on.
     DensityTemperature AlongIsobar(double p, double x) const {
-        return ByEnthalpy() ? StatePHAlongIsobar(p, x) : StatePSAlongIsobar(p, x);
+        return ByEnthalpy() ? SolveAlongIsobar<kEnthalpy>(p, x) : SolveAlongIsobar<kEntropy>(p, x);
     }
-    bool ByEnthalpy() const { return GetParam() == Given::kEnthalpy; }
+    bool ByEnthalpy() const { return GetParam() == kEnthalpy; }
 };
 
 // States from a (p, T) grid over the band, below, at and above the critical pressure, by both paths.
@@ -197,11 +198,11 @@ TEST_P(TemperatureSweep, RefinedAroundTheCriticalPoint) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(PhAndPs, TemperatureSweep, ::testing::Values(Given::kEnthalpy, Given::kEntropy),
-                         [](const auto& row) { return row.param == Given::kEnthalpy ? "PH" : "PS"; });
+INSTANTIATE_TEST_SUITE_P(PhAndPs, TemperatureSweep, ::testing::Values(kEnthalpy, kEntropy),
+                         [](const auto& row) { return row.param == kEnthalpy ? "PH" : "PS"; });
 
 double BothDensities(double T, double) {
-    const SaturationDensities d = SaturationDensitiesT(T);
+    const Saturated<double> d = SaturationDensitiesT(T);
     return std::isnan(d.liquid) && std::isnan(d.vapour) ? kNaN : 0.0;
 }
 
@@ -216,9 +217,10 @@ TEST(Region3, OutsideItsRangeEverySolveGivesNaN) {
          {{50, 623.1}, {50, 863.2}, {100.1, 700}, {0.0, 700}, {-5, 700}, {kNaN, 700}, {50, kNaN}, {kInf, 700}}},
         {"SaturationDensitiesT", BothDensities,
          {{623.14, 0}, {647.0961, 0}, {300, 0}, {kNaN, 0}, {kInf, 0}, {-kInf, 0}}},
-        {"TemperaturePH", TemperaturePH, {{kNaN, 2000}, {25, kNaN}, {kInf, 2000}, {25, -kInf}, {0.0, 2000}, {-1, 2000},
-                                          {100.5, 2000}, {50, 100}, {50, 8000}, {25, -3000}, {25, 1e9}}},
-        {"TemperaturePS", TemperaturePS, {{kNaN, 4}, {25, -kInf}, {0.0, 4}, {100.5, 4}}}};
+        {"TemperaturePH", Temperature<kEnthalpy>,
+         {{kNaN, 2000}, {25, kNaN}, {kInf, 2000}, {25, -kInf}, {0.0, 2000}, {-1, 2000}, {100.5, 2000}, {50, 100},
+          {50, 8000}, {25, -3000}, {25, 1e9}}},
+        {"TemperaturePS", Temperature<kEntropy>, {{kNaN, 4}, {25, -kInf}, {0.0, 4}, {100.5, 4}}}};
     for (const auto& c : cases) {
         for (const auto& [a, b] : c.arguments) EXPECT_TRUE(std::isnan(c.f(a, b))) << c.name << " " << a << " " << b;
     }

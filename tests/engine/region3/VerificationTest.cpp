@@ -17,6 +17,7 @@ namespace aquaprop::region3 {
 namespace {
 
 using testing::MatchesPublished;
+using enum Quantity;
 
 TEST(Verification, HelmholtzEquation) {
     for (const testing::HelmholtzPoint& c : testing::kHelmholtzPoints) {
@@ -28,8 +29,8 @@ TEST(Verification, HelmholtzEquation) {
         EXPECT_TRUE(MatchesPublished(x.s, c.s));
         EXPECT_TRUE(MatchesPublished(x.cp, c.cp));
         EXPECT_TRUE(MatchesPublished(x.w, c.w));
-        EXPECT_DOUBLE_EQ(EnthalpyRhoT(c.rho, c.T), x.h);
-        EXPECT_DOUBLE_EQ(EntropyRhoT(c.rho, c.T), x.s);
+        EXPECT_DOUBLE_EQ(PropertyRhoT<kEnthalpy>(c.rho, c.T), x.h);
+        EXPECT_DOUBLE_EQ(PropertyRhoT<kEntropy>(c.rho, c.T), x.s);
     }
 }
 
@@ -52,17 +53,21 @@ constexpr BackwardCase kBackward[] = {
 TEST(Verification, BackwardEquations) {
     for (const BackwardCase& c : kBackward) {
         SCOPED_TRACE(::testing::Message() << c.p << " MPa, " << c.x);
-        const double T = c.byEntropy ? BackwardTemperaturePS(c.p, c.x) : BackwardTemperaturePH(c.p, c.x);
-        EXPECT_TRUE(MatchesPublished(T, c.T));
-        EXPECT_TRUE(MatchesPublished(c.byEntropy ? BackwardVolumePS(c.p, c.x) : BackwardVolumePH(c.p, c.x), c.v));
+        if (c.byEntropy) {
+            EXPECT_TRUE(MatchesPublished(BackwardTemperature<kEntropy>(c.p, c.x), c.T));
+            EXPECT_TRUE(MatchesPublished(BackwardVolume<kEntropy>(c.p, c.x), c.v));
+        } else {
+            EXPECT_TRUE(MatchesPublished(BackwardTemperature<kEnthalpy>(c.p, c.x), c.T));
+            EXPECT_TRUE(MatchesPublished(BackwardVolume<kEnthalpy>(c.p, c.x), c.v));
+        }
     }
     EXPECT_TRUE(MatchesPublished(B3abEnthalpy(25), "2.095936454e3"));
-    EXPECT_TRUE(MatchesPublished(SaturationPressureH(1700), "1.724175718e1"));
-    EXPECT_TRUE(MatchesPublished(SaturationPressureH(2000), "2.193442957e1"));
-    EXPECT_TRUE(MatchesPublished(SaturationPressureH(2400), "2.018090839e1"));
-    EXPECT_TRUE(MatchesPublished(SaturationPressureS(3.8), "1.687755057e1"));
-    EXPECT_TRUE(MatchesPublished(SaturationPressureS(4.2), "2.164451789e1"));
-    EXPECT_TRUE(MatchesPublished(SaturationPressureS(5.2), "1.668968482e1"));
+    EXPECT_TRUE(MatchesPublished(SaturationPressure<kEnthalpy>(1700), "1.724175718e1"));
+    EXPECT_TRUE(MatchesPublished(SaturationPressure<kEnthalpy>(2000), "2.193442957e1"));
+    EXPECT_TRUE(MatchesPublished(SaturationPressure<kEnthalpy>(2400), "2.018090839e1"));
+    EXPECT_TRUE(MatchesPublished(SaturationPressure<kEntropy>(3.8), "1.687755057e1"));
+    EXPECT_TRUE(MatchesPublished(SaturationPressure<kEntropy>(4.2), "2.164451789e1"));
+    EXPECT_TRUE(MatchesPublished(SaturationPressure<kEntropy>(5.2), "1.668968482e1"));
 }
 
 TEST(Verification, SubregionBoundaryTemperatures) {

@@ -1,22 +1,22 @@
-// Coefficients copied from the IF97 data pack, one row per published term, numbered like the release.
+// Region 3 backward equations T(p,h), v(p,h), T(p,s), v(p,s) and the saturation pressures p_3sat(h), p_3sat(s)
+// (SR3 Tables 2-19).
+// Coefficients as published (IAPWS SR3-03(2014)), one term per line, numbered like the release.
 #pragma once
-
-#include <array>
 
 #include "engine/core/Terms.h"
 
-namespace aquaprop::region3::tables {
+namespace aquaprop::tables {
 
-// Boundary 3a/3b in (p, h): eta = n1 + n2 pi + n3 pi^2 + n4 pi^3.
-inline constexpr std::array<double, 4> kB3abH{{
-    0.201464004206875e4,    // 1
-    0.374696550136983e1,    // 2
-    -0.219921901054187e-1,  // 3
-    0.875131686009950e-4,   // 4
-}};
+// SR3 Table 2, n1..n4: the 3a/3b boundary, eta = n1 + n2 pi + n3 pi^2 + n4 pi^3.
+inline constexpr double kB3abH[] = {
+    0.201464004206875e4,  // n1
+    0.374696550136983e1,  // n2
+    -0.219921901054187e-1,  // n3
+    0.875131686009950e-4,  // n4
+};
 
-// T(p,h), subregion 3a.
-inline constexpr std::array<Term, 31> kTph3a{{
+// SR3 Table 3: theta = sum n (pi + 0.240)^I (eta - 0.615)^J.
+inline constexpr Term kRegion3aTph[] = {
     {-12, 0, -0.133645667811215e-6},  // 1
     {-12, 1, 0.455912656802978e-5},  // 2
     {-12, 2, -0.146294640700979e-4},  // 3
@@ -48,10 +48,10 @@ inline constexpr std::array<Term, 31> kTph3a{{
     {4, 3, -0.764885133368119e-2},  // 29
     {10, 4, 0.136176427574291e-1},  // 30
     {12, 5, -0.133027883575669e-1},  // 31
-}};
+};
 
-// T(p,h), subregion 3b.
-inline constexpr std::array<Term, 33> kTph3b{{
+// SR3 Table 4: theta = sum n (pi + 0.298)^I (eta - 0.720)^J.
+inline constexpr Term kRegion3bTph[] = {
     {-12, 0, 0.323254573644920e-4},  // 1
     {-12, 1, -0.127575556587181e-3},  // 2
     {-10, 0, -0.475851877356068e-3},  // 3
@@ -85,10 +85,10 @@ inline constexpr std::array<Term, 33> kTph3b{{
     {5, 1, 0.286596714529479e0},  // 31
     {6, 1, -0.131778331276228e0},  // 32
     {8, 1, 0.676682064330275e-2},  // 33
-}};
+};
 
-// v(p,h), subregion 3a.
-inline constexpr std::array<Term, 32> kVph3a{{
+// SR3 Table 6: omega = sum n (pi + 0.128)^I (eta - 0.727)^J.
+inline constexpr Term kRegion3aVph[] = {
     {-12, 6, 0.529944062966028e-2},  // 1
     {-12, 8, -0.170099690234461e0},  // 2
     {-12, 12, 0.111323814312927e2},  // 3
@@ -121,10 +121,10 @@ inline constexpr std::array<Term, 32> kVph3a{{
     {4, 2, -0.224503486668184e1},  // 30
     {5, 2, 0.110533464706142e1},  // 31
     {8, 2, -0.408757344495612e-1},  // 32
-}};
+};
 
-// v(p,h), subregion 3b.
-inline constexpr std::array<Term, 30> kVph3b{{
+// SR3 Table 7: omega = sum n (pi + 0.0661)^I (eta - 0.720)^J.
+inline constexpr Term kRegion3bVph[] = {
     {-12, 0, -0.225196934336318e-8},  // 1
     {-12, 1, 0.140674363313486e-7},  // 2
     {-8, 0, 0.233784085280560e-5},  // 3
@@ -155,10 +155,10 @@ inline constexpr std::array<Term, 30> kVph3b{{
     {1, 1, 0.371810116332674e-1},  // 28
     {2, 2, -0.536288335065096e-1},  // 29
     {2, 6, 0.160697101092520e1},  // 30
-}};
+};
 
-// T(p,s), subregion 3a.
-inline constexpr std::array<Term, 33> kTps3a{{
+// SR3 Table 10: theta = sum n (pi + 0.240)^I (sigma - 0.703)^J.
+inline constexpr Term kRegion3aTps[] = {
     {-12, 28, 0.150042008263875e10},  // 1
     {-12, 32, -0.159397258480424e12},  // 2
     {-10, 4, 0.502181140217975e-3},  // 3
@@ -192,10 +192,10 @@ inline constexpr std::array<Term, 33> kTps3a{{
     {8, 0, 0.141064266818704e-3},  // 31
     {8, 1, -0.257418501496337e-2},  // 32
     {10, 2, 0.123220024851555e-2},  // 33
-}};
+};
 
-// T(p,s), subregion 3b.
-inline constexpr std::array<Term, 28> kTps3b{{
+// SR3 Table 11: theta = sum n (pi + 0.760)^I (sigma - 0.818)^J.
+inline constexpr Term kRegion3bTps[] = {
     {-12, 1, 0.527111701601660e0},  // 1
     {-12, 3, -0.401317830052742e2},  // 2
     {-12, 4, 0.153020073134484e3},  // 3
@@ -224,10 +224,10 @@ inline constexpr std::array<Term, 28> kTps3b{{
     {8, 3, 0.119845803210767e-1},  // 26
     {12, 1, 0.193848122022095e-4},  // 27
     {14, 2, -0.215095749182309e-4},  // 28
-}};
+};
 
-// v(p,s), subregion 3a.
-inline constexpr std::array<Term, 28> kVps3a{{
+// SR3 Table 13: omega = sum n (pi + 0.187)^I (sigma - 0.755)^J.
+inline constexpr Term kRegion3aVps[] = {
     {-12, 10, 0.795544074093975e2},  // 1
     {-12, 12, -0.238261242984590e4},  // 2
     {-12, 14, 0.176813100617787e5},  // 3
@@ -256,10 +256,10 @@ inline constexpr std::array<Term, 28> kVps3a{{
     {4, 2, -0.680468275301065e-1},  // 26
     {5, 2, 0.257988576101640e-1},  // 27
     {6, 0, -0.145749861944416e-3},  // 28
-}};
+};
 
-// v(p,s), subregion 3b.
-inline constexpr std::array<Term, 31> kVps3b{{
+// SR3 Table 14: omega = sum n (pi + 0.298)^I (sigma - 0.816)^J.
+inline constexpr Term kRegion3bVps[] = {
     {-12, 0, 0.591599780322238e-4},  // 1
     {-12, 1, -0.185465997137856e-2},  // 2
     {-12, 2, 0.104190510480013e-1},  // 3
@@ -291,10 +291,10 @@ inline constexpr std::array<Term, 31> kVps3b{{
     {1, 0, -0.150448002905284e-1},  // 29
     {1, 2, 0.146407900162154e2},  // 30
     {2, 2, -0.327477787188230e1},  // 31
-}};
+};
 
-// Saturation pressure on the region 3 boundary from h.
-inline constexpr std::array<Term, 14> kPsatH{{
+// SR3 Table 17: p_3sat(h), pi = sum n (eta - 1.02)^I (eta - 0.608)^J.
+inline constexpr Term kRegion3PsatH[] = {
     {0, 0, 0.600073641753024e0},  // 1
     {1, 1, -0.936203654849857e1},  // 2
     {1, 3, 0.246590798594147e2},  // 3
@@ -309,10 +309,10 @@ inline constexpr std::array<Term, 14> kPsatH{{
     {24, 18, -0.148547544720641e27},  // 12
     {28, 8, 0.330611514838798e19},  // 13
     {36, 24, 0.813641294467829e38},  // 14
-}};
+};
 
-// Saturation pressure on the region 3 boundary from s.
-inline constexpr std::array<Term, 10> kPsatS{{
+// SR3 Table 19: p_3sat(s), pi = sum n (sigma - 1.03)^I (sigma - 0.699)^J.
+inline constexpr Term kRegion3PsatS[] = {
     {0, 0, 0.639767553612785e0},  // 1
     {1, 1, -0.129727445396014e2},  // 2
     {1, 32, -0.224595125848403e16},  // 3
@@ -323,6 +323,6 @@ inline constexpr std::array<Term, 10> kPsatS{{
     {24, 10, 0.187269814676188e24},  // 8
     {28, 0, 0.119254746466473e12},  // 9
     {32, 18, 0.110649277244882e37},  // 10
-}};
+};
 
-}  // namespace aquaprop::region3::tables
+}  // namespace aquaprop::tables

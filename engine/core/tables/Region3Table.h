@@ -1,17 +1,16 @@
-// Coefficients copied from the IF97 data pack, one row per published term, numbered like the release.
+// Region 3: Helmholtz equation (IF97 Table 30).
+// Coefficients as published (IAPWS-IF97), one term per line, numbered like the release.
 #pragma once
-
-#include <array>
 
 #include "engine/core/Terms.h"
 
-namespace aquaprop::region3::tables {
+namespace aquaprop::tables {
 
-// phi = n1 ln(delta) + sum n delta^I tau^J; n1 has no exponents.
-inline constexpr double kHelmholtzN1 = 0.10658070028513e1;
+// IF97 Table 30: phi = n1 ln(delta) + sum n delta^I tau^J; n1 has no exponents.
+inline constexpr double kRegion3N1 = 0.10658070028513e1;
 
-// Terms 2..40.
-inline constexpr std::array<Term, 39> kHelmholtz{{
+// Terms 2..40, in order of I.
+inline constexpr Term kRegion3[] = {
     {0, 0, -0.15732845290239e2},  // 2
     {0, 1, 0.20944396974307e2},  // 3
     {0, 2, -0.76867707878716e1},  // 4
@@ -51,6 +50,6 @@ inline constexpr std::array<Term, 39> kHelmholtz{{
     {10, 0, 0.80964802996215e-4},  // 38
     {10, 1, -0.16557679795037e-3},  // 39
     {11, 26, -0.44923899061815e-4},  // 40
-}};
+};
 
-}  // namespace aquaprop::region3::tables
+}  // namespace aquaprop::tables

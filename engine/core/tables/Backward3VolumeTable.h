@@ -1,14 +1,14 @@
-// Coefficients copied from the IF97 data pack, one row per published term, numbered like the release.
+// Region 3 backward equations v(p,T) of the subregions 3a..3z and their boundaries T_3xy(p) (SR5 Tables 1, 9,
+// A1.1-A1.20 and A2.1-A2.6).
+// Coefficients as published (IAPWS SR5-05(2016)), one term per line, numbered like the release.
 #pragma once
-
-#include <array>
 
 #include "engine/core/Terms.h"
 
-namespace aquaprop::region3::tables {
+namespace aquaprop::tables {
 
-// v(p,T), subregion 3a.
-inline constexpr std::array<Term, 30> kVpt3a{{
+// SR5 Table A1.1: v(p,T) of subregion 3a.
+inline constexpr Term kRegion3aVpt[] = {
     {-12, 5, 0.110879558823853e-2},  // 1
     {-12, 10, 0.572616740810616e3},  // 2
     {-12, 12, -0.767051948380852e5},  // 3
@@ -39,10 +39,10 @@ inline constexpr std::array<Term, 30> kVpt3a{{
     {1, 2, -0.369645308193377e0},  // 28
     {2, 0, 0.633828037528420e-2},  // 29
     {2, 2, 0.797441793901017e-1},  // 30
-}};
+};
 
-// v(p,T), subregion 3b.
-inline constexpr std::array<Term, 32> kVpt3b{{
+// SR5 Table A1.2: v(p,T) of subregion 3b.
+inline constexpr Term kRegion3bVpt[] = {
     {-12, 10, -0.827670470003621e-1},  // 1
     {-12, 12, 0.416887126010565e2},  // 2
     {-10, 8, 0.483651982197059e-1},  // 3
@@ -75,10 +75,10 @@ inline constexpr std::array<Term, 32> kVpt3b{{
     {3, 2, -0.240462535078530e0},  // 30
     {4, 0, -0.269798180310075e-1},  // 31
     {4, 1, 0.128369435967012e0},  // 32
-}};
+};
 
-// v(p,T), subregion 3c.
-inline constexpr std::array<Term, 35> kVpt3c{{
+// SR5 Table A1.3: v(p,T) of subregion 3c.
+inline constexpr Term kRegion3cVpt[] = {
     {-12, 6, 0.311967788763030e1},  // 1
     {-12, 8, 0.276713458847564e5},  // 2
     {-12, 10, 0.322583103403269e8},  // 3
@@ -114,10 +114,10 @@ inline constexpr std::array<Term, 35> kVpt3c{{
     {3, 0, -0.240650039730845e-1},  // 33
     {3, 7, -0.107077716660869e7},  // 34
     {8, 1, 0.438319858566475e-1},  // 35
-}};
+};
 
-// v(p,T), subregion 3d.
-inline constexpr std::array<Term, 38> kVpt3d{{
+// SR5 Table A1.4: v(p,T) of subregion 3d.
+inline constexpr Term kRegion3dVpt[] = {
     {-12, 4, -0.452484847171645e-9},  // 1
     {-12, 6, 0.315210389538801e-4},  // 2
     {-12, 7, -0.214991352047545e-2},  // 3
@@ -156,10 +156,10 @@ inline constexpr std::array<Term, 38> kVpt3d{{
     {1, 0, -0.326650121426383e-1},  // 36
     {1, 6, 0.498044171727877e4},  // 37
     {3, 0, 0.551478022765087e-2},  // 38
-}};
+};
 
-// v(p,T), subregion 3e.
-inline constexpr std::array<Term, 29> kVpt3e{{
+// SR5 Table A1.5: v(p,T) of subregion 3e.
+inline constexpr Term kRegion3eVpt[] = {
     {-12, 14, 0.715815808404721e9},  // 1
     {-12, 16, -0.114328360753449e12},  // 2
     {-10, 3, 0.376531002015720e-11},  // 3
@@ -189,10 +189,10 @@ inline constexpr std::array<Term, 29> kVpt3e{{
     {1, 6, -0.228342359328752e5},  // 27
     {2, 0, 0.413197481515899e0},  // 28
     {2, 2, -0.341931835910405e2},  // 29
-}};
+};
 
-// v(p,T), subregion 3f.
-inline constexpr std::array<Term, 42> kVpt3f{{
+// SR5 Table A1.6: v(p,T) of subregion 3f.
+inline constexpr Term kRegion3fVpt[] = {
     {0, -3, -0.251756547792325e-7},  // 1
     {0, -2, 0.601307193668763e-5},  // 2
     {0, -1, -0.100615977450049e-2},  // 3
@@ -235,10 +235,10 @@ inline constexpr std::array<Term, 42> kVpt3f{{
     {24, -4, -0.405735532730322e-3},  // 40
     {28, -12, 0.189424143498011e-9},  // 41
     {32, -12, -0.486632965074563e-9},  // 42
-}};
+};
 
-// v(p,T), subregion 3g.
-inline constexpr std::array<Term, 38> kVpt3g{{
+// SR5 Table A1.7: v(p,T) of subregion 3g.
+inline constexpr Term kRegion3gVpt[] = {
     {-12, 7, 0.412209020652996e-4},  // 1
     {-12, 12, -0.114987238280587e7},  // 2
     {-12, 14, 0.948180885032080e10},  // 3
@@ -277,10 +277,10 @@ inline constexpr std::array<Term, 38> kVpt3g{{
     {8, 3, 0.940781944835829e9},  // 36
     {10, 0, -0.367279669545448e5},  // 37
     {10, 6, -0.837513931798655e16},  // 38
-}};
+};
 
-// v(p,T), subregion 3h.
-inline constexpr std::array<Term, 29> kVpt3h{{
+// SR5 Table A1.8: v(p,T) of subregion 3h.
+inline constexpr Term kRegion3hVpt[] = {
     {-12, 8, 0.561379678887577e-1},  // 1
     {-12, 12, 0.774135421587083e10},  // 2
     {-10, 4, 0.111482975877938e-8},  // 3
@@ -310,10 +310,10 @@ inline constexpr std::array<Term, 29> kVpt3h{{
     {0, 0, 0.899345518944240e0},  // 27
     {1, 0, -0.211346402240858e0},  // 28
     {1, 2, 0.249971752957491e2},  // 29
-}};
+};
 
-// v(p,T), subregion 3i.
-inline constexpr std::array<Term, 42> kVpt3i{{
+// SR5 Table A1.9: v(p,T) of subregion 3i.
+inline constexpr Term kRegion3iVpt[] = {
     {0, 0, 0.106905684359136e1},  // 1
     {0, 1, -0.148620857922333e1},  // 2
     {0, 10, 0.259862256980408e15},  // 3
@@ -356,10 +356,10 @@ inline constexpr std::array<Term, 42> kVpt3i{{
     {32, -5, -0.931976897511086e5},  // 40
     {36, -10, -0.247690616026922e-1},  // 41
     {36, -8, 0.658110546759474e2},  // 42
-}};
+};
 
-// v(p,T), subregion 3j.
-inline constexpr std::array<Term, 29> kVpt3j{{
+// SR5 Table A1.10: v(p,T) of subregion 3j.
+inline constexpr Term kRegion3jVpt[] = {
     {0, -1, -0.111371317395540e-3},  // 1
     {0, 0, 0.100342892423685e1},  // 2
     {0, 1, 0.530615581928979e1},  // 3
@@ -389,10 +389,10 @@ inline constexpr std::array<Term, 29> kVpt3j{{
     {24, -6, -0.422271787482497e-2},  // 27
     {28, -12, 0.283911742354706e-10},  // 28
     {28, -5, 0.270929002720228e1},  // 29
-}};
+};
 
-// v(p,T), subregion 3k.
-inline constexpr std::array<Term, 34> kVpt3k{{
+// SR5 Table A1.11: v(p,T) of subregion 3k.
+inline constexpr Term kRegion3kVpt[] = {
     {-2, 10, -0.401215699576099e9},  // 1
     {-2, 12, 0.484501478318406e11},  // 2
     {-1, -5, 0.394721471363678e-14},  // 3
@@ -427,10 +427,10 @@ inline constexpr std::array<Term, 34> kVpt3k{{
     {8, -12, -0.649565446702457e-14},  // 32
     {10, -12, -0.149095328506000e-11},  // 33
     {12, -10, 0.541449377329581e-8},  // 34
-}};
+};
 
-// v(p,T), subregion 3l.
-inline constexpr std::array<Term, 43> kVpt3l{{
+// SR5 Table A1.12: v(p,T) of subregion 3l.
+inline constexpr Term kRegion3lVpt[] = {
     {-12, 14, 0.260702058647537e10},  // 1
     {-12, 16, -0.188277213604704e15},  // 2
     {-12, 18, 0.554923870289667e19},  // 3
@@ -474,10 +474,10 @@ inline constexpr std::array<Term, 43> kVpt3l{{
     {10, 4, -0.315874976271533e16},  // 41
     {10, 12, -0.445703369196945e33},  // 42
     {14, 10, 0.642794932373694e33},  // 43
-}};
+};
 
-// v(p,T), subregion 3m.
-inline constexpr std::array<Term, 40> kVpt3m{{
+// SR5 Table A1.13: v(p,T) of subregion 3m.
+inline constexpr Term kRegion3mVpt[] = {
     {0, 0, 0.811384363481847e0},  // 1
     {3, 0, -0.568199310990094e4},  // 2
     {8, 0, -0.178657198172556e11},  // 3
@@ -518,10 +518,10 @@ inline constexpr std::array<Term, 40> kVpt3m{{
     {8, 36, -0.211961148774260e38},  // 38
     {14, 36, -0.128617899887675e49},  // 39
     {24, 36, 0.479817895699239e65},  // 40
-}};
+};
 
-// v(p,T), subregion 3n.
-inline constexpr std::array<Term, 39> kVpt3n{{
+// SR5 Table A1.14: v(p,T) of subregion 3n.
+inline constexpr Term kRegion3nVpt[] = {
     {0, -12, 0.280967799943151e-38},  // 1
     {3, -12, 0.614869006573609e-30},  // 2
     {4, -12, 0.582238667048942e-27},  // 3
@@ -561,10 +561,10 @@ inline constexpr std::array<Term, 39> kVpt3n{{
     {1, 4, -0.869871364662769e11},  // 37
     {0, 5, 0.354542769185671e12},  // 38
     {1, 6, 0.400849240129329e15},  // 39
-}};
+};
 
-// v(p,T), subregion 3o.
-inline constexpr std::array<Term, 24> kVpt3o{{
+// SR5 Table A1.15: v(p,T) of subregion 3o.
+inline constexpr Term kRegion3oVpt[] = {
     {0, -12, 0.128746023979718e-34},  // 1
     {0, -4, -0.735234770382342e-11},  // 2
     {0, -1, 0.289078692149150e-2},  // 3
@@ -589,10 +589,10 @@ inline constexpr std::array<Term, 24> kVpt3o{{
     {20, -12, -0.174093247766213e-12},  // 22
     {20, -10, 0.377682649089149e-8},  // 23
     {24, -12, -0.516720236575302e-10},  // 24
-}};
+};
 
-// v(p,T), subregion 3p.
-inline constexpr std::array<Term, 27> kVpt3p{{
+// SR5 Table A1.16: v(p,T) of subregion 3p.
+inline constexpr Term kRegion3pVpt[] = {
     {0, -1, -0.982825342010366e-4},  // 1
     {0, 0, 0.105145700850612e1},  // 2
     {0, 1, 0.116033094095084e3},  // 3
@@ -620,10 +620,10 @@ inline constexpr std::array<Term, 27> kVpt3p{{
     {24, -12, -0.382323011855257e-10},  // 25
     {24, -8, 0.179946628317437e-2},  // 26
     {36, -12, -0.345042834640005e-3},  // 27
-}};
+};
 
-// v(p,T), subregion 3q.
-inline constexpr std::array<Term, 24> kVpt3q{{
+// SR5 Table A1.17: v(p,T) of subregion 3q.
+inline constexpr Term kRegion3qVpt[] = {
     {-12, 10, -0.820433843259950e5},  // 1
     {-12, 12, 0.473271518461586e11},  // 2
     {-10, 6, -0.805950021005413e-1},  // 3
@@ -648,10 +648,10 @@ inline constexpr std::array<Term, 24> kVpt3q{{
     {1, 0, -0.838165632204598e-1},  // 22
     {1, 1, 0.247795908411492e1},  // 23
     {1, 3, -0.319114969006533e4},  // 24
-}};
+};
 
-// v(p,T), subregion 3r.
-inline constexpr std::array<Term, 27> kVpt3r{{
+// SR5 Table A1.18: v(p,T) of subregion 3r.
+inline constexpr Term kRegion3rVpt[] = {
     {-8, 6, 0.144165955660863e-2},  // 1
     {-8, 14, -0.701438599628258e13},  // 2
     {-3, -3, -0.830946716459219e-16},  // 3
@@ -679,10 +679,10 @@ inline constexpr std::array<Term, 27> kVpt3r{{
     {10, -2, 0.150764974125511e6},  // 25
     {12, -12, -0.337209709340105e-9},  // 26
     {14, -12, 0.377501980025469e-8},  // 27
-}};
+};
 
-// v(p,T), subregion 3s.
-inline constexpr std::array<Term, 29> kVpt3s{{
+// SR5 Table A1.19: v(p,T) of subregion 3s.
+inline constexpr Term kRegion3sVpt[] = {
     {-12, 20, -0.532466612140254e23},  // 1
     {-12, 24, 0.100415480000824e32},  // 2
     {-10, 22, -0.191540001821367e30},  // 3
@@ -712,10 +712,10 @@ inline constexpr std::array<Term, 29> kVpt3s{{
     {4, 24, -0.616552611135792e46},  // 27
     {5, 4, 0.193568768917797e10},  // 28
     {14, 24, 0.950898170425042e54},  // 29
-}};
+};
 
-// v(p,T), subregion 3t.
-inline constexpr std::array<Term, 33> kVpt3t{{
+// SR5 Table A1.20: v(p,T) of subregion 3t.
+inline constexpr Term kRegion3tVpt[] = {
     {0, 0, 0.155287249586268e1},  // 1
     {0, 1, 0.664235115009031e1},  // 2
     {0, 4, -0.289366236727210e4},  // 3
@@ -749,10 +749,10 @@ inline constexpr std::array<Term, 33> kVpt3t{{
     {32, 32, 0.428432338620678e69},  // 31
     {32, 36, -0.444227367758304e72},  // 32
     {36, 36, -0.281396013562745e77},  // 33
-}};
+};
 
-// v(p,T), subregion 3u.
-inline constexpr std::array<Term, 38> kVpt3u{{
+// SR5 Table A2.1: v(p,T) of subregion 3u.
+inline constexpr Term kRegion3uVpt[] = {
     {-12, 14, 0.122088349258355e18},  // 1
     {-10, 10, 0.104216468608488e10},  // 2
     {-10, 12, -0.882666931564652e16},  // 3
@@ -791,10 +791,10 @@ inline constexpr std::array<Term, 38> kVpt3u{{
     {14, -10, 0.151001548880670e-4},  // 36
     {14, -6, -0.227700464643920e5},  // 37
     {14, 6, -0.781754507698846e28},  // 38
-}};
+};
 
-// v(p,T), subregion 3v.
-inline constexpr std::array<Term, 39> kVpt3v{{
+// SR5 Table A2.2: v(p,T) of subregion 3v.
+inline constexpr Term kRegion3vVpt[] = {
     {-10, -8, -0.415652812061591e-54},  // 1
     {-8, -12, 0.177441742924043e-60},  // 2
     {-6, -12, -0.357078668203377e-54},  // 3
@@ -834,10 +834,10 @@ inline constexpr std::array<Term, 39> kVpt3v{{
     {10, -2, 0.312545677756104e14},  // 37
     {12, -3, -0.100375333864186e15},  // 38
     {14, 1, 0.247761392329058e27},  // 39
-}};
+};
 
-// v(p,T), subregion 3w.
-inline constexpr std::array<Term, 35> kVpt3w{{
+// SR5 Table A2.3: v(p,T) of subregion 3w.
+inline constexpr Term kRegion3wVpt[] = {
     {-12, 8, -0.586219133817016e-7},  // 1
     {-12, 14, -0.894460355005526e11},  // 2
     {-10, -1, 0.531168037519774e-30},  // 3
@@ -873,10 +873,10 @@ inline constexpr std::array<Term, 35> kVpt3w{{
     {8, -10, -0.856711586510214e-12},  // 33
     {10, -12, 0.266170454405981e-13},  // 34
     {10, -8, 0.858133791857099e-5},  // 35
-}};
+};
 
-// v(p,T), subregion 3x.
-inline constexpr std::array<Term, 36> kVpt3x{{
+// SR5 Table A2.4: v(p,T) of subregion 3x.
+inline constexpr Term kRegion3xVpt[] = {
     {-8, 14, 0.377373741298151e19},  // 1
     {-6, 10, -0.507100883722913e13},  // 2
     {-5, 10, -0.103363225598860e16},  // 3
@@ -913,10 +913,10 @@ inline constexpr std::array<Term, 36> kVpt3x{{
     {14, -10, 0.181339603516302e0},  // 34
     {14, -8, -0.119228759669889e4},  // 35
     {14, -6, 0.430867658061468e7},  // 36
-}};
+};
 
-// v(p,T), subregion 3y.
-inline constexpr std::array<Term, 20> kVpt3y{{
+// SR5 Table A2.5: v(p,T) of subregion 3y.
+inline constexpr Term kRegion3yVpt[] = {
     {0, -3, -0.525597995024633e-9},  // 1
     {0, 1, 0.583441305228407e4},  // 2
     {0, 5, -0.134778968457925e17},  // 3
@@ -937,10 +937,10 @@ inline constexpr std::array<Term, 20> kVpt3y{{
     {8, -2, -0.937808169550193e14},  // 18
     {10, -5, 0.514411468376383e10},  // 19
     {12, -8, -0.828198594040141e5},  // 20
-}};
+};
 
-// v(p,T), subregion 3z.
-inline constexpr std::array<Term, 23> kVpt3z{{
+// SR5 Table A2.6: v(p,T) of subregion 3z.
+inline constexpr Term kRegion3zVpt[] = {
     {-8, 3, 0.244007892290650e-10},  // 1
     {-6, 6, -0.463057430331242e7},  // 2
     {-5, 6, 0.728803274777712e10},  // 3
@@ -964,80 +964,80 @@ inline constexpr std::array<Term, 23> kVpt3z{{
     {6, -1, -0.682859011374572e11},  // 21
     {8, -8, -0.248488015614543e-3},  // 22
     {8, -4, 0.394536049497068e7},  // 23
-}};
+};
 
-// Boundaries T_3xy(p): theta = sum n pi^I, or sum n (ln pi)^I for ab, op and wx.
-inline constexpr std::array<Term, 5> kB3ab{{
+// SR5 Tables 1 and 9: the boundaries T_3xy(p), theta = sum n pi^I, or sum n (ln pi)^I for ab, op and wx.
+inline constexpr Term kB3ab[] = {
     {0, 0, 0.154793642129415e4},  // 1
     {1, 0, -0.187661219490113e3},  // 2
     {2, 0, 0.213144632222113e2},  // 3
     {-1, 0, -0.191887498864292e4},  // 4
     {-2, 0, 0.918419702359447e3},  // 5
-}};
-inline constexpr std::array<Term, 4> kB3cd{{
+};
+inline constexpr Term kB3cd[] = {
     {0, 0, 0.585276966696349e3},  // 1
     {1, 0, 0.278233532206915e1},  // 2
     {2, 0, -0.127283549295878e-1},  // 3
     {3, 0, 0.159090746562729e-3},  // 4
-}};
-inline constexpr std::array<Term, 5> kB3gh{{
+};
+inline constexpr Term kB3gh[] = {
     {0, 0, -0.249284240900418e5},  // 1
     {1, 0, 0.428143584791546e4},  // 2
     {2, 0, -0.269029173140130e3},  // 3
     {3, 0, 0.751608051114157e1},  // 4
     {4, 0, -0.787105249910383e-1},  // 5
-}};
-inline constexpr std::array<Term, 5> kB3ij{{
+};
+inline constexpr Term kB3ij[] = {
     {0, 0, 0.584814781649163e3},  // 1
     {1, 0, -0.616179320924617e0},  // 2
     {2, 0, 0.260763050899562e0},  // 3
     {3, 0, -0.587071076864459e-2},  // 4
     {4, 0, 0.515308185433082e-4},  // 5
-}};
-inline constexpr std::array<Term, 5> kB3jk{{
+};
+inline constexpr Term kB3jk[] = {
     {0, 0, 0.617229772068439e3},  // 1
     {1, 0, -0.770600270141675e1},  // 2
     {2, 0, 0.697072596851896e0},  // 3
     {3, 0, -0.157391839848015e-1},  // 4
     {4, 0, 0.137897492684194e-3},  // 5
-}};
-inline constexpr std::array<Term, 4> kB3mn{{
+};
+inline constexpr Term kB3mn[] = {
     {0, 0, 0.535339483742384e3},  // 1
     {1, 0, 0.761978122720128e1},  // 2
     {2, 0, -0.158365725441648e0},  // 3
     {3, 0, 0.192871054508108e-2},  // 4
-}};
-inline constexpr std::array<Term, 5> kB3op{{
+};
+inline constexpr Term kB3op[] = {
     {0, 0, 0.969461372400213e3},  // 1
     {1, 0, -0.332500170441278e3},  // 2
     {2, 0, 0.642859598466067e2},  // 3
     {-1, 0, 0.773845935768222e3},  // 4
     {-2, 0, -0.152313732937084e4},  // 5
-}};
-inline constexpr std::array<Term, 4> kB3qu{{
+};
+inline constexpr Term kB3qu[] = {
     {0, 0, 0.565603648239126e3},  // 1
     {1, 0, 0.529062258221222e1},  // 2
     {2, 0, -0.102020639611016e0},  // 3
     {3, 0, 0.122240301070145e-2},  // 4
-}};
-inline constexpr std::array<Term, 4> kB3rx{{
+};
+inline constexpr Term kB3rx[] = {
     {0, 0, 0.584561202520006e3},  // 1
     {1, 0, -0.102961025163669e1},  // 2
     {2, 0, 0.243293362700452e0},  // 3
     {3, 0, -0.294905044740799e-2},  // 4
-}};
-inline constexpr std::array<Term, 4> kB3uv{{
+};
+inline constexpr Term kB3uv[] = {
     {0, 0, 0.528199646263062e3},  // 1
     {1, 0, 0.890579602135307e1},  // 2
     {2, 0, -0.222814134903755e0},  // 3
     {3, 0, 0.286791682263697e-2},  // 4
-}};
-inline constexpr std::array<Term, 5> kB3wx{{
+};
+inline constexpr Term kB3wx[] = {
     {0, 0, 0.728052609145380e1},  // 1
     {1, 0, 0.973505869861952e2},  // 2
     {2, 0, 0.147370491183191e2},  // 3
     {-1, 0, 0.329196213998375e3},  // 4
     {-2, 0, 0.873371668682417e3},  // 5
-}};
+};
 
-}  // namespace aquaprop::region3::tables
+}  // namespace aquaprop::tables
