@@ -22,7 +22,7 @@ pkg_config() { pkg-config --define-variable=prefix="$prefix" "$@"; }
 libdir=$(pkg_config --variable=libdir aquaprop)
 [ -e "$libdir/libaquaprop.so.1" ] || { echo "no libaquaprop.so.1 in $libdir"; exit 1; }
 # shellcheck disable=SC2086
-"$cc" $extra "$source/tests/install/consumer/consumer.c" $(pkg_config --cflags --libs aquaprop) \
+"$cc" $extra "$source/tests/packaging/consumer/consumer.c" $(pkg_config --cflags --libs aquaprop) \
   -Wl,-rpath,"$libdir" -o "$prefix/consumer-pc"
 got=$("$prefix/consumer-pc")
 [ "$got" = "179.88563239 refused" ] || { echo "pkg-config consumer printed '$got'"; exit 1; }

@@ -311,4 +311,4 @@ private slots:
 };
 
 QTEST_MAIN(DialogsTest)
-#include "DialogsTest.moc"
+#include "Form2Test.moc"
