@@ -218,6 +218,7 @@ private slots:
         QCOMPARE(Files(), QStringList{"Vaporlane.cfg"});
     }
 
+    // Each menu opens its window modally, in the chosen layer; the main window takes its layer back after it.
     void dialogsLeaveTheWindowInItsLayer_data()
     {
         QTest::addColumn<QString>("menuItem");
@@ -241,13 +242,15 @@ private slots:
         Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QStringList opened;
+        QStringList opened;  // each window takes the chosen layer itself and has no owner
         fixture->ExpectDialog([&](QDialog& dialog) {
-            opened << QString::fromLatin1(dialog.metaObject()->className()) + (dialog.isModal() ? " modal" : "");
+            opened << QString::fromLatin1(dialog.metaObject()->className()) + (dialog.isModal() ? " modal" : "") +
+                          (dialog.parent() ? " owned" : "") +
+                          (dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint) ? " on top" : "");
         });
         stacking.clear();
         form.findChild<QAction*>(menuItem)->trigger();
-        QCOMPARE(opened, QStringList{dialogClass + " modal"});
+        QCOMPARE(opened, QStringList{dialogClass + " modal" + (onTop ? " on top" : "")});
         QVERIFY(fixture->unexpectedDialogs.isEmpty());
         QVERIFY(!stacking.empty() && stacking.back().hWnd == &form);
         QCOMPARE(stacking.back().hWndInsertAfter, onTop ? HWND_TOPMOST : HWND_NOTOPMOST);
