@@ -31,4 +31,11 @@ got=$("$prefix/consumer-pc")
 if ldd "$prefix/bin/vaporlane-calc" | grep -q 'libaquaprop.*not found'; then
   echo "installed vaporlane-calc does not find libaquaprop"; exit 1
 fi
+
+# The installed companion takes its units from the user's settings file, as its --help says.
+mkdir -p "$prefix/config/vaporlane"
+printf '2\r\n15\r\n' >"$prefix/config/vaporlane/Vaporlane.cfg"
+got=$(XDG_CONFIG_HOME="$prefix/config" "$prefix/bin/vaporlane-calc" -p 760 | head -n 1)
+[ "$got" = " 圧力          P   =      760.00000000 [mmHg]" ] ||
+  { echo "installed vaporlane-calc did not read the user's settings file: '$got'"; exit 1; }
 echo "install test passed"
