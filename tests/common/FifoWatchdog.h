@@ -21,9 +21,6 @@ public:
     explicit FifoWatchdog(const QString& fifo) : path_(QFile::encodeName(fifo)), thread_([this] { watch(); }) {}
     ~FifoWatchdog() { Stop(); }
 
-    FifoWatchdog(const FifoWatchdog&) = delete;
-    FifoWatchdog& operator=(const FifoWatchdog&) = delete;
-
     // Ends the watch once the step is done; the time it took.
     Clock::duration Stop()
     {
