@@ -207,8 +207,11 @@ QString HelpText()
     addOptions(parser);
     parser.setApplicationDescription(QStringLiteral(
         "Prints the report of Vaporlane's main window, or of its constant-enthalpy window, for the field\n"
-        "texts given as options. Units are those of Vaporlane.cfg beside the program (which is read, never\n"
-        "written) unless given as options.\n"
+        "texts given as options. Units are those of Vaporlane's settings file (read, never written) unless\n"
+        "given as options. An installed copy, or one in a folder the user cannot write, reads the user's\n"
+        "$XDG_CONFIG_HOME/vaporlane/Vaporlane.cfg (~/.config/vaporlane/Vaporlane.cfg where XDG_CONFIG_HOME is\n"
+        "unset or not an absolute path) or, while that does not exist, Vaporlane.cfg beside the program; a\n"
+        "portable copy in a writable folder reads Vaporlane.cfg beside the program.\n"
         "When the window would show a message, the message goes to standard error and the exit status is 1.\n"
         "A field text is read as the window reads it, the leading number only; a warning names any ignored part."));
 
@@ -232,7 +235,7 @@ QString HelpText()
         "2 bad options, an unreadable file or a failed write; 3 the filled fields select no calculation.\n"
         "\n"
         "Examples:\n"
-        "  vaporlane-calc -p 1                       saturation at 1 MPa (units from Vaporlane.cfg)\n"
+        "  vaporlane-calc -p 1                       saturation at 1 MPa (in the settings file's units)\n"
         "  vaporlane-calc -p 3 -t 300                compressed water or steam at 3 MPa, 300 degC\n"
         "  vaporlane-calc -p 1 -x 0.9 --dryness-basis SBV\n"
         "  vaporlane-calc -p 1 -t 250 --pressure-unit atm --temperature-unit F\n"

@@ -26,7 +26,7 @@ struct CommandLine {
     CalcWindow window = CalcWindow::Main;
     QStringList fields;  // one text per field of the window; empty when not given
     UnitOverrides units;
-    QString settingsFolder;  // empty: the program's own folder
+    QString settingsFolder;  // empty: the settings file Vaporlane itself reads
     bool batch = false;
     QString input;   // batch input file; "-" is standard input
     QString output;  // batch output file; empty or "-" is standard output

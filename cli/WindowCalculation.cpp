@@ -25,28 +25,9 @@ private:
     QStringList texts_;
 };
 
-enum class Unit { Pressure, Temperature, Enthalpy, Entropy, Volume };
-
-QString unitText(Unit unit)
-{
-    switch (unit) {
-    case Unit::Pressure:
-        return PressUnitText();
-    case Unit::Temperature:
-        return TempUnitText();
-    case Unit::Enthalpy:
-        return EnthalUnitText();
-    case Unit::Entropy:
-        return EntroUnitText();
-    case Unit::Volume:
-        return DensityUnitText();
-    }
-    return {};
-}
-
 struct ValueColumn {
     QString symbol;
-    Unit unit;
+    UnitQuantity unit;
 };
 
 // Main window columns, in the order of the report's quantities.
@@ -54,13 +35,12 @@ enum MainColumn { P, T, Ts, H, HLiquid, HVapour, S, SLiquid, SVapour, V, VLiquid
 
 const std::vector<ValueColumn>& mainColumns()
 {
+    using enum UnitQuantity;
     static const std::vector<ValueColumn> columns{
-        {QStringLiteral("P"), Unit::Pressure},    {QStringLiteral("T"), Unit::Temperature},
-        {QStringLiteral("Ts"), Unit::Temperature}, {QStringLiteral("h"), Unit::Enthalpy},
-        {QStringLiteral("h'"), Unit::Enthalpy},    {QStringLiteral("h''"), Unit::Enthalpy},
-        {QStringLiteral("s"), Unit::Entropy},      {QStringLiteral("s'"), Unit::Entropy},
-        {QStringLiteral("s''"), Unit::Entropy},    {QStringLiteral("v"), Unit::Volume},
-        {QStringLiteral("v'"), Unit::Volume},      {QStringLiteral("v''"), Unit::Volume},
+        {QStringLiteral("P"), Pressure},    {QStringLiteral("T"), Temperature}, {QStringLiteral("Ts"), Temperature},
+        {QStringLiteral("h"), Enthalpy},    {QStringLiteral("h'"), Enthalpy},   {QStringLiteral("h''"), Enthalpy},
+        {QStringLiteral("s"), Entropy},     {QStringLiteral("s'"), Entropy},    {QStringLiteral("s''"), Entropy},
+        {QStringLiteral("v"), Volume},      {QStringLiteral("v'"), Volume},     {QStringLiteral("v''"), Volume},
     };
     return columns;
 }
@@ -69,11 +49,12 @@ enum HeatColumn { TRef, HRef, SRef, VRef, TSet, HSet, SSet, VSet, HeatColumnCoun
 
 const std::vector<ValueColumn>& heatColumns()
 {
+    using enum UnitQuantity;
     static const std::vector<ValueColumn> columns{
-        {QStringLiteral("T_ref"), Unit::Temperature}, {QStringLiteral("h_ref"), Unit::Enthalpy},
-        {QStringLiteral("s_ref"), Unit::Entropy},     {QStringLiteral("v_ref"), Unit::Volume},
-        {QStringLiteral("T_set"), Unit::Temperature}, {QStringLiteral("h_set"), Unit::Enthalpy},
-        {QStringLiteral("s_set"), Unit::Entropy},     {QStringLiteral("v_set"), Unit::Volume},
+        {QStringLiteral("T_ref"), Temperature}, {QStringLiteral("h_ref"), Enthalpy},
+        {QStringLiteral("s_ref"), Entropy},     {QStringLiteral("v_ref"), Volume},
+        {QStringLiteral("T_set"), Temperature}, {QStringLiteral("h_set"), Enthalpy},
+        {QStringLiteral("s_set"), Entropy},     {QStringLiteral("v_set"), Volume},
     };
     return columns;
 }
@@ -251,7 +232,7 @@ QStringList ValueUnitsOf(CalcWindow window)
 {
     QStringList units;
     for (const ValueColumn& column : columnsOf(window))
-        units << unitText(column.unit);
+        units << UnitText(column.unit);
     return units;
 }
 

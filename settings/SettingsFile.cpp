@@ -2,6 +2,7 @@
 
 #include "forms/common/Messages.h"
 #include "settings/Module1.h"
+#include "settings/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <vector>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -31,33 +31,6 @@ bool folderWritable(const QString& folder)
 {
     const QByteArray path = QFile::encodeName(folder);
     return !path.isEmpty() && faccessat(AT_FDCWD, path.constData(), W_OK | X_OK, AT_EACCESS) == 0;
-}
-
-// Only a regular file is a settings file. A FIFO, a device, a socket or a folder of that name is never
-// opened (opening a FIFO without a writer would wait for one); the check is repeated on the open file.
-bool isRegularFile(const QString& path)
-{
-    struct stat status {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
-}
-
-// The file's first bytes, up to `limit`; empty where it is not a regular file or cannot be read.
-QByteArray readRegularFile(const QString& path, qint64 limit)
-{
-    if (!isRegularFile(path))
-        return {};
-    const int descriptor =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0)
-        return {};
-    QFile file;
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
-        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        return {};
-    }
-    return file.read(limit);
 }
 
 QString userConfigurationFolder()
@@ -209,7 +182,7 @@ void LoadSettings() { LoadSettingsFrom(SettingsFileToRead()); }
 void LoadSettingsFrom(const QString& path)
 {
     // A missing or unreadable file reads as empty: every value takes its default.
-    Module1::Current = ParseSettings(readRegularFile(path, kReadLimit));
+    Module1::Current = ParseSettings(ReadRegularFile(path, kReadLimit).bytes.value_or(QByteArray()));
 }
 
 bool SaveSettings()
@@ -221,7 +194,7 @@ bool SaveSettings()
     const QString path = SettingsFilePath();
     QDir().mkpath(QFileInfo(path).absolutePath());  // the user's folder on the first save; a failure shows below
     QSaveFile file(path);
-    const bool replaceable = !QFileInfo::exists(path) || isRegularFile(path);
+    const bool replaceable = !QFileInfo::exists(path) || IsRegularFile(path);
     const bool saved = replaceable && file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
     if (!saved)
         MsgBox(QStringLiteral("設定を保存できませんでした。\n") + QDir::toNativeSeparators(path), MsgBoxStyle::OkOnly,

@@ -1,5 +1,7 @@
 #include "forms/common/NumericTextBox.h"
 
+#include "forms/common/KeyCodes.h"
+
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -10,10 +12,7 @@
 
 namespace {
 
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
-constexpr int kLineFeed = 10;  // Ctrl+Enter
+constexpr int kLineFeed = 10;     // Ctrl+Enter
 constexpr int kDeleteChar = 127;  // Ctrl+Backspace
 
 // Keys whose classic code is not their own character code; shifted symbols share the code of their
@@ -21,12 +20,12 @@ constexpr int kDeleteChar = 127;  // Ctrl+Backspace
 const std::unordered_map<int, int>& keyCodes()
 {
     static const std::unordered_map<int, int> table = {
-        {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9}, {Qt::Key_Backtab, 9}, {Qt::Key_Clear, 12},
-        {Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Shift, 16}, {Qt::Key_Control, 17},
-        {Qt::Key_Alt, 18}, {Qt::Key_Pause, 19}, {Qt::Key_CapsLock, 20}, {Qt::Key_Escape, 27},
+        {Qt::Key_Backspace, vbKeyBack}, {Qt::Key_Tab, 9}, {Qt::Key_Backtab, 9}, {Qt::Key_Clear, 12},
+        {Qt::Key_Return, vbKeyReturn}, {Qt::Key_Enter, vbKeyReturn}, {Qt::Key_Shift, 16}, {Qt::Key_Control, 17},
+        {Qt::Key_Alt, 18}, {Qt::Key_Pause, 19}, {Qt::Key_CapsLock, 20}, {Qt::Key_Escape, vbKeyEscape},
         {Qt::Key_Space, 32}, {Qt::Key_PageUp, 33}, {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},
-        {Qt::Key_Home, 36}, {Qt::Key_Left, 37}, {Qt::Key_Up, 38}, {Qt::Key_Right, 39},
-        {Qt::Key_Down, 40}, {Qt::Key_Print, 44}, {Qt::Key_Insert, 45}, {Qt::Key_Delete, 46},
+        {Qt::Key_Home, 36}, {Qt::Key_Left, 37}, {Qt::Key_Up, vbKeyUp}, {Qt::Key_Right, 39},
+        {Qt::Key_Down, vbKeyDown}, {Qt::Key_Print, 44}, {Qt::Key_Insert, 45}, {Qt::Key_Delete, vbKeyDelete},
         {Qt::Key_Meta, 91}, {Qt::Key_Menu, 93}, {Qt::Key_NumLock, 144}, {Qt::Key_ScrollLock, 145},
         {Qt::Key_Exclam, 49}, {Qt::Key_At, 50}, {Qt::Key_NumberSign, 51}, {Qt::Key_Dollar, 52},
         {Qt::Key_Percent, 53}, {Qt::Key_AsciiCircum, 54}, {Qt::Key_Ampersand, 55},
@@ -103,10 +102,10 @@ std::optional<int16_t> CharacterCode(const QKeyEvent& event)
     if (alt && !control)
         return std::nullopt;  // Alt combinations are menu keys, not characters
     switch (event.key()) {
-    case Qt::Key_Backspace: return static_cast<int16_t>(control ? kDeleteChar : kBackspace);
+    case Qt::Key_Backspace: return static_cast<int16_t>(control ? kDeleteChar : vbKeyBack);
     case Qt::Key_Return:
-    case Qt::Key_Enter: return static_cast<int16_t>(control ? kLineFeed : kEnter);
-    case Qt::Key_Escape: return static_cast<int16_t>(kEscape);
+    case Qt::Key_Enter: return static_cast<int16_t>(control ? kLineFeed : vbKeyReturn);
+    case Qt::Key_Escape: return static_cast<int16_t>(vbKeyEscape);
     default: break;
     }
     if (control && !alt)
@@ -178,7 +177,7 @@ void NumericTextBox::inputMethodEvent(QInputMethodEvent* event)
         if (!alive)
             return;
         const QString text = characterText(KeyAscii);
-        if (KeyAscii == kBackspace)
+        if (KeyAscii == vbKeyBack)
             backspace();
         else if (text.front().isPrint())
             insert(text);

@@ -1,10 +1,10 @@
 #include "forms/main/HelpViewer.h"
 
 #include "forms/common/Twips.h"
+#include "settings/RegularFile.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
-#include <QFile>
 #include <QHeaderView>
 #include <QHBoxLayout>
 #include <QScrollBar>
@@ -53,12 +53,12 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window)
 
 void HelpViewer::Open(const QString& path)
 {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        browser_->setHtml(QString::fromUtf8(file.read(kReadLimit)));
+    const FileRead read = ReadRegularFile(path, kReadLimit);
+    if (read.bytes) {
+        browser_->setHtml(QString::fromUtf8(*read.bytes));
     } else {
-        const QString message = QStringLiteral("ヘルプファイルを開けません。\n%1\n%2")
-                                    .arg(QDir::toNativeSeparators(path), file.errorString());
+        const QString message =
+            QStringLiteral("ヘルプファイルを開けません。\n%1\n%2").arg(QDir::toNativeSeparators(path), read.error);
         browser_->setPlainText(message);
     }
     buildContents();

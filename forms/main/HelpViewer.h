@@ -12,7 +12,8 @@ class HelpViewer final : public QWidget {
 public:
     explicit HelpViewer(QWidget* owner = nullptr);
 
-    // Shows a help file; one that cannot be read is reported in the viewer itself.
+    // Shows a help file; one that cannot be read, or anything but a regular file of that name (a FIFO would
+    // keep the open waiting), is reported in the viewer itself.
     void Open(const QString& path);
 
     // Brings the table of contents forward (the topics view).

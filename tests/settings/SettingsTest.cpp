@@ -1,19 +1,16 @@
 // The settings without windows: the file's text as read, which file a portable or an installed copy (a
 // read-only program folder) reads and writes, and the unit catalogue handing the units to the engine.
 #include "settings/UnitCatalogue.h"
+#include "tests/common/FifoWatchdog.h"
 #include "tests/common/GuiFixture.h"
 #include "tests/common/ReadOnlyFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <optional>
-#include <thread>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -68,30 +65,19 @@ TEST(SettingsFile, NothingButARegularFileIsUsed)
         SCOPED_TRACE(kind);
         GuiFixture fixture;
         const QString path = fixture.SettingsPath();
-        const QByteArray fifo = QFile::encodeName(kind == "fifo" ? path : fixture.folder.filePath("fifo"));
+        const QString fifo = kind == "fifo" ? path : fixture.folder.filePath("fifo");
         const bool made = kind == "folder" ? QDir(fixture.folder.path()).mkpath(QStringLiteral("Vaporlane.cfg/keep"))
-                                           : mkfifo(fifo.constData(), 0600) == 0 &&
-                                                 (kind == "fifo" || QFile::link(fixture.folder.filePath("fifo"), path));
+                                           : mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0 &&
+                                                 (kind == "fifo" || QFile::link(fifo, path));
         ASSERT_TRUE(made);
         const auto entries = [&] { return QDir(fixture.folder.path()).entryList(QDir::AllEntries | QDir::System); };
         const QStringList before = entries();
         Module1::TempUnit = 3;
         Module1::AlwaysOnTop = true;
 
-        // Should the read wait for a writer, one comes after a second and ends the wait, so the test fails, not hangs.
-        const auto start = std::chrono::steady_clock::now();
-        std::atomic<bool> loaded = false;
-        std::thread watchdog([&] {
-            while (!loaded && std::chrono::steady_clock::now() < start + 1s)
-                std::this_thread::sleep_for(10ms);
-            if (const int writer = loaded ? -1 : open(fifo.constData(), O_WRONLY | O_NONBLOCK); writer >= 0)
-                close(writer);
-        });
+        FifoWatchdog watchdog(fifo);
         LoadSettings();
-        loaded = true;
-        const auto elapsed = std::chrono::steady_clock::now() - start;
-        watchdog.join();
-        EXPECT_LT(elapsed, 1s);
+        EXPECT_LT(watchdog.Stop(), 1s);
         EXPECT_EQ(Module1::TempUnit, 2);
         EXPECT_FALSE(Module1::AlwaysOnTop);
 

@@ -22,7 +22,7 @@ pkg_config() { pkg-config --define-variable=prefix="$prefix" "$@"; }
 libdir=$(pkg_config --variable=libdir aquaprop)
 [ -e "$libdir/libaquaprop.so.1" ] || { echo "no libaquaprop.so.1 in $libdir"; exit 1; }
 # shellcheck disable=SC2086
-"$cc" $extra "$source/tests/install/consumer/consumer.c" $(pkg_config --cflags --libs aquaprop) \
+"$cc" $extra "$source/tests/packaging/consumer/consumer.c" $(pkg_config --cflags --libs aquaprop) \
   -Wl,-rpath,"$libdir" -o "$prefix/consumer-pc"
 got=$("$prefix/consumer-pc")
 [ "$got" = "179.88563239 refused" ] || { echo "pkg-config consumer printed '$got'"; exit 1; }
@@ -31,4 +31,11 @@ got=$("$prefix/consumer-pc")
 if ldd "$prefix/bin/vaporlane-calc" | grep -q 'libaquaprop.*not found'; then
   echo "installed vaporlane-calc does not find libaquaprop"; exit 1
 fi
+
+# The installed companion takes its units from the user's settings file, as its --help says.
+mkdir -p "$prefix/config/vaporlane"
+printf '2\r\n15\r\n' >"$prefix/config/vaporlane/Vaporlane.cfg"
+got=$(XDG_CONFIG_HOME="$prefix/config" "$prefix/bin/vaporlane-calc" -p 760 | head -n 1)
+[ "$got" = " 圧力          P   =      760.00000000 [mmHg]" ] ||
+  { echo "installed vaporlane-calc did not read the user's settings file: '$got'"; exit 1; }
 echo "install test passed"

@@ -8,6 +8,7 @@
 #include "forms/main/CommonDialog.h"
 #include "forms/main/Form1.h"
 #include "forms/main/HelpViewer.h"
+#include "tests/common/FifoWatchdog.h"
 #include "tests/common/GuiFixture.h"
 #include "tests/common/ReadOnlyFolder.h"
 
@@ -26,7 +27,10 @@
 #include <QTextDocument>
 #include <QTreeWidget>
 
+#include <chrono>
 #include <memory>
+
+#include <sys/stat.h>
 
 class Form1Test : public QObject {
     Q_OBJECT
@@ -218,6 +222,7 @@ private slots:
         QCOMPARE(Files(), QStringList{"Vaporlane.cfg"});
     }
 
+    // Each menu opens its window modally, in the chosen layer; the main window takes its layer back after it.
     void dialogsLeaveTheWindowInItsLayer_data()
     {
         QTest::addColumn<QString>("menuItem");
@@ -241,36 +246,53 @@ private slots:
         Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QStringList opened;
+        QStringList opened;  // each window takes the chosen layer itself and has no owner
         fixture->ExpectDialog([&](QDialog& dialog) {
-            opened << QString::fromLatin1(dialog.metaObject()->className()) + (dialog.isModal() ? " modal" : "");
+            opened << QString::fromLatin1(dialog.metaObject()->className()) + (dialog.isModal() ? " modal" : "") +
+                          (dialog.parent() ? " owned" : "") +
+                          (dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint) ? " on top" : "");
         });
         stacking.clear();
         form.findChild<QAction*>(menuItem)->trigger();
-        QCOMPARE(opened, QStringList{dialogClass + " modal"});
+        QCOMPARE(opened, QStringList{dialogClass + " modal" + (onTop ? " on top" : "")});
         QVERIFY(fixture->unexpectedDialogs.isEmpty());
         QVERIFY(!stacking.empty() && stacking.back().hWnd == &form);
         QCOMPARE(stacking.back().hWndInsertAfter, onTop ? HWND_TOPMOST : HWND_NOTOPMOST);
         QCOMPARE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
     }
 
-    // Without its file the viewer says so; asked again once the file is there, the same window reads it afresh,
-    // opens on its contents (command 15) and scrolls to a chosen topic; quitting closes it.
+    // Without its file the viewer says so, at once also where a FIFO has the file's name; asked again once the file
+    // is there, the same window reads it afresh, opens on its contents (command 15) and scrolls to a chosen topic;
+    // quitting closes it.
+    void helpViewer_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no file") << false << "No such file or directory";
+        QTest::newRow("a FIFO") << true << "not a regular file";
+    }
+
     void helpViewer()
     {
+        QFETCH(bool, fifo);
+        QFETCH(QString, reason);
+        const QString path = fixture->folder.filePath("Vaporlane.hlp");
+        QVERIFY(!fifo || mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
         Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        FifoWatchdog watchdog(path);
         form.menu_Help_Contents->trigger();
-        const QString path = fixture->folder.filePath("Vaporlane.hlp");
+        QVERIFY(watchdog.Stop() < std::chrono::seconds(1));
         QCOMPARE(form.CommonDialog1->HelpFile, path);
         QCOMPARE(form.CommonDialog1->HelpCommand, 15);
         QPointer<HelpViewer> viewer = form.CommonDialog1->Viewer();
         QVERIFY(viewer && viewer->isVisible());
-        const QString missing = QStringLiteral("ヘルプファイルを開けません。\n") + QDir::toNativeSeparators(path);
-        QVERIFY(viewer->Browser()->toPlainText().startsWith(missing));
+        const QString message = QStringLiteral("ヘルプファイルを開けません。\n") + QDir::toNativeSeparators(path);
+        QCOMPARE(viewer->Browser()->toPlainText(), message + '\n' + reason);
         QCOMPARE(viewer->Contents()->topLevelItemCount(), 0);
 
+        QVERIFY(!fifo || QFile::remove(path));
         QVERIFY(QFile::copy(QStringLiteral(VAPORLANE_HELP_SOURCE), path));
         form.menu_Help_Contents->trigger();
         QCOMPARE(form.CommonDialog1->Viewer(), viewer.data());
