@@ -112,8 +112,6 @@ double AtanRemainder(double y) {
 
 namespace detail {
 
-double ReferenceCompressibility(double dr) { return 1.0 / InverseReference(dr); }
-
 // Z = 2/(pi y) [(1 - 1/kappa) atan y + y/kappa - (1 - e^-u)], u = 1/(1/y + y^2/(3 dr^2)). For small y the bracket
 // is a small difference of terms near y; there it is regrouped as (y - u) + (e^-u - 1 + u) - (1 - 1/kappa)(y - atan y),
 // whose first two parts are positive and outweigh the third.
@@ -137,7 +135,7 @@ double CriticalEnhancement(const ConductivityState& x) {
     const double Tr = x.T / kCriticalK;
     const double dr = x.rho / kCriticalDensity;
     const double zeta = kCriticalMPa / kCriticalDensity * x.drhodp;
-    const double dchi = dr * (zeta - detail::ReferenceCompressibility(dr) * kReferenceTr / Tr);
+    const double dchi = dr * (zeta - kReferenceTr / (Tr * InverseReference(dr)));
     if (dchi <= 0.0) return 0.0;  // a NaN passes on
     const double y = kXi0Nm / kInverseQdNm * std::pow(dchi / kGamma0, kNu / kGamma);
     const double Z = detail::CrossoverFunction(y, x.cv / x.cp, dr);

@@ -27,11 +27,10 @@ double ThermalConductivity(const ConductivityState& x);
 // The parts of the enhancement, for tests.
 namespace detail {
 
-// zeta_ref(dr) = (p*/rho*) (d rho/d p)_T at 1.5 T*. The release's polynomial in dr changes at four densities,
-// where neighbouring pieces differ by up to 0.17 %; within kReferenceBlend of each change the two are blended
-// smoothly, so that the enhancement stays continuous. Elsewhere it is the release's piece.
+// The reference zeta_ref(dr) = (p*/rho*) (d rho/d p)_T at 1.5 T* is a polynomial in dr that changes at four
+// densities, where neighbouring pieces differ by up to 0.17 %; within kReferenceBlend of each change the two are
+// blended smoothly, so that the enhancement stays continuous. Elsewhere it is the release's piece.
 inline constexpr double kReferenceBlend = 0.005;  // reduced density
-double ReferenceCompressibility(double dr);
 
 // The crossover function Z(y) for y >= 1.2e-7 (0 below), with cvOverCp = 1/kappa; y in (0, inf).
 double CrossoverFunction(double y, double cvOverCp, double dr);

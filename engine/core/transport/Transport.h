@@ -22,8 +22,7 @@ ConductivityState ConductivityStateOf(const Props& x, double T);
 TransportProps TransportOfState(const Props& x, double T);
 
 // At (p, T) in MPa and K, 273.15 K <= T <= kTransportMaxK within IF97's pressure range; at T = Tsat(p) the
-// saturated liquid's, as everywhere in the engine. NaN outside, and lambda NaN where IF97 gives no cp (at the
-// critical point).
+// saturated liquid's, as everywhere in the engine. NaN outside, and lambda NaN where the engine gives no cp.
 double ViscosityPT(double p, double T);
 TransportProps TransportPT(double p, double T);
 
