@@ -30,7 +30,7 @@ std::vector<State> StatesIn(Region region, double Tlo, double Thi, double plo, d
     std::vector<State> out;
     while (out.size() < kStates) {
         const State s{std::exp(logP(random)), T(random)};
-        if (RegionTP(s.T, s.p) == region) out.push_back(s);
+        if (RegionPT(s.p, s.T) == region) out.push_back(s);
     }
     return out;
 }

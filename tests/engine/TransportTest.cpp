@@ -26,7 +26,6 @@ namespace {
 
 using aquaprop::testing::MatchesPublished;
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kMicro = 1e6;  // the check values are in uPa s and mW/(m K)
 constexpr double kMilli = 1e3;
 
@@ -137,7 +136,7 @@ TEST(CrossoverFunction, ZeroBelowTheCutOff) {
     EXPECT_TRUE(std::isnan(detail::CrossoverFunction(kNaN, 0.5, 1.0)));
 }
 
-double Enhancement(double p, double T) { return CriticalEnhancement(ConductivityStateOf(StateTP(T, p), T)); }
+double Enhancement(double p, double T) { return CriticalEnhancement(ConductivityStateOf(StatePT(p, T), T)); }
 
 // Over the whole range, dense where the enhancement is large: never negative, finite wherever IF97 gives the
 // state, and zero far from the critical point.
@@ -150,7 +149,7 @@ TEST(CriticalEnhancement, NeverNegativeAndFinite) {
     for (double p = 15.0; p < 40.0; p += 0.113) pressures.push_back(p);
     for (double T : temperatures) {
         for (double p : pressures) {
-            if (RegionTP(T, p) == Region::kNone) continue;
+            if (RegionPT(p, T) == Region::kNone) continue;
             const double lambda2 = Enhancement(p, T);
             ASSERT_TRUE(lambda2 >= 0.0 && std::isfinite(lambda2)) << T << " K, " << p << " MPa: " << lambda2;
         }

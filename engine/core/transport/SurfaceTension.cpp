@@ -1,7 +1,6 @@
 #include "engine/core/transport/SurfaceTension.h"
 
 #include <cmath>
-#include <limits>
 
 #include "engine/core/Constants.h"
 
@@ -17,7 +16,7 @@ constexpr double kExponent = 1.256;    // mu
 }  // namespace
 
 double SurfaceTension(double T) {
-    if (!(T >= kMinK && T <= kCriticalK)) return std::numeric_limits<double>::quiet_NaN();
+    if (!(T >= kMinK && T <= kCriticalK)) return kNaN;
     const double tau = 1.0 - T / kCriticalK;
     return kScaleNPerM * std::pow(tau, kExponent) * (1.0 + kLinear * tau);
 }

@@ -1,7 +1,5 @@
 #include "engine/core/transport/Transport.h"
 
-#include <limits>
-
 #include "engine/core/Constants.h"
 #include "engine/core/Selection.h"
 #include "engine/core/transport/Viscosity.h"
@@ -10,7 +8,6 @@ namespace aquaprop::transport {
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kMPaPerPa = 1e-6;  // w^2 in m2/s2 is (d p/d rho)_s in Pa per kg/m3
 
 bool InRange(double T) { return T >= kMinK && T <= kTransportMaxK; }
@@ -31,12 +28,12 @@ TransportProps TransportOfState(const Props& x, double T) {
 
 double ViscosityPT(double p, double T) {
     if (!InRange(T)) return kNaN;
-    return Viscosity(1.0 / PropertyTP<Quantity::kVolume>(T, p), T);
+    return Viscosity(1.0 / PropertyPT<Quantity::kVolume>(p, T), T);
 }
 
 TransportProps TransportPT(double p, double T) {
     if (!InRange(T)) return {kNaN, kNaN};
-    return TransportOfState(StateTP(T, p), T);
+    return TransportOfState(StatePT(p, T), T);
 }
 
 }  // namespace aquaprop::transport
