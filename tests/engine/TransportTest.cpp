@@ -4,14 +4,12 @@
 
 #include <cmath>
 #include <cstddef>
-#include <fstream>
 #include <limits>
-#include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "Published.h"
+#include "TransportData.h"
 #include "engine/core/Constants.h"
 #include "engine/core/Region3.h"
 #include "engine/core/Selection.h"
@@ -24,36 +22,13 @@
 namespace aquaprop::transport {
 namespace {
 
+using aquaprop::testing::CheckRow;
 using aquaprop::testing::MatchesPublished;
+using aquaprop::testing::Number;
+using aquaprop::testing::ReadCheckValues;
 
 constexpr double kMicro = 1e6;  // the check values are in uPa s and mW/(m K)
 constexpr double kMilli = 1e3;
-
-// A check-value file as rows of column name to the printed text.
-using Row = std::map<std::string, std::string>;
-
-std::vector<std::string> Cells(const std::string& line) {
-    std::vector<std::string> cells;
-    std::istringstream fields(line);
-    for (std::string cell; std::getline(fields, cell, ',');) cells.push_back(cell);
-    return cells;
-}
-
-std::vector<Row> ReadCsv(const std::string& name) {
-    std::ifstream in(std::string(TRANSPORT_DATA_DIR) + "/" + name);
-    std::string line;
-    std::getline(in, line);
-    const std::vector<std::string> header = Cells(line);
-    std::vector<Row> rows;
-    while (std::getline(in, line)) {
-        const std::vector<std::string> cells = Cells(line);
-        Row& row = rows.emplace_back();
-        for (std::size_t k = 0; k < header.size() && k < cells.size(); ++k) row[header[k]] = cells[k];
-    }
-    return rows;
-}
-
-double Number(const Row& row, const std::string& column) { return std::stod(row.at(column)); }
 
 double ViscosityMicroPaS(double rho, double T) { return kMicro * Viscosity(rho, T); }
 double BackgroundMilliWmK(double rho, double T) { return kMilli * ConductivityBackground(rho, T); }
@@ -68,9 +43,9 @@ TEST(TransportCheckValues, AtDensityAndTemperature) {
     } files[] = {{"viscosity_rhoT.csv", "mu", 11, ViscosityMicroPaS},
                  {"conductivity_rhoT.csv", "lambda", 4, BackgroundMilliWmK}};
     for (const auto& f : files) {
-        const std::vector<Row> rows = ReadCsv(f.file);
+        const std::vector<CheckRow> rows = ReadCheckValues(f.file);
         ASSERT_EQ(rows.size(), f.rows) << f.file;
-        for (const Row& r : rows) {
+        for (const CheckRow& r : rows) {
             EXPECT_TRUE(MatchesPublished(f.equation(Number(r, "rho"), Number(r, "T")), r.at(f.column)))
                 << f.file << ": " << r.at("T") << " K, " << r.at("rho") << " kg/m3";
         }
@@ -79,9 +54,9 @@ TEST(TransportCheckValues, AtDensityAndTemperature) {
 
 // Regions 1, 2 and 5, with the enhancement where it is not zero (up to 5 mW/(m K) here).
 TEST(TransportCheckValues, AtTemperatureAndPressureThroughIF97) {
-    const std::vector<Row> rows = ReadCsv("transport_pT_if97.csv");
+    const std::vector<CheckRow> rows = ReadCheckValues("transport_pT_if97.csv");
     ASSERT_EQ(rows.size(), 10u);
-    for (const Row& r : rows) {
+    for (const CheckRow& r : rows) {
         SCOPED_TRACE(r.at("T") + " K, " + r.at("p") + " MPa");
         const double T = Number(r, "T");
         const double p = Number(r, "p");

@@ -1,5 +1,6 @@
-// Viscosity and thermal conductivity of single-phase states: density, cp, cv and (d rho/d p)_T from the engine's
-// own IF97 equations, region 3 solved for the density as everywhere else.
+// Viscosity and thermal conductivity of single-phase states and of the saturated phases, and the numbers built
+// from them: density, cp, cv and (d rho/d p)_T from the engine's own IF97 equations, region 3 solved for the
+// density as everywhere else.
 #pragma once
 
 #include "engine/core/Props.h"
@@ -25,5 +26,13 @@ TransportProps TransportOfState(const Props& x, double T);
 // saturated liquid's, as everywhere in the engine. NaN outside, and lambda NaN where the engine gives no cp.
 double ViscosityPT(double p, double T);
 TransportProps TransportPT(double p, double T);
+
+// The kinematic viscosity mu v in m2/s and the Prandtl number cp mu / lambda at (p, T), in the same range.
+double KinematicViscosityPT(double p, double T);
+double PrandtlPT(double p, double T);
+
+// mu and lambda of the saturated liquid and vapour at T (K), 273.15 K <= T <= Tc; NaN outside, and lambda NaN
+// within 1e-10 K of Tc, where the saturated states have no positive cp.
+Saturated<TransportProps> SaturatedTransport(double T);
 
 }  // namespace aquaprop::transport
