@@ -3,6 +3,9 @@
 
 #include <QString>
 
+// The number field's width in columns.
+inline constexpr int kNumberFieldWidth = 17;
+
 // The value in fixed point with eight decimals ("0.00000000"), right-aligned in 17 characters;
 // a longer text is returned whole. A value that rounds to zero prints without a minus sign.
 QString NumberField(double value);
