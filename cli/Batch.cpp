@@ -69,6 +69,15 @@ QString readLayout(const QStringList& header, Layout& layout)
     return {};
 }
 
+// With --properties the main window's fields give the property list's columns.
+QString propertiesOf(Layout& layout)
+{
+    if (layout.window == CalcWindow::HeatContent)
+        return kPropertiesOfMainFields;
+    layout.window = CalcWindow::Properties;
+    return {};
+}
+
 void appendNumber(QByteArray& line, double value)
 {
     char digits[32];
@@ -179,6 +188,8 @@ BatchSummary RunBatch(QIODevice& input, OutputSink& output, PropertyEngine& engi
     }
     Layout layout;
     summary.error = readLayout(cells, layout);
+    if (summary.error.isEmpty() && options.properties)
+        summary.error = propertiesOf(layout);
     if (!summary.error.isEmpty())
         return summary;
 

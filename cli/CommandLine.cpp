@@ -49,6 +49,8 @@ void addOptions(QCommandLineParser& parser)
     for (CalcWindow window : {CalcWindow::Main, CalcWindow::HeatContent})
         for (const FieldName& field : FieldsOf(window))
             parser.addOption(fieldOption(field));
+    parser.addOption({QStringLiteral("properties"),
+                      QStringLiteral("Every property of the main window's state instead of its report (below).")});
     for (const UnitOption& unit : unitOptions()) {
         const bool basis = unit.quantity == UnitQuantity::DrynessBasis;
         parser.addOption({unit.name, unit.description + QStringLiteral(" (choices below)."),
@@ -198,6 +200,12 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
     error = readFields(parser, commandLine);
     if (error.isEmpty())
         error = readUnits(parser, commandLine.units);
+    commandLine.batchOptions.properties = parser.isSet(QStringLiteral("properties"));
+    if (error.isEmpty() && commandLine.batchOptions.properties && !commandLine.batch) {
+        if (commandLine.window == CalcWindow::HeatContent)
+            error = kPropertiesOfMainFields;
+        commandLine.window = CalcWindow::Properties;
+    }
     return parsed;
 }
 
@@ -206,8 +214,8 @@ QString HelpText()
     QCommandLineParser parser;
     addOptions(parser);
     parser.setApplicationDescription(QStringLiteral(
-        "Prints the report of Vaporlane's main window, or of its constant-enthalpy window, for the field\n"
-        "texts given as options. Units are those of Vaporlane's settings file (read, never written) unless\n"
+        "Prints the report of Vaporlane's main window, or of its constant-enthalpy window, or every property\n"
+        "of the main window's state, for the field texts given as options. Units are those of Vaporlane's settings file (read, never written) unless\n"
         "given as options. An installed copy, or one in a folder the user cannot write, reads the user's\n"
         "$XDG_CONFIG_HOME/vaporlane/Vaporlane.cfg (~/.config/vaporlane/Vaporlane.cfg where XDG_CONFIG_HOME is\n"
         "unset or not an absolute path) or, while that does not exist, Vaporlane.cfg beside the program; a\n"
@@ -221,6 +229,15 @@ QString HelpText()
         "Which fields are filled selects the calculation, as in the main window: pressure alone or\n"
         "temperature alone (saturation), pressure and temperature, pressure and enthalpy, pressure and\n"
         "dryness. The constant-enthalpy window needs all three of its fields.\n"
+        "\n"
+        "--properties lists every property of the main window's state instead of its report, one per line\n"
+        "in the report's layout: P, T, h, s, v, density, internal energy, cp, cv, speed of sound, isentropic\n"
+        "exponent, viscosity, kinematic viscosity, thermal conductivity and Prandtl number; for wet steam\n"
+        "(pressure or temperature with dryness, or pressure and enthalpy) the dryness and both saturated\n"
+        "phases' viscosities and conductivities with the surface tension; for saturation both phases.\n"
+        "Viscosity in uPa s, kinematic viscosity in mm2/s, conductivity in mW/(m K), surface tension in mN/m;\n"
+        "above 1173.15 K (900 degC) the transport properties read 範囲外. In batch mode every property is a\n"
+        "column.\n"
         "\n"
         "Batch mode reads a CSV file whose header names the fields (pressure, temperature, enthalpy,\n"
         "dryness; or reference_pressure, reference_temperature, set_pressure); a missing column or an empty\n"
@@ -240,6 +257,8 @@ QString HelpText()
         "  vaporlane-calc -p 1 -x 0.9 --dryness-basis SBV\n"
         "  vaporlane-calc -p 1 -t 250 --pressure-unit atm --temperature-unit F\n"
         "  vaporlane-calc --reference-pressure 10 --reference-temperature 300 --set-pressure 0.5\n"
+        "  vaporlane-calc --properties -p 1 -t 100     every property of water at 1 MPa, 100 degC\n"
+        "  vaporlane-calc --properties -t 150 -x 0.2   wet steam at 150 degC, with both phases\n"
         "  vaporlane-calc --batch states.csv -o results.csv\n"
         "  vaporlane-calc --batch states.csv --excel -o results.csv    for a spreadsheet\n"
         "  printf 'pressure,enthalpy\\n1,2000\\n' | vaporlane-calc --batch -\n");

@@ -3,6 +3,7 @@
 #include "forms/common/LeadingNumber.h"
 #include "forms/heat/HeatContentCalculation.h"
 #include "forms/main/PropertyCalculation.h"
+#include "forms/main/PropertyList.h"
 #include "settings/Module1.h"
 #include "settings/UnitCatalogue.h"
 
@@ -59,11 +60,6 @@ const std::vector<ValueColumn>& heatColumns()
     return columns;
 }
 
-const std::vector<ValueColumn>& columnsOf(CalcWindow window)
-{
-    return window == CalcWindow::Main ? mainColumns() : heatColumns();
-}
-
 QString caseName(CalculationCase calculationCase)
 {
     switch (calculationCase) {
@@ -79,6 +75,8 @@ QString caseName(CalculationCase calculationCase)
         return QStringLiteral("pressure-enthalpy");
     case CalculationCase::PressureDryness:
         return QStringLiteral("pressure-dryness");
+    case CalculationCase::TemperatureDryness:
+        return QStringLiteral("temperature-dryness");
     }
     return QStringLiteral("none");
 }
@@ -143,6 +141,22 @@ WindowResult calculateMain(const QStringList& texts, PropertyEngine& engine)
         result.phase = phaseName(outcome.state->phase);
         takeState(*outcome.state, result.values);
     }
+    return result;
+}
+
+// Every property of the state, each number in the column of its property.
+WindowResult calculateProperties(const QStringList& texts, PropertyEngine& engine)
+{
+    const PropertyList list = ListProperties(texts, engine);
+    WindowResult result;
+    result.message = list.message;
+    result.report = PropertyReport(list.rows);
+    result.calculationCase = caseName(list.calculationCase);
+    if (!list.rows.empty())
+        result.phase = phaseName(list.phase);
+    result.values.resize(kPropertyCount);
+    for (const PropertyRow& row : list.rows)
+        result.values[static_cast<size_t>(row.property)] = row.value;
     return result;
 }
 
@@ -212,7 +226,7 @@ const std::vector<FieldName>& FieldsOf(CalcWindow window)
         {QStringLiteral("set_pressure"), QStringLiteral("set-pressure"), QString(),
          QStringLiteral("Set pressure (constant-enthalpy window)."), QStringLiteral("設定圧力")},
     };
-    return window == CalcWindow::Main ? mainFields : heatFields;
+    return window == CalcWindow::HeatContent ? heatFields : mainFields;
 }
 
 const QStringList& ValueSymbolsOf(CalcWindow window)
@@ -225,18 +239,39 @@ const QStringList& ValueSymbolsOf(CalcWindow window)
     };
     static const QStringList mainSymbols = symbols(mainColumns());
     static const QStringList heatSymbols = symbols(heatColumns());
-    return window == CalcWindow::Main ? mainSymbols : heatSymbols;
+    static const QStringList propertySymbols = [] {
+        QStringList list;
+        for (size_t i = 0; i < kPropertyCount; ++i)
+            list << PropertyColumn(static_cast<Property>(i));
+        return list;
+    }();
+    switch (window) {
+    case CalcWindow::Main: return mainSymbols;
+    case CalcWindow::HeatContent: return heatSymbols;
+    case CalcWindow::Properties: break;
+    }
+    return propertySymbols;
 }
 
 QStringList ValueUnitsOf(CalcWindow window)
 {
     QStringList units;
-    for (const ValueColumn& column : columnsOf(window))
+    if (window == CalcWindow::Properties) {
+        for (size_t i = 0; i < kPropertyCount; ++i)
+            units << PropertyUnit(static_cast<Property>(i));
+        return units;
+    }
+    for (const ValueColumn& column : window == CalcWindow::Main ? mainColumns() : heatColumns())
         units << UnitText(column.unit);
     return units;
 }
 
 WindowResult CalculateWindow(CalcWindow window, const QStringList& texts, PropertyEngine& engine)
 {
-    return window == CalcWindow::Main ? calculateMain(texts, engine) : calculateHeat(texts, engine);
+    switch (window) {
+    case CalcWindow::Main: return calculateMain(texts, engine);
+    case CalcWindow::HeatContent: return calculateHeat(texts, engine);
+    case CalcWindow::Properties: break;
+    }
+    return calculateProperties(texts, engine);
 }

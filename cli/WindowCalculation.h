@@ -10,7 +10,8 @@
 #include <optional>
 #include <vector>
 
-enum class CalcWindow { Main, HeatContent };
+// The main window, the constant-enthalpy window, and the property list of the main window's state.
+enum class CalcWindow { Main, HeatContent, Properties };
 
 // One input box of a window, named as a CSV column and as a command-line option.
 struct FieldName {
@@ -22,6 +23,11 @@ struct FieldName {
 };
 
 const std::vector<FieldName>& FieldsOf(CalcWindow window);
+
+// Why --properties refuses the constant-enthalpy fields.
+inline const QString kPropertiesOfMainFields =
+    QStringLiteral("--properties lists the state of the main window's fields (pressure, temperature, enthalpy, "
+                   "dryness), not of the constant-enthalpy ones");
 
 // The symbols of the numbers a window reports, in a fixed order ("P", "Ts", "h'", "v''", "T_set", ...).
 const QStringList& ValueSymbolsOf(CalcWindow window);
