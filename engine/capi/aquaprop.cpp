@@ -37,12 +37,12 @@ double CoreTP(double T, double p) {
     return F(units::PressureToSI(p), units::TemperatureToSI(T));
 }
 
-// mu or lambda of the saturated liquid (w = 1) or vapour (w = 0); a mixture has no single value.
-template <double aquaprop::transport::TransportProps::*kProperty>
-double SaturatedTransport(double T, double w) {
+// The saturated liquid's (w = 1) or vapour's (w = 0) value of a core function of T; a mixture has no single value.
+template <aquaprop::Saturated<double> (*F)(double)>
+double SaturatedPhase(double T, double w) {
     if (!(w == 1.0 || w == 0.0)) return STM_ERROR_VALUE;
-    const auto both = aquaprop::transport::SaturatedTransport(units::TemperatureToSI(T));
-    return Checked((w == 1.0 ? both.liquid : both.vapour).*kProperty);
+    const aquaprop::Saturated<double> both = F(units::TemperatureToSI(T));
+    return Checked(w == 1.0 ? both.liquid : both.vapour);
 }
 
 }  // namespace
@@ -153,11 +153,9 @@ double STM_sUtx(double T, double w) {
     return Checked(units::EnthalpyFromSI(aquaprop::SaturatedInternalEnergy(units::TemperatureToSI(T), w)));
 }
 
-double STM_sMUtx(double T, double w) { return SaturatedTransport<&aquaprop::transport::TransportProps::mu>(T, w); }
+double STM_sMUtx(double T, double w) { return SaturatedPhase<aquaprop::transport::SaturatedViscosity>(T, w); }
 
-double STM_sLAMtx(double T, double w) {
-    return SaturatedTransport<&aquaprop::transport::TransportProps::lambda>(T, w);
-}
+double STM_sLAMtx(double T, double w) { return SaturatedPhase<aquaprop::transport::SaturatedConductivity>(T, w); }
 
 double STM_sSIGt(double T) { return Checked(aquaprop::transport::SurfaceTension(units::TemperatureToSI(T))); }
 

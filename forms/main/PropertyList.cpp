@@ -142,15 +142,15 @@ bool anyError(std::initializer_list<double> results)
 // Rows in the order they are added; an engine refusal keeps its row, without a value.
 class Rows {
 public:
-    void add(Property property, double engineValue)
+    void add(Property property, double engineValue) { add(property, engineValue, entryOf(property).label); }
+    void add(Property property, double engineValue, const QString& label)
     {
-        const Entry& entry = entryOf(property);
+        const Unit unit = entryOf(property).unit;
         std::optional<double> value;
         if (engineValue != EngineErrorValue)
-            value = shown(entry.unit, engineValue);
-        rows_.push_back({property, entry.label, value, unitText(entry.unit)});
+            value = shown(unit, engineValue);
+        rows_.push_back({property, label, value, unitText(unit)});
     }
-    void relabel(const QString& label) { rows_.back().label = label; }
     std::vector<PropertyRow> take() { return std::move(rows_); }
 
 private:
@@ -247,6 +247,17 @@ PropertyList wetByDryness(PropertyEngine& engine, CalculationCase calculationCas
     return wet(engine, calculationCase, {P, Ts, x, h, s, v});
 }
 
+QString temperatureLabel(Phase phase)
+{
+    switch (phase) {
+    case Phase::CompressedWater: return ReportLabel::CompressedWaterTemperature;
+    case Phase::SuperheatedSteam: return ReportLabel::SuperheatedSteamTemperature;
+    case Phase::WetSteam:
+    case Phase::None: break;
+    }
+    return entryOf(Property::T).label;
+}
+
 // A single state at (T, P) with its enthalpy h; no phase above the critical pressure or on the saturation line.
 PropertyList single(PropertyEngine& engine, CalculationCase calculationCase, double P, double T, double h,
                     const QString& message)
@@ -262,11 +273,7 @@ PropertyList single(PropertyEngine& engine, CalculationCase calculationCase, dou
                                                : Phase::None;
     Rows rows;
     rows.add(Property::P, P);
-    rows.add(Property::T, T);
-    if (phase == Phase::CompressedWater)
-        rows.relabel(ReportLabel::CompressedWaterTemperature);
-    if (phase == Phase::SuperheatedSteam)
-        rows.relabel(ReportLabel::SuperheatedSteamTemperature);
+    rows.add(Property::T, T, temperatureLabel(phase));
     rows.add(Property::h, h);
     rows.add(Property::s, s);
     rows.add(Property::v, v);

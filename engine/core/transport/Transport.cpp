@@ -53,9 +53,14 @@ double PrandtlPT(double p, double T) {
     return x.cp * kJPerKJ * t.mu / t.lambda;
 }
 
-Saturated<TransportProps> SaturatedTransport(double T) {
+Saturated<double> SaturatedViscosity(double T) {
+    const Saturated<double> v = saturation::Property<Quantity::kVolume>(T);
+    return {Viscosity(1.0 / v.liquid, T), Viscosity(1.0 / v.vapour, T)};
+}
+
+Saturated<double> SaturatedConductivity(double T) {
     const Saturated<Props> x = saturation::States(T);
-    return {TransportOfState(x.liquid, T), TransportOfState(x.vapour, T)};
+    return {TransportOfState(x.liquid, T).lambda, TransportOfState(x.vapour, T).lambda};
 }
 
 }  // namespace aquaprop::transport

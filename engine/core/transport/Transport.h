@@ -33,6 +33,7 @@ double PrandtlPT(double p, double T);
 
 // mu and lambda of the saturated liquid and vapour at T (K), 273.15 K <= T <= Tc; NaN outside, and lambda NaN
 // within 1e-10 K of Tc, where the saturated states have no positive cp.
-Saturated<TransportProps> SaturatedTransport(double T);
+Saturated<double> SaturatedViscosity(double T);
+Saturated<double> SaturatedConductivity(double T);
 
 }  // namespace aquaprop::transport
