@@ -247,17 +247,6 @@ PropertyList wetByDryness(PropertyEngine& engine, CalculationCase calculationCas
     return wet(engine, calculationCase, {P, Ts, x, h, s, v});
 }
 
-QString temperatureLabel(Phase phase)
-{
-    switch (phase) {
-    case Phase::CompressedWater: return ReportLabel::CompressedWaterTemperature;
-    case Phase::SuperheatedSteam: return ReportLabel::SuperheatedSteamTemperature;
-    case Phase::WetSteam:
-    case Phase::None: break;
-    }
-    return entryOf(Property::T).label;
-}
-
 // A single state at (T, P) with its enthalpy h; no phase above the critical pressure or on the saturation line.
 PropertyList single(PropertyEngine& engine, CalculationCase calculationCase, double P, double T, double h,
                     const QString& message)
@@ -273,7 +262,7 @@ PropertyList single(PropertyEngine& engine, CalculationCase calculationCase, dou
                                                : Phase::None;
     Rows rows;
     rows.add(Property::P, P);
-    rows.add(Property::T, T, temperatureLabel(phase));
+    rows.add(Property::T, T, phase == Phase::None ? entryOf(Property::T).label : TemperatureLabel(phase));
     rows.add(Property::h, h);
     rows.add(Property::s, s);
     rows.add(Property::v, v);
