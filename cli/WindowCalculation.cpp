@@ -2,6 +2,7 @@
 
 #include "forms/common/LeadingNumber.h"
 #include "forms/heat/HeatContentCalculation.h"
+#include "forms/isentropic/IsentropicCalculation.h"
 #include "forms/main/PropertyCalculation.h"
 #include "settings/Module1.h"
 #include "settings/UnitCatalogue.h"
@@ -25,7 +26,7 @@ private:
     QStringList texts_;
 };
 
-enum class Unit { Pressure, Temperature, Enthalpy, Entropy, Volume };
+enum class Unit { Pressure, Temperature, Enthalpy, Entropy, Volume, None };
 
 QString unitText(Unit unit)
 {
@@ -40,6 +41,8 @@ QString unitText(Unit unit)
         return EntroUnitText();
     case Unit::Volume:
         return DensityUnitText();
+    case Unit::None:
+        break;
     }
     return {};
 }
@@ -78,9 +81,32 @@ const std::vector<ValueColumn>& heatColumns()
     return columns;
 }
 
+// Inlet, isentropic outlet, actual outlet (T is Ts when wet; x only when wet), then the two enthalpy drops.
+enum IsentropicColumn { Inlet = 0, Outlet2s = 4, Outlet2 = 9, Drop2s = 14, Drop2, IsentropicColumnCount };
+
+const std::vector<ValueColumn>& isentropicColumns()
+{
+    static const std::vector<ValueColumn> columns{
+        {QStringLiteral("T1"), Unit::Temperature},  {QStringLiteral("h1"), Unit::Enthalpy},
+        {QStringLiteral("s1"), Unit::Entropy},      {QStringLiteral("v1"), Unit::Volume},
+        {QStringLiteral("T2s"), Unit::Temperature}, {QStringLiteral("h2s"), Unit::Enthalpy},
+        {QStringLiteral("s2s"), Unit::Entropy},     {QStringLiteral("v2s"), Unit::Volume},
+        {QStringLiteral("x2s"), Unit::None},        {QStringLiteral("T2"), Unit::Temperature},
+        {QStringLiteral("h2"), Unit::Enthalpy},     {QStringLiteral("s2"), Unit::Entropy},
+        {QStringLiteral("v2"), Unit::Volume},       {QStringLiteral("x2"), Unit::None},
+        {QStringLiteral("h1-h2s"), Unit::Enthalpy}, {QStringLiteral("h1-h2"), Unit::Enthalpy},
+    };
+    return columns;
+}
+
 const std::vector<ValueColumn>& columnsOf(CalcWindow window)
 {
-    return window == CalcWindow::Main ? mainColumns() : heatColumns();
+    switch (window) {
+    case CalcWindow::Main: return mainColumns();
+    case CalcWindow::HeatContent: return heatColumns();
+    case CalcWindow::Isentropic: break;
+    }
+    return isentropicColumns();
 }
 
 QString caseName(CalculationCase calculationCase)
@@ -159,7 +185,7 @@ WindowResult calculateMain(const QStringList& texts, PropertyEngine& engine)
     if (outcome.saturation)
         takeSaturation(*outcome.saturation, result.values);
     if (outcome.state) {
-        result.phase = phaseName(outcome.state->phase);
+        result.phases = {phaseName(outcome.state->phase)};
         takeState(*outcome.state, result.values);
     }
     return result;
@@ -196,7 +222,7 @@ WindowResult calculateHeat(const QStringList& texts, PropertyEngine& engine)
     if (!outcome.message.isEmpty())
         return result;
 
-    result.phase = heatPhaseName(outcome.phase);
+    result.phases = {heatPhaseName(outcome.phase)};
     const double factor = Module1::DensityFactor;
     result.values[TRef] = outcome.reference.T;
     result.values[HRef] = outcome.reference.h;
@@ -209,7 +235,55 @@ WindowResult calculateHeat(const QStringList& texts, PropertyEngine& engine)
     return result;
 }
 
+// T, h, s, v and the dryness of one state from its first column on.
+void takePoint(const IsentropicPoint& point, size_t first, std::vector<std::optional<double>>& values)
+{
+    values[first] = point.T;
+    values[first + 1] = point.h;
+    values[first + 2] = point.s;
+    values[first + 3] = Module1::DensityFactor * point.v;
+    if (first != Inlet)
+        values[first + 4] = point.dryness;
+}
+
+WindowResult calculateIsentropic(const QStringList& texts, PropertyEngine& engine)
+{
+    WindowResult result;
+    result.values.resize(IsentropicColumnCount);
+    result.calculationCase = QStringLiteral("none");
+    const std::optional<IsentropicInputs> inputs = ReadIsentropicFields(texts);
+    if (!inputs)
+        return result;
+
+    const IsentropicOutcome outcome = CalculateIsentropic(*inputs, engine);
+    result.calculationCase = QStringLiteral("isentropic");
+    result.message = outcome.message;
+    result.report = outcome.report;
+    if (!outcome.result)
+        return result;
+
+    const IsentropicResult& states = *outcome.result;
+    result.phases = {phaseName(states.isentropic.phase), states.actual ? phaseName(states.actual->phase) : QString()};
+    takePoint(states.inlet, Inlet, result.values);
+    takePoint(states.isentropic, Outlet2s, result.values);
+    if (states.actual)
+        takePoint(*states.actual, Outlet2, result.values);
+    result.values[Drop2s] = states.IsentropicDrop();
+    result.values[Drop2] = states.ActualDrop();
+    return result;
+}
+
 }  // namespace
+
+QString FieldsName(CalcWindow window)
+{
+    switch (window) {
+    case CalcWindow::Main: return QStringLiteral("the main window's fields");
+    case CalcWindow::HeatContent: return QStringLiteral("the constant-enthalpy fields");
+    case CalcWindow::Isentropic: break;
+    }
+    return QStringLiteral("the isentropic fields");
+}
 
 const std::vector<FieldName>& FieldsOf(CalcWindow window)
 {
@@ -231,7 +305,29 @@ const std::vector<FieldName>& FieldsOf(CalcWindow window)
         {QStringLiteral("set_pressure"), QStringLiteral("set-pressure"), QString(),
          QStringLiteral("Set pressure (constant-enthalpy window)."), QStringLiteral("設定圧力")},
     };
-    return window == CalcWindow::Main ? mainFields : heatFields;
+    static const std::vector<FieldName> isentropicFields{
+        {QStringLiteral("inlet_pressure"), QStringLiteral("inlet-pressure"), QString(),
+         QStringLiteral("Inlet pressure (isentropic window)."), QStringLiteral("基準圧力")},
+        {QStringLiteral("inlet_temperature"), QStringLiteral("inlet-temperature"), QString(),
+         QStringLiteral("Inlet temperature (isentropic window)."), QStringLiteral("基準温度")},
+        {QStringLiteral("outlet_pressure"), QStringLiteral("outlet-pressure"), QString(),
+         QStringLiteral("Outlet pressure (isentropic window)."), QStringLiteral("設定圧力")},
+        {QStringLiteral("efficiency"), QStringLiteral("efficiency"), QString(),
+         QStringLiteral("Efficiency in per cent, optional (isentropic window)."), QStringLiteral("効率")},
+    };
+    switch (window) {
+    case CalcWindow::Main: return mainFields;
+    case CalcWindow::HeatContent: return heatFields;
+    case CalcWindow::Isentropic: break;
+    }
+    return isentropicFields;
+}
+
+const QStringList& PhaseColumnsOf(CalcWindow window)
+{
+    static const QStringList one{QStringLiteral("phase")};
+    static const QStringList outlets{QStringLiteral("phase_2s"), QStringLiteral("phase_2")};
+    return window == CalcWindow::Isentropic ? outlets : one;
 }
 
 const QStringList& ValueSymbolsOf(CalcWindow window)
@@ -242,9 +338,8 @@ const QStringList& ValueSymbolsOf(CalcWindow window)
             list << column.symbol;
         return list;
     };
-    static const QStringList mainSymbols = symbols(mainColumns());
-    static const QStringList heatSymbols = symbols(heatColumns());
-    return window == CalcWindow::Main ? mainSymbols : heatSymbols;
+    static const QStringList lists[] = {symbols(mainColumns()), symbols(heatColumns()), symbols(isentropicColumns())};
+    return lists[static_cast<size_t>(window)];
 }
 
 QStringList ValueUnitsOf(CalcWindow window)
@@ -257,5 +352,10 @@ QStringList ValueUnitsOf(CalcWindow window)
 
 WindowResult CalculateWindow(CalcWindow window, const QStringList& texts, PropertyEngine& engine)
 {
-    return window == CalcWindow::Main ? calculateMain(texts, engine) : calculateHeat(texts, engine);
+    switch (window) {
+    case CalcWindow::Main: return calculateMain(texts, engine);
+    case CalcWindow::HeatContent: return calculateHeat(texts, engine);
+    case CalcWindow::Isentropic: break;
+    }
+    return calculateIsentropic(texts, engine);
 }
