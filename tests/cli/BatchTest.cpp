@@ -248,8 +248,6 @@ TEST_F(CliBatch, NumbersBesideTheReportAreThoseItPrints)
         {main, {"1", "", "2000", "0.3"}, "pressure-enthalpy", "wet-steam", wet},
         {main, {"1", "", "", "0.9"}, "pressure-dryness", "wet-steam", wet},
         {heat, {"10", "100", "5"}, "constant-enthalpy", "compressed-water", ValueSymbolsOf(heat)},
-        {isentropic, {"10", "500", "0.01", ""}, "isentropic", "wet-steam ",
-         {"T1", "h1", "s1", "v1", "T2s", "h2s", "s2s", "v2s", "x2s", "h1-h2s"}},
         {isentropic, {"1", "300", "0.5", "50"}, "isentropic", "superheated-steam superheated-steam",
          {"T1", "h1", "s1", "v1", "T2s", "h2s", "s2s", "v2s", "T2", "h2", "s2", "v2", "h1-h2s", "h1-h2"}},
     };
