@@ -22,7 +22,7 @@ constexpr double kVapour = 0.0;
 
 IsentropicOutcome message(const QString& text) { return {text, {}, std::nullopt}; }
 
-// A wet state's remaining numbers from its wetness w at the saturation temperature; the dryness is 1 - w.
+// A wet state's dryness from its wetness w; a refused wetness stays the error value, so the state counts as refused.
 void takeWetness(IsentropicPoint& point, double w)
 {
     point.dryness = w == EngineErrorValue ? EngineErrorValue : 1 - w;
