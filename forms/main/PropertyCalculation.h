@@ -42,5 +42,14 @@ enum class CalculationCase {
 // Decides the case from which fields hold text (index 0 pressure ... 3 dryness).
 CalculationCase Classify(const std::array<bool, 4>& filled);
 
+// A state given by pressure and enthalpy, by the pressure–enthalpy case's rules: the phase from where h lies
+// against h' and h'' (Phase::None where neither decides, and nothing more is asked), then T (Ts when wet), s, v.
+struct EnthalpyState {
+    PhaseState state;
+    double wetness = 0;    // the liquid fraction of wet steam, as the engine's (p, h) function gives it
+    bool refused = false;  // T, s or v is the engine's error value
+};
+EnthalpyState StateFromPressureEnthalpy(PropertyEngine& engine, double P, double h);
+
 // Runs one calculation. Fields that the case discards are cleared before the first engine call.
 CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine);
