@@ -19,5 +19,7 @@ QString NumberField(double value)
 
 QString ReportLine(const QString& label, double value, const QString& unitText)
 {
+    if (unitText.isEmpty())
+        return label + NumberField(value);
     return label + NumberField(value) + QLatin1Char(' ') + unitText;
 }

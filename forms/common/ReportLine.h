@@ -10,5 +10,6 @@ inline constexpr int kNumberFieldWidth = 17;
 // a longer text is returned whole. A value that rounds to zero prints without a minus sign.
 QString NumberField(double value);
 
-// The line without its line break (the report area starts each printed line on a new row).
+// The line without its line break (the report area starts each printed line on a new row). A quantity without
+// a unit (a dryness) ends with its number.
 QString ReportLine(const QString& label, double value, const QString& unitText);

@@ -102,25 +102,12 @@ Phase enthalpyPhase(PropertyEngine& engine, double P, double h)
 
 CalculationOutcome pressureEnthalpy(PropertyEngine& engine, double P, double h)
 {
-    const Phase phase = enthalpyPhase(engine, P, h);
-    if (phase == Phase::None)
+    const EnthalpyState found = StateFromPressureEnthalpy(engine, P, h);
+    if (found.state.phase == Phase::None)
         return {};
-    double T = 0;
-    double s = 0;
-    double v = 0;
-    if (phase == Phase::WetSteam) {
-        T = engine.STM_sTp(P);
-        const double w = engine.STM_sXph(P, h);  // goes on unchecked, like the engine's own refusal would
-        s = engine.STM_sStx(T, w);
-        v = engine.STM_sDtx(T, w);
-    } else {
-        T = engine.STM_nTph(P, h);
-        s = engine.STM_nStp(T, P);
-        v = engine.STM_nDtp(T, P);
-    }
-    if (anyError({T, s, v}))
+    if (found.refused)
         return message(CalculationMessage::PressureOrEnthalpyOutOfRange);
-    return report(PhaseState{phase, P, T, h, s, v});
+    return report(found.state);
 }
 
 // The liquid share of the mixture's volume for dryness x, from the saturated values a (liquid) and
@@ -157,6 +144,26 @@ double WetVolume(PropertyEngine& engine, double Ts, double x)
         return engine.STM_sDtx(Ts, volumeWetness(x, a, b));
     }
     return engine.STM_sDtx(Ts, 1 - x);  // mass basis, also for a basis the settings file should not hold
+}
+
+EnthalpyState StateFromPressureEnthalpy(PropertyEngine& engine, double P, double h)
+{
+    EnthalpyState found{PhaseState{enthalpyPhase(engine, P, h), P, 0, h, 0, 0}};
+    PhaseState& state = found.state;
+    if (state.phase == Phase::None)
+        return found;
+    if (state.phase == Phase::WetSteam) {
+        state.T = engine.STM_sTp(P);
+        found.wetness = engine.STM_sXph(P, h);  // goes on unchecked, like the engine's own refusal would
+        state.s = engine.STM_sStx(state.T, found.wetness);
+        state.v = engine.STM_sDtx(state.T, found.wetness);
+    } else {
+        state.T = engine.STM_nTph(P, h);
+        state.s = engine.STM_nStp(state.T, P);
+        state.v = engine.STM_nDtp(state.T, P);
+    }
+    found.refused = anyError({state.T, state.s, state.v});
+    return found;
 }
 
 CalculationCase Classify(const std::array<bool, 4>& filled)

@@ -57,5 +57,14 @@ inline const QString DrynessOutOfRange = QStringLiteral("乾き度が範囲外�
 // dryness basis in effect, as the engine gives it.
 double WetVolume(PropertyEngine& engine, double Ts, double x);
 
+// A state given by pressure and enthalpy, by the pressure–enthalpy case's rules: the phase from where h lies
+// against h' and h'' (Phase::None where neither decides, and nothing more is asked), then T (Ts when wet), s, v.
+struct EnthalpyState {
+    PhaseState state;
+    double wetness = 0;    // the liquid fraction of wet steam, as the engine's (p, h) function gives it
+    bool refused = false;  // T, s or v is the engine's error value
+};
+EnthalpyState StateFromPressureEnthalpy(PropertyEngine& engine, double P, double h);
+
 // Runs one calculation. Fields that the case discards are cleared before the first engine call.
 CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine);

@@ -102,13 +102,13 @@ QString unitText(Unit unit)
     case Unit::Volume: return LabelOf(volumeAndDensityUnits().first);
     case Unit::Density: return LabelOf(volumeAndDensityUnits().second);
     case Unit::Speed: return QStringLiteral("[m/s]");
-    case Unit::Ratio: break;
+    case Unit::Ratio: break;  // no unit: the line ends with its number
     case Unit::Viscosity: return QStringLiteral("[μPa s]");
     case Unit::KinematicViscosity: return QStringLiteral("[mm2/s]");
     case Unit::Conductivity: return QStringLiteral("[mW/mK]");
     case Unit::SurfaceTension: return QStringLiteral("[mN/m]");
     }
-    return QStringLiteral("[-]");
+    return {};
 }
 
 // The specific volume in m3/kg of what the engine gives in its volume unit: a specific volume or a density.
@@ -279,20 +279,20 @@ PropertyList single(PropertyEngine& engine, CalculationCase calculationCase, dou
     return {{}, calculationCase, phase, rows.take()};
 }
 
-// Wet steam where h lies between h' and h'' at P below the critical pressure, else the single state.
+// The main window's pressure-enthalpy state: wet steam, or the single state at its temperature.
 PropertyList byEnthalpy(PropertyEngine& engine, double P, double h)
 {
     constexpr CalculationCase kCase = CalculationCase::PressureEnthalpy;
     const QString& message = CalculationMessage::PressureOrEnthalpyOutOfRange;
-    const double w = engine.STM_sXph(P, h);
-    if (w == EngineErrorValue)
-        return single(engine, kCase, P, engine.STM_nTph(P, h), h, message);
-    const double Ts = engine.STM_sTp(P);
-    const double s = engine.STM_sStx(Ts, w);
-    const double v = engine.STM_sDtx(Ts, w);
-    if (anyError({Ts, s, v}))
+    const EnthalpyState found = StateFromPressureEnthalpy(engine, P, h);
+    const PhaseState& state = found.state;
+    if (state.phase == Phase::None)
+        return {{}, kCase, Phase::None, {}};
+    if (found.refused)
         return failed(kCase, message);
-    return wet(engine, kCase, {P, Ts, 1 - w, h, s, v});
+    if (state.phase == Phase::WetSteam)
+        return wet(engine, kCase, {P, state.T, 1 - found.wetness, h, state.s, state.v});
+    return single(engine, kCase, P, state.T, h, message);
 }
 
 }  // namespace
@@ -352,8 +352,12 @@ QString valueField(const std::optional<double>& value)
 QStringList PropertyReport(const std::vector<PropertyRow>& rows)
 {
     QStringList lines;
-    for (const PropertyRow& row : rows)
-        lines << row.label + valueField(row.value) + QLatin1Char(' ') + row.unit;
+    for (const PropertyRow& row : rows) {
+        if (row.value)
+            lines << ReportLine(row.label, *row.value, row.unit);
+        else
+            lines << row.label + valueField(row.value) + (row.unit.isEmpty() ? QString() : ' ' + row.unit);
+    }
     return lines;
 }
 

@@ -30,7 +30,7 @@ struct PropertyRow {
     QString label;                // 21 columns, a full-width character counting two
     std::optional<double> value;  // in the row's unit; none where the engine has none for this state (a
                                   // transport property above 1173.15 K)
-    QString unit;                 // "[MPa]", "[μPa s]", "[-]"
+    QString unit;                 // "[MPa]", "[μPa s]"; empty for a dryness, kappa and Pr
 };
 
 struct PropertyList {
@@ -54,7 +54,7 @@ QString PropertyColumn(Property property);
 QString PropertyUnit(Property property);
 
 // The report's lines: label, the value in the report's number field (or "範囲外" where there is none), a
-// blank, the unit text.
+// blank and the unit text where there is one.
 QStringList PropertyReport(const std::vector<PropertyRow>& rows);
 
 // The rows as "label<TAB>value<TAB>unit" lines, each ended by a line feed, the label without its padding and
