@@ -34,6 +34,14 @@ double Property(double p, double T) {
     return Functions::Property<q>(p, T);
 }
 
+// AVX2 where the processor has it, picked when the library is loaded; no FMA, so that each lane rounds as the
+// scalar code does.
+template <Quantity q>
+[[gnu::target_clones("avx2", "default"), gnu::flatten]] void Properties(std::size_t n, const double* p, const double* T, double* out) {
+#pragma omp simd
+    for (std::size_t k = 0; k < n; ++k) out[k] = Functions::Property<q>(p[k], T[k]);
+}
+
 template <Quantity q>
 ValueAndSlope PropertyAndSlope(double p, double T) {
     return Functions::PropertyAndSlope<q>(p, T);
@@ -44,6 +52,9 @@ Props State(double p, double T) { return Functions::State(p, T); }
 template double Property<Quantity::kVolume>(double p, double T);
 template double Property<Quantity::kEnthalpy>(double p, double T);
 template double Property<Quantity::kEntropy>(double p, double T);
+template void Properties<Quantity::kVolume>(std::size_t n, const double* p, const double* T, double* out);
+template void Properties<Quantity::kEnthalpy>(std::size_t n, const double* p, const double* T, double* out);
+template void Properties<Quantity::kEntropy>(std::size_t n, const double* p, const double* T, double* out);
 template ValueAndSlope PropertyAndSlope<Quantity::kEnthalpy>(double p, double T);
 template ValueAndSlope PropertyAndSlope<Quantity::kEntropy>(double p, double T);
 
