@@ -1,4 +1,5 @@
-"""One function per quantity and inputs, over the engine's array forms: aqp_h_pT_n behind h_pT, and so on."""
+"""One function per quantity and inputs over the engine's aqp_ functions: aqp_h_pT_n behind h_pT for arrays, one
+call per array, and aqp_h_pT for plain Python numbers."""
 import ctypes
 import inspect
 import textwrap
