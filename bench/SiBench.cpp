@@ -43,8 +43,8 @@ const States& R3() { static const States in = In(Region::k3, kSat13MPa, kMaxMPa,
 const States& R5() { static const States in = In(Region::k5, 1e-4, kMaxRegion5MPa, kRegion25K, kMaxK); return in; }
 
 void PerState(benchmark::State& state) {
-    state.counters["per_state"] =
-        benchmark::Counter(double(kStates), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    using benchmark::Counter;
+    state.counters["per_state"] = Counter(double(kStates), Counter::kIsIterationInvariantRate | Counter::kInvert);
 }
 
 using ArrayForm = size_t (*)(size_t, const double*, const double*, double*);

@@ -53,7 +53,3 @@ def test_refused(given, error):
     with pytest.raises(error):
         State(**given)
 
-
-def test_unchangeable():
-    with pytest.raises(AttributeError):
-        State(p=1e6, T=400.0).T = 500.0
