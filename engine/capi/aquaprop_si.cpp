@@ -9,7 +9,9 @@
 #include "engine/core/Constants.h"
 #include "engine/core/Props.h"
 #include "engine/core/Region1.h"
+#include "engine/core/Region2.h"
 #include "engine/core/Region4.h"
+#include "engine/core/Region5.h"
 #include "engine/core/Selection.h"
 
 namespace {
@@ -48,6 +50,22 @@ double SiPropertyPT(double p, double T) {
 double Same(double value) { return value; }
 double Reciprocal(double value) { return 1.0 / value; }
 
+// A property of (p, T) in the region already decided for it: region 1's value as given, regions 2 and 5 straight
+// from their equations, anything else (region 3, no region) through the whole selection again.
+template <Quantity q>
+double InRegion(aquaprop::Region region, double p, double T, double liquid) {
+    switch (region) {
+        case aquaprop::Region::k1:
+            return liquid;
+        case aquaprop::Region::k2:
+            return aquaprop::region2::Property<q>(p, T);
+        case aquaprop::Region::k5:
+            return aquaprop::region5::Property<q>(p, T);
+        default:
+            return aquaprop::PropertyPT<q>(p, T);
+    }
+}
+
 // The array form of a property of (p, T). Region 1, where arrays of liquid states spend their time, is evaluated in
 // vector registers for a block of states at once; the states of the block that lie elsewhere then on their own.
 template <Quantity q, double (*fromCore)(double)>
@@ -55,17 +73,19 @@ std::size_t PropertiesPT(std::size_t n, const double* p, const double* T, double
     constexpr std::size_t kBlock = 256;
     double pBlock[kBlock];
     double value[kBlock];
+    aquaprop::Region region[kBlock];
     std::size_t invalid = 0;
     for (std::size_t start = 0; start < n; start += kBlock) {
         const std::size_t m = std::min(kBlock, n - start);
         const double* TBlock = T + start;
-        for (std::size_t j = 0; j < m; ++j) pBlock[j] = CoreMPa(p[start + j]);
-        aquaprop::region1::Properties<q>(m, pBlock, TBlock, value);
+        std::size_t liquids = 0;
         for (std::size_t j = 0; j < m; ++j) {
-            if (aquaprop::RegionPT(pBlock[j], TBlock[j]) != aquaprop::Region::k1) {
-                value[j] = aquaprop::PropertyPT<q>(pBlock[j], TBlock[j]);
-            }
+            pBlock[j] = CoreMPa(p[start + j]);
+            region[j] = aquaprop::RegionPT(pBlock[j], TBlock[j]);
+            liquids += region[j] == aquaprop::Region::k1 ? 1 : 0;
         }
+        if (liquids > 0) aquaprop::region1::Properties<q>(m, pBlock, TBlock, value);
+        for (std::size_t j = 0; j < m; ++j) value[j] = InRegion<q>(region[j], pBlock[j], TBlock[j], value[j]);
         for (std::size_t j = 0; j < m; ++j) {
             out[start + j] = aquaprop::capi::Valid(fromCore(value[j]));
             invalid += aquaprop::capi::IsNaN(out[start + j]);
