@@ -3,7 +3,8 @@
 the same function once per state (over the first 20,000 states, which is plenty for a per-state time).
 
 Usage: python3 bench/python_bench.py, with the package importable (PYTHONPATH=build/python for the build tree).
-Each time is the median of five runs.
+Each time is the median of five runs, in processor time (as Google Benchmark's CPU time), which other programs on a
+busy machine disturb less than the wall clock.
 """
 import statistics
 import time
@@ -21,9 +22,9 @@ def per_state(call, count):
     """Median time of call() in ns per state."""
     times = []
     for _ in range(RUNS):
-        start = time.perf_counter()
+        start = time.process_time()
         call()
-        times.append(time.perf_counter() - start)
+        times.append(time.process_time() - start)
     return statistics.median(times) / count * 1e9
 
 
