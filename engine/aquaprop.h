@@ -119,9 +119,10 @@ AQUAPROP_API int16_t STM_GetDllVer(void);
 
 /*
  * The aqp_ family: reentrant, in SI base units whatever the STM_ settings: T in K, p in Pa, h and u in J/kg,
- * s, cp and cv in J/(kg K), v in m3/kg, rho in kg/m3, w in m/s. It keeps no state, so any number of threads may
- * call it at once. Every invalid input gives NaN, never STM_ERROR_VALUE: outside the range of validity, NaN or
- * infinite arguments, a dryness outside 0..1, a state outside the two-phase region where x is asked for.
+ * s, cp and cv in J/(kg K), v in m3/kg, rho in kg/m3, w in m/s, mu in Pa s, lam in W/(m K), nu in m2/s, sigma in
+ * N/m. It keeps no state, so any number of threads may call it at once. Every invalid input gives NaN, never
+ * STM_ERROR_VALUE: outside the range of validity, NaN or infinite arguments, a dryness outside 0..1, a state
+ * outside the two-phase region where x is asked for.
  *
  * Dryness x: the vapour mass fraction of a wet mixture, 0 = saturated liquid, 1 = saturated vapour (x = 1 - w).
  *
@@ -146,6 +147,18 @@ AQUAPROP_API size_t aqp_s_Tx_n(size_t n, const double* T, const double* x, doubl
 AQUAPROP_API size_t aqp_v_Tx_n(size_t n, const double* T, const double* x, double* out);
 AQUAPROP_API size_t aqp_rho_Tx_n(size_t n, const double* T, const double* x, double* out);
 
+/* Internal energy of the wet mixture, (1 - x) u' + x u'' at T; viscosity (Pa s) and thermal conductivity
+ * (W/(m K)) of the saturated liquid (x = 0) or vapour (x = 1) at T, NaN for any other x, and the conductivity NaN
+ * within 1e-10 K of 647.096 K as for STM_sLAMtx; surface tension (N/m) on the saturation line. */
+AQUAPROP_API double aqp_u_Tx(double T, double x);
+AQUAPROP_API double aqp_mu_Tx(double T, double x);
+AQUAPROP_API double aqp_lam_Tx(double T, double x);
+AQUAPROP_API double aqp_sigma_T(double T);
+AQUAPROP_API size_t aqp_u_Tx_n(size_t n, const double* T, const double* x, double* out);
+AQUAPROP_API size_t aqp_mu_Tx_n(size_t n, const double* T, const double* x, double* out);
+AQUAPROP_API size_t aqp_lam_Tx_n(size_t n, const double* T, const double* x, double* out);
+AQUAPROP_API size_t aqp_sigma_T_n(size_t n, const double* T, double* out);
+
 /* Dryness of (p, h) or (p, s): (h - h') / (h'' - h') at Tsat(p) for h' <= h <= h'' (each end within 1e-12
  * relative), p below the critical pressure; NaN outside the two-phase region. */
 AQUAPROP_API double aqp_x_ph(double p, double h);
@@ -169,6 +182,22 @@ AQUAPROP_API size_t aqp_rho_pT_n(size_t n, const double* p, const double* T, dou
 AQUAPROP_API size_t aqp_cp_pT_n(size_t n, const double* p, const double* T, double* out);
 AQUAPROP_API size_t aqp_cv_pT_n(size_t n, const double* p, const double* T, double* out);
 AQUAPROP_API size_t aqp_w_pT_n(size_t n, const double* p, const double* T, double* out);
+
+/* Internal energy (J/kg) and isentropic exponent w^2 rho / p of (p, T) over the whole range; viscosity mu (Pa s),
+ * thermal conductivity lam (W/(m K)), kinematic viscosity nu = mu / rho (m2/s) and Prandtl number cp mu / lam of
+ * (p, T) up to 1173.15 K, NaN above (as STM_nMUtp and its kin). */
+AQUAPROP_API double aqp_u_pT(double p, double T);
+AQUAPROP_API double aqp_kappa_pT(double p, double T);
+AQUAPROP_API double aqp_mu_pT(double p, double T);
+AQUAPROP_API double aqp_lam_pT(double p, double T);
+AQUAPROP_API double aqp_nu_pT(double p, double T);
+AQUAPROP_API double aqp_Pr_pT(double p, double T);
+AQUAPROP_API size_t aqp_u_pT_n(size_t n, const double* p, const double* T, double* out);
+AQUAPROP_API size_t aqp_kappa_pT_n(size_t n, const double* p, const double* T, double* out);
+AQUAPROP_API size_t aqp_mu_pT_n(size_t n, const double* p, const double* T, double* out);
+AQUAPROP_API size_t aqp_lam_pT_n(size_t n, const double* p, const double* T, double* out);
+AQUAPROP_API size_t aqp_nu_pT_n(size_t n, const double* p, const double* T, double* out);
+AQUAPROP_API size_t aqp_Pr_pT_n(size_t n, const double* p, const double* T, double* out);
 
 /* Temperature of (p, h) or (p, s) as STM_nTph and STM_nTps give it (Tsat(p) inside the two-phase region), and
  * the enthalpy of (p, s) anywhere in the range: the wet mixture's inside the two-phase region. */

@@ -13,6 +13,8 @@
 #include "engine/core/Region4.h"
 #include "engine/core/Region5.h"
 #include "engine/core/Selection.h"
+#include "engine/core/transport/SurfaceTension.h"
+#include "engine/core/transport/Transport.h"
 
 namespace {
 
@@ -96,6 +98,20 @@ std::size_t PropertiesPT(std::size_t n, const double* p, const double* T, double
 
 aquaprop::Props SiStatePT(double p, double T) { return aquaprop::StatePT(CoreMPa(p), T); }
 
+// A core function of (p, T) in MPa and K, at p in Pa.
+template <double (*F)(double, double)>
+double SiCorePT(double p, double T) {
+    return F(CoreMPa(p), T);
+}
+
+// The saturated liquid's (x = 0) or vapour's (x = 1) value of a core function of T; a mixture has no single value.
+template <aquaprop::Saturated<double> (*F)(double)>
+double SaturatedPhase(double T, double x) {
+    if (!(x == 0.0 || x == 1.0)) return kNaN;
+    const aquaprop::Saturated<double> both = F(T);
+    return x == 0.0 ? both.liquid : both.vapour;
+}
+
 template <Quantity kGiven>
 double SiTemperature(double p, double given) {
     return aquaprop::Temperature<kGiven>(CoreMPa(p), CoreKilo(given));
@@ -146,6 +162,10 @@ AQP_FUNCTION2(h_Tx, T, x, Joules(SiMixture<Quantity::kEnthalpy>(T, x)))
 AQP_FUNCTION2(s_Tx, T, x, Joules(SiMixture<Quantity::kEntropy>(T, x)))
 AQP_FUNCTION2(v_Tx, T, x, SiMixture<Quantity::kVolume>(T, x))
 AQP_FUNCTION2(rho_Tx, T, x, 1.0 / SiMixture<Quantity::kVolume>(T, x))
+AQP_FUNCTION2(u_Tx, T, x, Joules(aquaprop::SaturatedInternalEnergy(T, WetnessOf(x))))
+AQP_FUNCTION2(mu_Tx, T, x, SaturatedPhase<aquaprop::transport::SaturatedViscosity>(T, x))
+AQP_FUNCTION2(lam_Tx, T, x, SaturatedPhase<aquaprop::transport::SaturatedConductivity>(T, x))
+AQP_FUNCTION1(sigma_T, T, aquaprop::transport::SurfaceTension(T))
 AQP_FUNCTION2(x_ph, p, h, SiDryness<Quantity::kEnthalpy>(p, h))
 AQP_FUNCTION2(x_ps, p, s, SiDryness<Quantity::kEntropy>(p, s))
 
@@ -162,6 +182,14 @@ AQP_PROPERTY_PT(rho_pT, Quantity::kVolume, Reciprocal)
 AQP_FUNCTION2(cp_pT, p, T, Joules(SiStatePT(p, T).cp))
 AQP_FUNCTION2(cv_pT, p, T, Joules(SiStatePT(p, T).cv))
 AQP_FUNCTION2(w_pT, p, T, SiStatePT(p, T).w)
+AQP_FUNCTION2(u_pT, p, T, Joules(SiStatePT(p, T).u))
+AQP_FUNCTION2(kappa_pT, p, T, SiCorePT<aquaprop::IsentropicExponentPT>(p, T))
+
+// Transport properties of (p, T), up to 1173.15 K.
+AQP_FUNCTION2(mu_pT, p, T, SiCorePT<aquaprop::transport::ViscosityPT>(p, T))
+AQP_FUNCTION2(lam_pT, p, T, aquaprop::transport::TransportPT(CoreMPa(p), T).lambda)
+AQP_FUNCTION2(nu_pT, p, T, SiCorePT<aquaprop::transport::KinematicViscosityPT>(p, T))
+AQP_FUNCTION2(Pr_pT, p, T, SiCorePT<aquaprop::transport::PrandtlPT>(p, T))
 
 // Inverses.
 AQP_FUNCTION2(T_ph, p, h, SiTemperature<Quantity::kEnthalpy>(p, h))

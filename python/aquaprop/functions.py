@@ -24,6 +24,12 @@ QUANTITIES = {
     "Tsat": ("saturation temperature", "K"),
     "psat": ("saturation pressure", "Pa"),
     "hfg": ("latent heat of evaporation h'' - h'", "J/kg"),
+    "mu": ("dynamic viscosity", "Pa s"),
+    "lam": ("thermal conductivity", "W/(m K)"),
+    "nu": ("kinematic viscosity mu / rho", "m2/s"),
+    "Pr": ("Prandtl number cp mu / lam", ""),
+    "kappa": ("isentropic exponent w^2 rho / p", ""),
+    "sigma": ("surface tension", "N/m"),
 }
 
 _ARRAY = np.ctypeslib.ndpointer(dtype=np.float64, flags="C_CONTIGUOUS")
@@ -131,6 +137,28 @@ rho_Tx = _function("rho_Tx", "Density of a wet mixture, 1 / v_Tx.", """
 >>> round(aquaprop.rho_Tx(373.15, 0.0), 3)
 958.354
 """, nan=_DRYNESS)
+u_Tx = _function("u_Tx", "Specific internal energy of a wet mixture, (1 - x) u' + x u''.", """
+>>> import aquaprop
+>>> round(aquaprop.u_Tx(373.15, 0.5))
+1462504
+""", nan=_DRYNESS)
+_PHASE = ", or a dryness other than 0 and 1 (a mixture has no single value)"
+mu_Tx = _function("mu_Tx", "Dynamic viscosity of the saturated liquid (x = 0) or vapour (x = 1).", """
+>>> import aquaprop
+>>> aquaprop.mu_Tx(373.15, [0.0, 1.0, 0.5])
+array([2.81585019e-04, 1.22321581e-05,            nan])
+""", nan=_PHASE)
+lam_Tx = _function("lam_Tx", "Thermal conductivity of the saturated liquid (x = 0) or vapour (x = 1).", """
+>>> import aquaprop
+>>> aquaprop.lam_Tx(373.15, [0.0, 1.0]).round(6)
+array([0.677217, 0.02457 ])
+""", nan=_PHASE, notes="NaN within 1e-10 K of the critical temperature as well, where IF97's saturated states have "
+                        "no positive cp.")
+sigma_T = _function("sigma_T", "Surface tension on the saturation line at a temperature.", """
+>>> import aquaprop
+>>> round(aquaprop.sigma_T(373.15), 8)
+0.05891187
+""", notes="It falls to 0 at the critical point, 647.096 K.")
 x_ph = _function("x_ph", "Dryness of a wet mixture from pressure and enthalpy, (h - h') / (h'' - h').", """
 >>> import aquaprop
 >>> round(aquaprop.x_ph(1e5, 2e6), 6)
@@ -185,6 +213,41 @@ w_pT = _function("w_pT", "Speed of sound from pressure and temperature.", """
 >>> round(aquaprop.w_pT(3500.0, 300.0), 6)
 427.920172
 """, notes=_SATURATED_LIQUID)
+
+u_pT = _function("u_pT", "Specific internal energy from pressure and temperature.", """
+>>> import aquaprop
+>>> round(aquaprop.u_pT(3e6, 300.0), 3)
+112324.818
+""", notes=_SATURATED_LIQUID)
+kappa_pT = _function("kappa_pT", "Isentropic exponent w^2 rho / p from pressure and temperature.", """
+>>> import aquaprop
+>>> round(aquaprop.kappa_pT(1e5, 500.0), 6)
+1.308155
+""", notes=_SATURATED_LIQUID)
+
+# Transport properties of (p, T), defined up to 1173.15 K.
+_TRANSPORT = ", or above 1173.15 K, where the IAPWS formulations for industrial use end"
+mu_pT = _function("mu_pT", "Dynamic viscosity from pressure and temperature.", """
+>>> import aquaprop
+>>> aquaprop.mu_pT(1e5, [300.0, 500.0, 1500.0])
+array([8.53742376e-04, 1.72990834e-05,            nan])
+""", nan=_TRANSPORT, notes=_SATURATED_LIQUID)
+lam_pT = _function("lam_pT", "Thermal conductivity from pressure and temperature, with the critical enhancement.",
+                   """
+>>> import aquaprop
+>>> round(aquaprop.lam_pT(1e5, 300.0), 6)
+0.609501
+""", nan=_TRANSPORT, notes=_SATURATED_LIQUID + " It grows, but stays finite, towards the critical point.")
+nu_pT = _function("nu_pT", "Kinematic viscosity mu / rho from pressure and temperature.", """
+>>> import aquaprop
+>>> "%.6g" % aquaprop.nu_pT(1e5, 300.0)
+'8.56692e-07'
+""", nan=_TRANSPORT, notes=_SATURATED_LIQUID)
+Pr_pT = _function("Pr_pT", "Prandtl number cp mu / lam from pressure and temperature.", """
+>>> import aquaprop
+>>> round(aquaprop.Pr_pT(1e5, 300.0), 6)
+5.856571
+""", nan=_TRANSPORT, notes=_SATURATED_LIQUID)
 
 # Inverses.
 _REFINED = ("Refined to the forward equations: h_pT (s_pT) at the result gives the argument back to round-off. "

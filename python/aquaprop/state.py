@@ -2,11 +2,15 @@
 import ctypes
 import math
 
+from aquaprop import functions
 from aquaprop._library import LIBRARY, declare
 from aquaprop.functions import QUANTITIES
 
 # The fields of the engine's aqp_state, in its order.
 FIELDS = ("p", "T", "x", "v", "rho", "h", "u", "s", "cp", "cv", "w")
+# Those the single functions give at the state's (p, T) outside the two-phase region, and at its T inside.
+SINGLE_PHASE = ("kappa", "mu", "nu", "lam", "Pr")
+ATTRIBUTES = FIELDS + SINGLE_PHASE + ("sigma",)
 
 
 class _CState(ctypes.Structure):
@@ -19,7 +23,7 @@ _BY_PAIR = {frozenset(pair): declare(LIBRARY, "aqp_state_" + pair, _CState, [cty
 _PAIRS = ", ".join("(%s)" % ", ".join(pair) for pair in ("pT", "ph", "ps", "px", "Tx"))
 
 
-_UNITS = {name: "" if name == "x" else " " + QUANTITIES[name][1] for name in FIELDS}
+_UNITS = {name: " " + QUANTITIES[name][1] if QUANTITIES[name][1] else "" for name in ATTRIBUTES}
 
 
 class State:
@@ -57,6 +61,17 @@ class State:
         Isobaric and isochoric heat capacities, J/(kg K); NaN in the two-phase region.
     w : float
         Speed of sound, m/s; NaN in the two-phase region.
+    kappa : float
+        Isentropic exponent w^2 rho / p; NaN in the two-phase region.
+    mu, nu : float
+        Dynamic (Pa s) and kinematic (m2/s) viscosity; NaN in the two-phase region and above 1173.15 K.
+    lam : float
+        Thermal conductivity, W/(m K); NaN in the two-phase region and above 1173.15 K.
+    Pr : float
+        Prandtl number; NaN in the two-phase region and above 1173.15 K.
+    sigma : float
+        Surface tension at the saturation temperature, N/m, in the two-phase region; NaN elsewhere. (The saturated
+        phases' viscosity and conductivity are ``mu_Tx(T, 0)``, ``mu_Tx(T, 1)`` and so on.)
 
     Raises
     ------
@@ -77,10 +92,12 @@ class State:
     (453.036, 0.614225)
     >>> State(T=373.15, x=0)
     State(p=101418 Pa, T=373.15 K, x=0, v=0.00104346 m3/kg, rho=958.354 kg/m3, h=419099 J/kg, u=418993 J/kg, \
-s=1307.01 J/(kg K))
+s=1307.01 J/(kg K), sigma=0.0589119 N/m)
+    >>> round(steam.mu * 1e6, 4), round(steam.lam, 6)
+    (17.0535, 0.038473)
     """
 
-    __slots__ = FIELDS
+    __slots__ = ATTRIBUTES
 
     def __init__(self, **given):
         function = _BY_PAIR.get(frozenset(given)) if len(given) == 2 else None
@@ -99,11 +116,15 @@ s=1307.01 J/(kg K))
                              % ", ".join("%s=%g %s" % (n, v, QUANTITIES[n][1]) for n, v in zip(names, values)))
         for name in FIELDS:
             object.__setattr__(self, name, getattr(state, name))
+        wet = not math.isnan(self.x)
+        for name in SINGLE_PHASE:
+            object.__setattr__(self, name, math.nan if wet else getattr(functions, name + "_pT")(self.p, self.T))
+        object.__setattr__(self, "sigma", functions.sigma_T(self.T) if wet else math.nan)
 
     def __setattr__(self, name, value):
         raise AttributeError("a State cannot be changed; make a new one")
 
     def __repr__(self):
         """Every defined property with its unit, six digits each."""
-        shown = [name for name in FIELDS if not math.isnan(getattr(self, name))]
+        shown = [name for name in ATTRIBUTES if not math.isnan(getattr(self, name))]
         return "State(%s)" % ", ".join("%s=%.6g" % (name, getattr(self, name)) + _UNITS[name] for name in shown)

@@ -31,8 +31,9 @@ struct Pairs {
 // Pressures (Pa) and temperatures (K) in every region, on its edges and outside, the saturation line included.
 const std::vector<double> kPressures = {-1.0, 0.0, 611.0, 1e3, 1e5, 1e6, 1e7, 16.5e6, 2e7, 22.064e6,
                                         3e7,  5e7, 1e8,   1.5e8, kNaN, kInf};
-const std::vector<double> kTemperatures = {273.0, 273.15, 300.0, 500.0, 623.15, 640.0, 647.096, 700.0,
-                                           863.15, 1073.15, 1500.0, 2273.15, 2300.0, kNaN, -kInf};
+const std::vector<double> kTemperatures = {273.0,   273.15,  300.0,   400.0,  500.0,   623.15,  640.0,
+                                           647.096, 700.0,   863.15,  1073.15, 1173.15, 1173.16, 1500.0,
+                                           2273.15, 2300.0,  kNaN,    -kInf};
 const std::vector<double> kDryness = {0.0, 0.3, 1.0, -0.1, 1.5};
 
 Pairs PT() {
@@ -95,6 +96,12 @@ const Function kFunctions[] = {
     {"v_Tx", aqp_v_Tx, aqp_v_Tx_n, TX, [](double T, double x) { return Stm(STM_sDtx(T, 1.0 - x)); }},
     {"rho_Tx", aqp_rho_Tx, aqp_rho_Tx_n, TX,
      [](double T, double x) { return Stm(STM_sDtx(T, 1.0 - x)); }, 72},
+    {"u_Tx", aqp_u_Tx, aqp_u_Tx_n, TX, [](double T, double x) { return Stm(STM_sUtx(T, 1.0 - x)); }},
+    {"mu_Tx", aqp_mu_Tx, aqp_mu_Tx_n, TX, [](double T, double x) { return Stm(STM_sMUtx(T, 1.0 - x)); }},
+    {"lam_Tx", aqp_lam_Tx, aqp_lam_Tx_n, TX, [](double T, double x) { return Stm(STM_sLAMtx(T, 1.0 - x)); }},
+    {"sigma_T", [](double, double T) { return aqp_sigma_T(T); },
+     [](size_t n, const double*, const double* T, double* out) { return aqp_sigma_T_n(n, T, out); }, PT,
+     [](double, double T) { return Stm(STM_sSIGt(T)); }},
     {"x_ph", aqp_x_ph, aqp_x_ph_n, PH, [](double p, double h) { return 1.0 - Stm(STM_sXph(p, h)); }},
     {"x_ps", aqp_x_ps, aqp_x_ps_n, PS, [](double p, double s) { return 1.0 - Stm(STM_sXps(p, s)); }},
     {"h_pT", aqp_h_pT, aqp_h_pT_n, PT, [](double p, double T) { return Stm(STM_nHtp(T, p)); }},
@@ -105,6 +112,12 @@ const Function kFunctions[] = {
     {"cp_pT", aqp_cp_pT, aqp_cp_pT_n, PT, [](double p, double T) { return Stm(STM_nCPtp(T, p)); }},
     {"cv_pT", aqp_cv_pT, aqp_cv_pT_n, PT, [](double p, double T) { return Stm(STM_nCVtp(T, p)); }},
     {"w_pT", aqp_w_pT, aqp_w_pT_n, PT, [](double p, double T) { return Stm(STM_nWtp(T, p)); }},
+    {"u_pT", aqp_u_pT, aqp_u_pT_n, PT, [](double p, double T) { return Stm(STM_nUtp(T, p)); }},
+    {"kappa_pT", aqp_kappa_pT, aqp_kappa_pT_n, PT, [](double p, double T) { return Stm(STM_nKAPtp(T, p)); }},
+    {"mu_pT", aqp_mu_pT, aqp_mu_pT_n, PT, [](double p, double T) { return Stm(STM_nMUtp(T, p)); }},
+    {"lam_pT", aqp_lam_pT, aqp_lam_pT_n, PT, [](double p, double T) { return Stm(STM_nLAMtp(T, p)); }},
+    {"nu_pT", aqp_nu_pT, aqp_nu_pT_n, PT, [](double p, double T) { return Stm(STM_nNUtp(T, p)); }},
+    {"Pr_pT", aqp_Pr_pT, aqp_Pr_pT_n, PT, [](double p, double T) { return Stm(STM_nPRtp(T, p)); }},
     {"T_ph", aqp_T_ph, aqp_T_ph_n, PH, [](double p, double h) { return Stm(STM_nTph(p, h)); }},
     {"T_ps", aqp_T_ps, aqp_T_ps_n, PS, [](double p, double s) { return Stm(STM_nTps(p, s)); }},
     {"h_ps", aqp_h_ps, aqp_h_ps_n, PS,

@@ -49,7 +49,7 @@ std::vector<double> Work(const Units& u) {
         }
     }
     std::vector<double> array(kStates);
-    for (auto f : {aqp_h_pT_n, aqp_s_pT_n, aqp_w_pT_n}) {
+    for (auto f : {aqp_h_pT_n, aqp_s_pT_n, aqp_w_pT_n, aqp_lam_pT_n}) {
         f(kStates, p.data(), T.data(), array.data());
         out.insert(out.end(), array.begin(), array.end());
     }

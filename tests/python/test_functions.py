@@ -19,7 +19,8 @@ INPUTS = {
     "T": np.concatenate([rng.uniform(260.0, 2300.0, 300), [273.15, 623.15, 647.096, 1073.15, 2273.15, np.nan]]),
     "h": np.concatenate([rng.uniform(-1e5, 4.5e6, 300), [np.nan, -np.inf]]),
     "s": np.concatenate([rng.uniform(-100.0, 12e3, 300), [np.nan]]),
-    "x": np.concatenate([rng.uniform(0.0, 1.0, 300), [0.0, 1.0, -1e-300, 1.0 + 2.3e-16, np.nan]]),
+    # the ends repeated: the saturated phases' viscosity and conductivity take no other dryness
+    "x": np.concatenate([rng.uniform(0.0, 1.0, 300), [0.0, 1.0] * 20, [-1e-300, 1.0 + 2.3e-16, np.nan]]),
 }
 
 

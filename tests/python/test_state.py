@@ -4,7 +4,7 @@ import math
 import pytest
 
 from aquaprop import State
-from aquaprop.state import FIELDS
+from aquaprop.state import ATTRIBUTES
 
 SINGLE_PHASE = {  # (p, T) in every region
     "compressed water": (3e6, 300.0),
@@ -17,7 +17,7 @@ WET = {"low pressure": (1e5, 0.3), "above 623.15 K": (20e6, 0.6), "saturated liq
 
 
 def assert_same(state, other):
-    for name in FIELDS:
+    for name in ATTRIBUTES:
         a, b = getattr(state, name), getattr(other, name)
         assert (math.isnan(a) and math.isnan(b)) or a == pytest.approx(b, rel=1e-9, abs=1e-12), name
 
@@ -25,7 +25,8 @@ def assert_same(state, other):
 @pytest.mark.parametrize("p, T", SINGLE_PHASE.values(), ids=SINGLE_PHASE.keys())
 def test_single_phase_pairs_agree(p, T):
     state = State(p=p, T=T)
-    assert math.isnan(state.x) and state.cp > 0
+    assert math.isnan(state.x) and math.isnan(state.sigma) and state.cp > 0 and state.kappa > 1
+    assert math.isnan(state.mu) == (T > 1173.15)  # the transport properties end there, region 5 goes on
     assert_same(State(p=p, h=state.h), state)
     assert_same(State(p=p, s=state.s), state)
 
@@ -33,7 +34,8 @@ def test_single_phase_pairs_agree(p, T):
 @pytest.mark.parametrize("p, x", WET.values(), ids=WET.keys())
 def test_wet_pairs_agree(p, x):
     state = State(p=p, x=x)
-    assert state.x == x and math.isnan(state.cp) and state.u == pytest.approx(state.h - p * state.v, rel=1e-12)
+    assert state.x == x and math.isnan(state.cp) and math.isnan(state.mu) and state.sigma > 0
+    assert state.u == pytest.approx(state.h - p * state.v, rel=1e-12)
     assert_same(State(T=state.T, x=x), state)
     assert_same(State(p=p, h=state.h), state)
     assert_same(State(p=p, s=state.s), state)
