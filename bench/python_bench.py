@@ -39,6 +39,8 @@ def main():
         ("h_pT, region 1", aquaprop.h_pT, (p, T)),
         ("s_pT, region 1", aquaprop.s_pT, (p, T)),
         ("T_ph, region 1", aquaprop.T_ph, (p, h)),
+        ("mu_pT, region 1", aquaprop.mu_pT, (p, T)),
+        ("lam_pT, region 1", aquaprop.lam_pT, (p, T)),
         ("Tsat_p", aquaprop.Tsat_p, (p_wet,)),
         ("x_ph, wet steam", aquaprop.x_ph, (p_wet, h_wet)),
     ]
