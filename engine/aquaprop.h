@@ -1,7 +1,8 @@
 /*
- * aquaprop: properties of water and steam by the IAPWS Industrial Formulation 1997 (IF97).
+ * aquaprop: properties of water and steam by the IAPWS Industrial Formulation 1997 (IF97), in two families of
+ * functions over one core: STM_ in units chosen at run time, and aqp_ (below) in SI base units.
  *
- * Every value passed in or returned is in the current unit of its quantity, set with the
+ * STM_: every value passed in or returned is in the current unit of its quantity, set with the
  * STM_Set...Unit functions (defaults: degrees Celsius, MPa, kJ/kg, kJ/(kg K), m3/kg).
  * A property function returns STM_ERROR_VALUE (-99999.999) for any input outside the range of
  * validity of IF97, for NaN or infinite inputs and for a wetness outside 0..1; it never returns
@@ -13,6 +14,7 @@
 #ifndef AQUAPROP_H
 #define AQUAPROP_H
 
+#include <stddef.h>
 #include <stdint.h>
 
 #ifdef __cplusplus
@@ -27,7 +29,10 @@ extern "C" {
 
 #define STM_ERROR_VALUE (-99999.999)
 
-/* Unit setters: non-zero = accepted, 0 = refused (the previous unit stays).
+/* Unit setters: non-zero = accepted, 0 = refused (the previous unit stays). An accepted unit becomes the calling
+ * thread's own unit of that quantity and the process-wide one: a thread uses the process-wide unit, the one set
+ * last by any thread, until it sets that quantity's unit itself. So units set before threads start hold in them,
+ * and threads that each set their units work in their own without disturbing one another.
  * Temperature: 1 K, 2 degC, 3 degF.
  * Pressure: 11 Pa, 12 MPa, 13 kgf/cm2, 14 kgf/cm2 gauge, 15 mmHg, 16 mmHg gauge, 17 atm, 18 atm gauge,
  *           19 millibar, 20 Pa gauge, 21 MPa gauge (gauge units relative to 101325 Pa).
@@ -111,6 +116,119 @@ AQUAPROP_API double STM_GetMaxPress(void);
 
 /* The engine's version as 100 * major + minor: 140 for version 1.40. */
 AQUAPROP_API int16_t STM_GetDllVer(void);
+
+/*
+ * The aqp_ family: reentrant, in SI base units whatever the STM_ settings: T in K, p in Pa, h and u in J/kg,
+ * s, cp and cv in J/(kg K), v in m3/kg, rho in kg/m3, w in m/s, mu in Pa s, lam in W/(m K), nu in m2/s, sigma in
+ * N/m. It keeps no state, so any number of threads may call it at once. Every invalid input gives NaN, never
+ * STM_ERROR_VALUE: outside the range of validity, NaN or infinite arguments, a dryness outside 0..1, a state
+ * outside the two-phase region where x is asked for.
+ *
+ * Dryness x: the vapour mass fraction of a wet mixture, 0 = saturated liquid, 1 = saturated vapour (x = 1 - w).
+ *
+ * Array forms: each function f(a, b) has f_n(n, a, b, out), setting out[k] = f(a[k], b[k]) for k < n over
+ * contiguous arrays and returning how many out[k] are NaN; out may be one of the input arrays, but must not
+ * overlap them otherwise. The results equal the scalar function's bit for bit.
+ */
+
+/* Saturation line: 273.15 K <= T <= 647.096 K, 611.2127 Pa <= p <= 22.064 MPa. */
+AQUAPROP_API double aqp_Tsat_p(double p);
+AQUAPROP_API double aqp_psat_T(double T);
+AQUAPROP_API double aqp_hfg_T(double T);            /* latent heat h'' - h', 0 at the critical point */
+AQUAPROP_API double aqp_h_Tx(double T, double x);   /* (1 - x) h' + x h'' at T */
+AQUAPROP_API double aqp_s_Tx(double T, double x);
+AQUAPROP_API double aqp_v_Tx(double T, double x);
+AQUAPROP_API double aqp_rho_Tx(double T, double x); /* 1 / aqp_v_Tx */
+AQUAPROP_API size_t aqp_Tsat_p_n(size_t n, const double* p, double* out);
+AQUAPROP_API size_t aqp_psat_T_n(size_t n, const double* T, double* out);
+AQUAPROP_API size_t aqp_hfg_T_n(size_t n, const double* T, double* out);
+AQUAPROP_API size_t aqp_h_Tx_n(size_t n, const double* T, const double* x, double* out);
+AQUAPROP_API size_t aqp_s_Tx_n(size_t n, const double* T, const double* x, double* out);
+AQUAPROP_API size_t aqp_v_Tx_n(size_t n, const double* T, const double* x, double* out);
+AQUAPROP_API size_t aqp_rho_Tx_n(size_t n, const double* T, const double* x, double* out);
+
+/* Internal energy of the wet mixture, (1 - x) u' + x u'' at T; viscosity (Pa s) and thermal conductivity
+ * (W/(m K)) of the saturated liquid (x = 0) or vapour (x = 1) at T, NaN for any other x, and the conductivity NaN
+ * within 1e-10 K of 647.096 K as for STM_sLAMtx; surface tension (N/m) on the saturation line. */
+AQUAPROP_API double aqp_u_Tx(double T, double x);
+AQUAPROP_API double aqp_mu_Tx(double T, double x);
+AQUAPROP_API double aqp_lam_Tx(double T, double x);
+AQUAPROP_API double aqp_sigma_T(double T);
+AQUAPROP_API size_t aqp_u_Tx_n(size_t n, const double* T, const double* x, double* out);
+AQUAPROP_API size_t aqp_mu_Tx_n(size_t n, const double* T, const double* x, double* out);
+AQUAPROP_API size_t aqp_lam_Tx_n(size_t n, const double* T, const double* x, double* out);
+AQUAPROP_API size_t aqp_sigma_T_n(size_t n, const double* T, double* out);
+
+/* Dryness of (p, h) or (p, s): (h - h') / (h'' - h') at Tsat(p) for h' <= h <= h'' (each end within 1e-12
+ * relative), p below the critical pressure; NaN outside the two-phase region. */
+AQUAPROP_API double aqp_x_ph(double p, double h);
+AQUAPROP_API double aqp_x_ps(double p, double s);
+AQUAPROP_API size_t aqp_x_ph_n(size_t n, const double* p, const double* h, double* out);
+AQUAPROP_API size_t aqp_x_ps_n(size_t n, const double* p, const double* s, double* out);
+
+/* Single-phase states of (p, T) within the range of validity; at T = Tsat(p) the saturated liquid's values, as
+ * the STM_n functions give them. */
+AQUAPROP_API double aqp_h_pT(double p, double T);
+AQUAPROP_API double aqp_s_pT(double p, double T);
+AQUAPROP_API double aqp_v_pT(double p, double T);
+AQUAPROP_API double aqp_rho_pT(double p, double T);
+AQUAPROP_API double aqp_cp_pT(double p, double T);
+AQUAPROP_API double aqp_cv_pT(double p, double T);
+AQUAPROP_API double aqp_w_pT(double p, double T);
+AQUAPROP_API size_t aqp_h_pT_n(size_t n, const double* p, const double* T, double* out);
+AQUAPROP_API size_t aqp_s_pT_n(size_t n, const double* p, const double* T, double* out);
+AQUAPROP_API size_t aqp_v_pT_n(size_t n, const double* p, const double* T, double* out);
+AQUAPROP_API size_t aqp_rho_pT_n(size_t n, const double* p, const double* T, double* out);
+AQUAPROP_API size_t aqp_cp_pT_n(size_t n, const double* p, const double* T, double* out);
+AQUAPROP_API size_t aqp_cv_pT_n(size_t n, const double* p, const double* T, double* out);
+AQUAPROP_API size_t aqp_w_pT_n(size_t n, const double* p, const double* T, double* out);
+
+/* Internal energy (J/kg) and isentropic exponent w^2 rho / p of (p, T) over the whole range; viscosity mu (Pa s),
+ * thermal conductivity lam (W/(m K)), kinematic viscosity nu = mu / rho (m2/s) and Prandtl number cp mu / lam of
+ * (p, T) up to 1173.15 K, NaN above (as STM_nMUtp and its kin). */
+AQUAPROP_API double aqp_u_pT(double p, double T);
+AQUAPROP_API double aqp_kappa_pT(double p, double T);
+AQUAPROP_API double aqp_mu_pT(double p, double T);
+AQUAPROP_API double aqp_lam_pT(double p, double T);
+AQUAPROP_API double aqp_nu_pT(double p, double T);
+AQUAPROP_API double aqp_Pr_pT(double p, double T);
+AQUAPROP_API size_t aqp_u_pT_n(size_t n, const double* p, const double* T, double* out);
+AQUAPROP_API size_t aqp_kappa_pT_n(size_t n, const double* p, const double* T, double* out);
+AQUAPROP_API size_t aqp_mu_pT_n(size_t n, const double* p, const double* T, double* out);
+AQUAPROP_API size_t aqp_lam_pT_n(size_t n, const double* p, const double* T, double* out);
+AQUAPROP_API size_t aqp_nu_pT_n(size_t n, const double* p, const double* T, double* out);
+AQUAPROP_API size_t aqp_Pr_pT_n(size_t n, const double* p, const double* T, double* out);
+
+/* Temperature of (p, h) or (p, s) as STM_nTph and STM_nTps give it (Tsat(p) inside the two-phase region), and
+ * the enthalpy of (p, s) anywhere in the range: the wet mixture's inside the two-phase region. */
+AQUAPROP_API double aqp_T_ph(double p, double h);
+AQUAPROP_API double aqp_T_ps(double p, double s);
+AQUAPROP_API double aqp_h_ps(double p, double s);
+AQUAPROP_API size_t aqp_T_ph_n(size_t n, const double* p, const double* h, double* out);
+AQUAPROP_API size_t aqp_T_ps_n(size_t n, const double* p, const double* s, double* out);
+AQUAPROP_API size_t aqp_h_ps_n(size_t n, const double* p, const double* s, double* out);
+
+/* One state with every property, from any of the pairs above. In the two-phase region x is the dryness, T the
+ * saturation temperature and cp, cv and w are NaN; elsewhere x is NaN. Every field is NaN for invalid input. */
+typedef struct aqp_state {
+    double p;   /* Pa */
+    double T;   /* K */
+    double x;   /* dryness */
+    double v;   /* m3/kg */
+    double rho; /* kg/m3 */
+    double h;   /* J/kg */
+    double u;   /* J/kg */
+    double s;   /* J/(kg K) */
+    double cp;  /* J/(kg K) */
+    double cv;  /* J/(kg K) */
+    double w;   /* m/s */
+} aqp_state;
+
+AQUAPROP_API aqp_state aqp_state_pT(double p, double T);
+AQUAPROP_API aqp_state aqp_state_ph(double p, double h);
+AQUAPROP_API aqp_state aqp_state_ps(double p, double s);
+AQUAPROP_API aqp_state aqp_state_px(double p, double x);
+AQUAPROP_API aqp_state aqp_state_Tx(double T, double x);
 
 #ifdef __cplusplus
 }

@@ -2,6 +2,8 @@
 // Pure equations: no range checks; p in MPa, T in K.
 #pragma once
 
+#include <cstddef>
+
 #include "engine/core/Props.h"
 
 namespace aquaprop::region1 {
@@ -9,6 +11,10 @@ namespace aquaprop::region1 {
 // The volume, enthalpy or entropy of (p, T).
 template <Quantity q>
 double Property(double p, double T);
+
+// The same for n states at once, out[k] = Property<q>(p[k], T[k]) bit for bit, in a loop over vector registers.
+template <Quantity q>
+void Properties(std::size_t n, const double* p, const double* T, double* out);
 
 // The enthalpy with cp, or the entropy with cp/T: the value and its slope in T, for Newton steps.
 template <Quantity q>

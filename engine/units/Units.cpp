@@ -59,37 +59,63 @@ bool InRange(int32_t code) {
     return code >= kFirst && code < kFirst + static_cast<int32_t>(kCount);
 }
 
-// Indexes into the tables above; atomics so that a setter on one thread never tears a read on another.
-std::atomic<int> temperatureUnit{kCelsius - kFirstTemperature};
-std::atomic<int> pressureUnit{kMegapascal - kFirstPressure};
-std::atomic<int> enthalpyUnit{kKilojoulePerKg - kFirstEnthalpy};
-std::atomic<int> entropyUnit{kKilojoulePerKgK - kFirstEntropy};
-std::atomic<bool> volumeAsDensity{false};
+// A unit per quantity, as an index into its table. A thread follows the process-wide unit, the one any thread set
+// last, until it sets that quantity's unit itself; from then on it has its own. The process-wide ones are atomic so
+// that a setter on one thread never tears a read on another.
+struct Choice {
+    std::atomic<int>& process;
+    int& own;  // kFollow or an index
+
+    static constexpr int kFollow = -1;
+
+    int Get() const { return own != kFollow ? own : process.load(std::memory_order_relaxed); }
+    void Set(int index) {
+        own = index;
+        process.store(index, std::memory_order_relaxed);
+    }
+};
+
+std::atomic<int> processTemperature{kCelsius - kFirstTemperature};
+std::atomic<int> processPressure{kMegapascal - kFirstPressure};
+std::atomic<int> processEnthalpy{kKilojoulePerKg - kFirstEnthalpy};
+std::atomic<int> processEntropy{kKilojoulePerKgK - kFirstEntropy};
+std::atomic<int> processAsDensity{0};
+thread_local int ownTemperature = Choice::kFollow;
+thread_local int ownPressure = Choice::kFollow;
+thread_local int ownEnthalpy = Choice::kFollow;
+thread_local int ownEntropy = Choice::kFollow;
+thread_local int ownAsDensity = Choice::kFollow;
+
+Choice TemperatureUnit() { return {processTemperature, ownTemperature}; }
+Choice PressureUnit() { return {processPressure, ownPressure}; }
+Choice EnthalpyUnit() { return {processEnthalpy, ownEnthalpy}; }
+Choice EntropyUnit() { return {processEntropy, ownEntropy}; }
+Choice VolumeUnit() { return {processAsDensity, ownAsDensity}; }
 
 template <int32_t kFirst, std::size_t kCount>
-bool Set(std::atomic<int>& unit, int32_t code) {
+bool Set(Choice unit, int32_t code) {
     if (!InRange<kFirst, kCount>(code)) return false;
-    unit.store(code - kFirst, std::memory_order_relaxed);
+    unit.Set(code - kFirst);
     return true;
 }
 
 double ToSI(const Linear& u, double value) { return (value + u.offset) * u.scale; }
 double FromSI(const Linear& u, double si) { return si / u.scale - u.offset; }
 
-const Linear& Current(const Linear* table, const std::atomic<int>& unit) {
-    return table[unit.load(std::memory_order_relaxed)];
-}
+const Linear& Current(const Linear* table, Choice unit) { return table[unit.Get()]; }
 
 }  // namespace
 
-bool SetTemperatureUnit(int32_t code) { return Set<kFirstTemperature, std::size(kTemperature)>(temperatureUnit, code); }
-bool SetPressureUnit(int32_t code) { return Set<kFirstPressure, std::size(kPressure)>(pressureUnit, code); }
-bool SetEnthalpyUnit(int32_t code) { return Set<kFirstEnthalpy, std::size(kEnergy)>(enthalpyUnit, code); }
-bool SetEntropyUnit(int32_t code) { return Set<kFirstEntropy, std::size(kEnergy)>(entropyUnit, code); }
+bool SetTemperatureUnit(int32_t code) {
+    return Set<kFirstTemperature, std::size(kTemperature)>(TemperatureUnit(), code);
+}
+bool SetPressureUnit(int32_t code) { return Set<kFirstPressure, std::size(kPressure)>(PressureUnit(), code); }
+bool SetEnthalpyUnit(int32_t code) { return Set<kFirstEnthalpy, std::size(kEnergy)>(EnthalpyUnit(), code); }
+bool SetEntropyUnit(int32_t code) { return Set<kFirstEntropy, std::size(kEnergy)>(EntropyUnit(), code); }
 
 bool SetVolumeUnit(int32_t code) {
     if (code != kCubicMetrePerKg && code != kKgPerCubicMetre) return false;
-    volumeAsDensity.store(code == kKgPerCubicMetre, std::memory_order_relaxed);
+    VolumeUnit().Set(code == kKgPerCubicMetre ? 1 : 0);
     return true;
 }
 
@@ -101,17 +127,15 @@ void ResetUnits() {
     SetVolumeUnit(kCubicMetrePerKg);
 }
 
-double TemperatureToSI(double value) { return ToSI(Current(kTemperature, temperatureUnit), value); }
-double TemperatureFromSI(double kelvin) { return FromSI(Current(kTemperature, temperatureUnit), kelvin); }
-double PressureToSI(double value) { return ToSI(Current(kPressure, pressureUnit), value); }
-double PressureFromSI(double megapascal) { return FromSI(Current(kPressure, pressureUnit), megapascal); }
-double EnthalpyToSI(double value) { return ToSI(Current(kEnergy, enthalpyUnit), value); }
-double EnthalpyFromSI(double kJPerKg) { return FromSI(Current(kEnergy, enthalpyUnit), kJPerKg); }
-double EntropyToSI(double value) { return ToSI(Current(kEnergy, entropyUnit), value); }
-double EntropyFromSI(double kJPerKgK) { return FromSI(Current(kEnergy, entropyUnit), kJPerKgK); }
+double TemperatureToSI(double value) { return ToSI(Current(kTemperature, TemperatureUnit()), value); }
+double TemperatureFromSI(double kelvin) { return FromSI(Current(kTemperature, TemperatureUnit()), kelvin); }
+double PressureToSI(double value) { return ToSI(Current(kPressure, PressureUnit()), value); }
+double PressureFromSI(double megapascal) { return FromSI(Current(kPressure, PressureUnit()), megapascal); }
+double EnthalpyToSI(double value) { return ToSI(Current(kEnergy, EnthalpyUnit()), value); }
+double EnthalpyFromSI(double kJPerKg) { return FromSI(Current(kEnergy, EnthalpyUnit()), kJPerKg); }
+double EntropyToSI(double value) { return ToSI(Current(kEnergy, EntropyUnit()), value); }
+double EntropyFromSI(double kJPerKgK) { return FromSI(Current(kEnergy, EntropyUnit()), kJPerKgK); }
 
-double VolumeFromSI(double m3PerKg) {
-    return volumeAsDensity.load(std::memory_order_relaxed) ? 1.0 / m3PerKg : m3PerKg;
-}
+double VolumeFromSI(double m3PerKg) { return VolumeUnit().Get() != 0 ? 1.0 / m3PerKg : m3PerKg; }
 
 }  // namespace aquaprop::units

@@ -1,5 +1,6 @@
 // The engine's current unit per quantity and the conversions between those units and the SI core units
-// (K, MPa, kJ/kg, kJ/(kg K), m3/kg). The current units are the engine's only mutable state.
+// (K, MPa, kJ/kg, kJ/(kg K), m3/kg). The current units are the engine's only mutable state: each thread follows
+// the process-wide unit of a quantity, the one set last by any thread, until it sets that unit itself.
 #pragma once
 
 #include <cstdint>
@@ -35,14 +36,15 @@ enum Code : int32_t {
 // 0 degC in K.
 inline constexpr double kCelsiusZeroK = 273.15;
 
-// Setters: true if the code belongs to the quantity; otherwise the current unit stays.
+// Setters: true if the code belongs to the quantity, which then becomes the calling thread's own unit and the
+// process-wide one; otherwise the current unit stays.
 bool SetTemperatureUnit(int32_t code);
 bool SetPressureUnit(int32_t code);
 bool SetEnthalpyUnit(int32_t code);
 bool SetEntropyUnit(int32_t code);
 bool SetVolumeUnit(int32_t code);
 
-// Back to the defaults: degC, MPa, kJ/kg, kJ/(kg K), m3/kg.
+// Back to the defaults, as if set: degC, MPa, kJ/kg, kJ/(kg K), m3/kg.
 void ResetUnits();
 
 double TemperatureToSI(double value);

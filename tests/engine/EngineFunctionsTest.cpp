@@ -1,5 +1,6 @@
 // The engine function list, from which the seam and the test fake are expanded, against aquaprop.h: names and
-// signatures, both ways.
+// signatures of the STM_ family, both ways. The aqp_ family is not on the list, the program not using it;
+// tests/python checks it against the Python package.
 #include <gtest/gtest.h>
 
 #include <QFile>

@@ -49,8 +49,8 @@ echo "dpkg-buildpackage: $((SECONDS - started)) s"
 
 arch=$(dpkg-architecture -qDEB_HOST_ARCH)
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
-deb() { echo "$work/${1}_${version}_${arch}.deb"; }
-for package in libaquaprop1 libaquaprop-dev vaporlane libaquaprop1-dbgsym vaporlane-dbgsym; do
+deb() { echo "$work/${1}_${version}_$([ "$1" = python3-aquaprop ] && echo all || echo "$arch").deb"; }
+for package in libaquaprop1 libaquaprop-dev vaporlane python3-aquaprop libaquaprop1-dbgsym vaporlane-dbgsym; do
   [ -f "$(deb $package)" ] || { echo "FAIL: no $(basename "$(deb $package)")"; ls "$work"; exit 1; }
 done
 
@@ -91,6 +91,18 @@ expect_files libaquaprop-dev <<'EOF'
 /usr/share/doc/libaquaprop-dev/engine.md.gz
 /usr/share/doc/libaquaprop-dev/examples/example.c
 EOF
+expect_files python3-aquaprop <<'EOF'
+/usr/lib/python3/dist-packages/aquaprop/__init__.py
+/usr/lib/python3/dist-packages/aquaprop/_library.py
+/usr/lib/python3/dist-packages/aquaprop/functions.py
+/usr/lib/python3/dist-packages/aquaprop/state.py
+/usr/share/doc/python3-aquaprop/changelog.gz
+/usr/share/doc/python3-aquaprop/copyright
+/usr/share/doc/python3-aquaprop/examples/million_states.py
+/usr/share/doc/python3-aquaprop/examples/saturation_table.py
+/usr/share/doc/python3-aquaprop/examples/turbine.py
+/usr/share/doc/python3-aquaprop/python.md.gz
+EOF
 expect_files vaporlane <<'EOF'
 /usr/bin/vaporlane
 /usr/bin/vaporlane-calc
@@ -118,7 +130,7 @@ expect_field() {
   value=$(field "$package" "$name")
   grep -qE -- "$pattern" <<<"$value" || fail "$package's $name is '$value', expected to match $pattern"
 }
-for package in libaquaprop1 libaquaprop-dev vaporlane; do
+for package in libaquaprop1 libaquaprop-dev vaporlane python3-aquaprop; do
   expect_field "$package" Version "^${version//./\\.}$"
 done
 expect_field libaquaprop1 Multi-Arch '^same$'
@@ -126,6 +138,9 @@ expect_field libaquaprop1 Depends '(^|, )libc6 \(>= '
 expect_field libaquaprop-dev Depends "(^|, )libaquaprop1 \(= ${version//./\\.}\)(,|$)"
 expect_field vaporlane Depends "(^|, )libaquaprop1 \(= ${version//./\\.}\)(,|$)"
 expect_field vaporlane Depends 'libqt6widgets6'
+expect_field python3-aquaprop Depends "(^|, )libaquaprop1 \(>= ${version//./\\.}\)(,|$)"
+expect_field python3-aquaprop Depends '(^|, )python3-numpy(,|$)'
+expect_field python3-aquaprop Depends '(^|, )python3(:any)?( |,|$)'
 expect_field vaporlane Recommends '^fonts-ipafont-gothic \| fonts-noto-cjk$'
 if field libaquaprop1 Depends | grep -qi 'qt'; then
   fail "libaquaprop1 depends on Qt: $(field libaquaprop1 Depends)"
@@ -133,7 +148,7 @@ fi
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
-for package in libaquaprop1 libaquaprop-dev vaporlane; do
+for package in libaquaprop1 libaquaprop-dev vaporlane python3-aquaprop; do
   dpkg -x "$(deb "$package")" "$root"
 done
 libdir=$root/usr/lib/$multiarch
@@ -165,6 +180,12 @@ report=$(LD_LIBRARY_PATH=$libdir "$root/usr/bin/vaporlane-calc" -p 1 --settings-
 grep -q 'Ts  =      179.88563239 \[℃\]' <<<"$report" || fail "vaporlane-calc -p 1 printed: $report"
 [ "$(LD_LIBRARY_PATH=$libdir "$root/usr/bin/vaporlane-calc" --version)" = "vaporlane-calc ${version%.0}" ] ||
   fail "vaporlane-calc --version does not print ${version%.0}"
+
+# The Python module on Debian's python3, finding the unpacked library as an installed one.
+got=$(PYTHONPATH=$root/usr/lib/python3/dist-packages LD_LIBRARY_PATH=$libdir PYTHONDONTWRITEBYTECODE=1 \
+      /usr/bin/python3 -c 'import aquaprop; print("%.8f" % aquaprop.Tsat_p(1e6))') ||
+  fail "the unpacked python3-aquaprop does not import"
+[ "$got" = 453.03563239 ] || fail "aquaprop.Tsat_p(1e6) printed '$got'"
 
 # The development package: pkg-config names the system's folders, and the documented example builds and runs.
 export PKG_CONFIG_LIBDIR=$libdir/pkgconfig
