@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 struct RecordedMessage {
     QString prompt;
     MsgBoxStyle style;
@@ -38,14 +40,14 @@ public:
     QStringList unexpectedDialogs;
 
     GuiFixture()
-        : configHomeWasSet_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")),
-          savedConfigHome_(qgetenv("XDG_CONFIG_HOME"))
     {
+        if (qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+            savedConfigHome_ = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
         SetProgramFolder(folder.path());
         SetMessageSink(&messages);
         SetEngine(&engine);
-        SetModalDriver([this](QDialog& dialog) { unexpectedDialogs << dialog.windowTitle(); });
+        FailOnDialogs();
         ResetSettings();
     }
 
@@ -54,10 +56,7 @@ public:
         SetModalDriver({});
         SetEngine(nullptr);
         SetMessageSink(nullptr);
-        if (configHomeWasSet_)
-            qputenv("XDG_CONFIG_HOME", savedConfigHome_);
-        else
-            qunsetenv("XDG_CONFIG_HOME");
+        savedConfigHome_ ? qputenv("XDG_CONFIG_HOME", *savedConfigHome_) : qunsetenv("XDG_CONFIG_HOME");
     }
 
     GuiFixture(const GuiFixture&) = delete;
@@ -69,8 +68,6 @@ public:
         Module1::DensityFactor = 1.0;
     }
 
-    QString SettingsPath() const { return SettingsFilePath(); }
-
     void WriteSettings(const QByteArray& bytes) const
     {
         QFile file(SettingsFilePath());
@@ -78,9 +75,12 @@ public:
         QCOMPARE(file.write(bytes), bytes.size());
     }
 
-    QByteArray ReadSettings() const
+    QByteArray ReadSettings() const { return ReadFile(SettingsFilePath()); }
+
+    // The file's bytes; none where it cannot be read.
+    static QByteArray ReadFile(const QString& path)
     {
-        QFile file(SettingsFilePath());
+        QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
@@ -88,12 +88,16 @@ public:
     void ExpectDialog(std::function<void(QDialog&)> script)
     {
         SetModalDriver([this, script](QDialog& dialog) {
-            SetModalDriver([this](QDialog& d) { unexpectedDialogs << d.windowTitle(); });
+            FailOnDialogs();
             script(dialog);
         });
     }
 
 private:
-    bool configHomeWasSet_;
-    QByteArray savedConfigHome_;
+    void FailOnDialogs()
+    {
+        SetModalDriver([this](QDialog& dialog) { unexpectedDialogs << dialog.windowTitle(); });
+    }
+
+    std::optional<QByteArray> savedConfigHome_;
 };

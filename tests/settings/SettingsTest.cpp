@@ -64,7 +64,7 @@ TEST(SettingsFile, NothingButARegularFileIsUsed)
     for (const std::string kind : {"folder", "fifo", "link to a fifo"}) {
         SCOPED_TRACE(kind);
         GuiFixture fixture;
-        const QString path = fixture.SettingsPath();
+        const QString path = SettingsFilePath();
         const QString fifo = kind == "fifo" ? path : fixture.folder.filePath("fifo");
         const bool made = kind == "folder" ? QDir(fixture.folder.path()).mkpath(QStringLiteral("Vaporlane.cfg/keep"))
                                            : mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0 &&
@@ -98,10 +98,6 @@ TEST(SettingsFile, ReadOnlyProgramFolderUsesTheUsersFile)
     GuiFixture fixture;
     const QString beside = fixture.folder.filePath("Vaporlane.cfg");
     const QString users = fixture.configHome.filePath("vaporlane/Vaporlane.cfg");
-    const auto read = [](const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
     const auto write = [](const QString& path, const QByteArray& bytes) {
         QFile file(path);
         EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(bytes));
@@ -121,7 +117,7 @@ TEST(SettingsFile, ReadOnlyProgramFolderUsesTheUsersFile)
             write(beside, "1\r\n");
         if (row.usersFile)
             write(users, "3\r\n");
-        const QByteArray untouched = read(row.readOnly ? beside : users);
+        const QByteArray untouched = GuiFixture::ReadFile(row.readOnly ? beside : users);
         std::optional<ReadOnlyFolder> readOnly;
         if (row.readOnly && !readOnly.emplace(fixture.folder.path()).Effective())
             GTEST_SKIP() << "the program folder cannot be made read-only here";
@@ -132,8 +128,8 @@ TEST(SettingsFile, ReadOnlyProgramFolderUsesTheUsersFile)
         EXPECT_TRUE(SaveSettings());
         readOnly.reset();
         const QByteArray saved = QByteArray::number(row.read) + "\r\n15\r\n32\r\n52\r\n71\r\n0\r\n#FALSE#\r\n";
-        EXPECT_EQ(read(row.readOnly ? users : beside), saved);
-        EXPECT_EQ(read(row.readOnly ? beside : users), untouched);
+        EXPECT_EQ(GuiFixture::ReadFile(row.readOnly ? users : beside), saved);
+        EXPECT_EQ(GuiFixture::ReadFile(row.readOnly ? beside : users), untouched);
         EXPECT_EQ(QDir(fixture.folder.path()).entryList(QDir::Files | QDir::Hidden).size(), row.besideFile ? 1 : 0);
         EXPECT_TRUE(fixture.messages.messages.empty());
     }

@@ -100,7 +100,7 @@ private slots:
     {
         QFETCH(OkCase, row);
         SetCodes(row.before);
-        QFile::remove(fixture->SettingsPath());
+        QFile::remove(SettingsFilePath());
         Form2 dialog(*main);
         dialog.show();
         QCOMPARE(Words(Lists(dialog), [](const QComboBox* list) { return list->currentText(); }), row.shown);
