@@ -22,7 +22,11 @@ TEST(SettingsText, FieldsEndAtCommasAndLineEnds)
         {"comma at a line end, CR, LF, no last end", "1,\r\n13\r31,51\n71\r\n0\n#TRUE#", {1, 13, 31, 51, 71, 0, true}},
         {"an empty line is an empty field", "3\r\n\r\n33\r\n53\r\n74\r\n1\r\n#TRUE#\r\n", {3, 12, 33, 53, 74, 1, true}},
         {"the Boolean only as #TRUE#, not -1", "3\r\n15\r\n33\r\n53\r\n74\r\n1\r\n-1\r\n", {3, 15, 33, 53, 74, 1}},
-        {"junk after the seventh field", junk, {1, 11, 31, 51, 71, 1, true}}};
+        {"junk after the seventh field", junk, {1, 11, 31, 51, 71, 1, true}},
+        {"short file", "3\r\n15", {3, 15, 32, 52, 71, 0, false}},
+        {"text where a number is due", "1\r\nbar\r\n33\r\n52\r\n71\r\n1\r\n#TRUE#\r\n", {1, 12, 33, 52, 71, 1, true}},
+        {"numbers beyond 16 bits", "65539\r\n65551\r\n32\r\n52\r\n71\r\n65537\r\n#TRUE#", {2, 12, 32, 52, 71, 0, true}},
+        {"binary junk", QByteArray::fromHex("00ff8d0a0d2c2c0a3c3eff7f0000de"), {}}};
     for (const auto& row : rows)
         EXPECT_EQ(ParseSettings(row.text), row.expected) << row.name;
 }
