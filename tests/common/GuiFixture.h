@@ -1,5 +1,6 @@
 // Test environment for window tests: a fresh temporary program folder, recorded message boxes, a fake
-// engine, default settings, and a modal seam that fails at once instead of hanging on an unexpected dialog.
+// engine, default settings (handed back to the library at the end), and a modal seam that fails at once instead
+// of hanging on an unexpected dialog.
 #pragma once
 
 #include "engine/seam/PropertyEngine.h"
@@ -7,6 +8,7 @@
 #include "forms/common/Modal.h"
 #include "settings/Module1.h"
 #include "settings/SettingsFile.h"
+#include "settings/UnitCatalogue.h"
 #include "tests/common/FakeEngine.h"
 
 #include <QDialog>
@@ -49,12 +51,15 @@ public:
         SetEngine(&engine);
         FailOnDialogs();
         ResetSettings();
+        FillUnitLabels();  // as the main window's start-up does for the whole run
     }
 
     ~GuiFixture()
     {
         SetModalDriver({});
         SetEngine(nullptr);
+        ResetSettings();
+        HandUnitsToEngine();  // the library's units back to the defaults
         SetMessageSink(nullptr);
         savedConfigHome_ ? qputenv("XDG_CONFIG_HOME", *savedConfigHome_) : qunsetenv("XDG_CONFIG_HOME");
     }

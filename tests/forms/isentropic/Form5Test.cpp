@@ -3,7 +3,6 @@
 #include "forms/common/NumericTextBox.h"
 #include "forms/common/ReportArea.h"
 #include "forms/isentropic/Form5.h"
-#include "settings/UnitCatalogue.h"
 #include "tests/common/GuiFixture.h"
 
 #include <QFile>
@@ -30,11 +29,7 @@ class Form5Test : public QObject {
     std::unique_ptr<GuiFixture> fixture;
 
 private slots:
-    void init()
-    {
-        fixture = std::make_unique<GuiFixture>();
-        FillUnitLabels();  // the main window's start-up fills them for the whole run
-    }
+    void init() { fixture = std::make_unique<GuiFixture>(); }
     void cleanup() { fixture.reset(); }
 
     // The unit texts follow the settings. A compressed outlet shows its T (a wet one its Ts: the help's example).

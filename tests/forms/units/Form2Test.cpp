@@ -75,8 +75,6 @@ private slots:
     {
         QVERIFY(fixture->unexpectedDialogs.isEmpty());
         main.reset();
-        GuiFixture::ResetSettings();
-        HandUnitsToEngine();
         fixture.reset();
     }
 
