@@ -30,16 +30,6 @@ public:
     // Runs at every call after it is recorded (to look at the window at that moment).
     std::function<void(const EngineCall&)> onCall;
 
-    // Only the calls of property functions, setters left out.
-    std::vector<EngineCall> PropertyCalls() const
-    {
-        std::vector<EngineCall> result;
-        for (const EngineCall& call : calls)
-            if (!IsSetter(call.name))
-                result.push_back(call);
-        return result;
-    }
-
 #define ENGINE_FUNCTION(result, name, parameters, arguments)                                      \
     result name parameters override                                                               \
     {                                                                                             \
@@ -49,8 +39,6 @@ public:
 
 private:
     AquapropEngine library_;
-
-    static bool IsSetter(const QString& name) { return name.startsWith(QStringLiteral("STM_Set")); }
 
     template <typename... Args>
     static std::vector<double> Doubles(Args... args)
@@ -71,7 +59,7 @@ private:
             return static_cast<Result>(it->second);
         if (auto it = answerOf.find(function); it != answerOf.end())
             return static_cast<Result>(it->second);
-        if (useLibrary || IsSetter(function))
+        if (useLibrary || function.startsWith(QStringLiteral("STM_Set")))
             return library();
         return static_cast<Result>(constant);
     }

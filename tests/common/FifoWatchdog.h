@@ -2,7 +2,6 @@
 // after a second and ends the wait, so that the test fails instead of hanging.
 #pragma once
 
-#include <QByteArray>
 #include <QFile>
 #include <QString>
 
@@ -17,8 +16,15 @@ class FifoWatchdog {
 public:
     using Clock = std::chrono::steady_clock;
 
-    // Starts the clock.
-    explicit FifoWatchdog(const QString& fifo) : path_(QFile::encodeName(fifo)), thread_([this] { watch(); }) {}
+    explicit FifoWatchdog(const QString& fifo)
+        : thread_([this, path = QFile::encodeName(fifo)] {
+              while (!stopped_ && Clock::now() < start_ + std::chrono::seconds(1))
+                  std::this_thread::sleep_for(std::chrono::milliseconds(10));
+              if (const int writer = stopped_ ? -1 : open(path.constData(), O_WRONLY | O_NONBLOCK); writer >= 0)
+                  close(writer);
+          })
+    {
+    }
     ~FifoWatchdog() { Stop(); }
 
     // Ends the watch once the step is done; the time it took.
@@ -32,16 +38,6 @@ public:
     }
 
 private:
-    void watch()
-    {
-        using namespace std::chrono_literals;
-        while (!stopped_ && Clock::now() < start_ + 1s)
-            std::this_thread::sleep_for(10ms);
-        if (const int writer = stopped_ ? -1 : open(path_.constData(), O_WRONLY | O_NONBLOCK); writer >= 0)
-            close(writer);
-    }
-
-    QByteArray path_;
     Clock::time_point start_ = Clock::now();
     std::atomic<bool> stopped_ = false;
     std::thread thread_;  // last: it starts once the rest is set

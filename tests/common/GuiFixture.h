@@ -1,5 +1,6 @@
 // Test environment for window tests: a fresh temporary program folder, recorded message boxes, a fake
-// engine, default settings, and a modal seam that fails at once instead of hanging on an unexpected dialog.
+// engine, default settings (handed back to the library at the end), and a modal seam that fails at once instead
+// of hanging on an unexpected dialog.
 #pragma once
 
 #include "engine/seam/PropertyEngine.h"
@@ -7,12 +8,15 @@
 #include "forms/common/Modal.h"
 #include "settings/Module1.h"
 #include "settings/SettingsFile.h"
+#include "settings/UnitCatalogue.h"
 #include "tests/common/FakeEngine.h"
 
 #include <QDialog>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 struct RecordedMessage {
     QString prompt;
@@ -38,26 +42,26 @@ public:
     QStringList unexpectedDialogs;
 
     GuiFixture()
-        : configHomeWasSet_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")),
-          savedConfigHome_(qgetenv("XDG_CONFIG_HOME"))
     {
+        if (qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+            savedConfigHome_ = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
         SetProgramFolder(folder.path());
         SetMessageSink(&messages);
         SetEngine(&engine);
-        SetModalDriver([this](QDialog& dialog) { unexpectedDialogs << dialog.windowTitle(); });
+        FailOnDialogs();
         ResetSettings();
+        FillUnitLabels();  // as the main window's start-up does for the whole run
     }
 
     ~GuiFixture()
     {
         SetModalDriver({});
         SetEngine(nullptr);
+        ResetSettings();
+        HandUnitsToEngine();  // the library's units back to the defaults
         SetMessageSink(nullptr);
-        if (configHomeWasSet_)
-            qputenv("XDG_CONFIG_HOME", savedConfigHome_);
-        else
-            qunsetenv("XDG_CONFIG_HOME");
+        savedConfigHome_ ? qputenv("XDG_CONFIG_HOME", *savedConfigHome_) : qunsetenv("XDG_CONFIG_HOME");
     }
 
     GuiFixture(const GuiFixture&) = delete;
@@ -69,8 +73,6 @@ public:
         Module1::DensityFactor = 1.0;
     }
 
-    QString SettingsPath() const { return SettingsFilePath(); }
-
     void WriteSettings(const QByteArray& bytes) const
     {
         QFile file(SettingsFilePath());
@@ -78,9 +80,12 @@ public:
         QCOMPARE(file.write(bytes), bytes.size());
     }
 
-    QByteArray ReadSettings() const
+    QByteArray ReadSettings() const { return ReadFile(SettingsFilePath()); }
+
+    // The file's bytes; none where it cannot be read.
+    static QByteArray ReadFile(const QString& path)
     {
-        QFile file(SettingsFilePath());
+        QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
@@ -88,12 +93,16 @@ public:
     void ExpectDialog(std::function<void(QDialog&)> script)
     {
         SetModalDriver([this, script](QDialog& dialog) {
-            SetModalDriver([this](QDialog& d) { unexpectedDialogs << d.windowTitle(); });
+            FailOnDialogs();
             script(dialog);
         });
     }
 
 private:
-    bool configHomeWasSet_;
-    QByteArray savedConfigHome_;
+    void FailOnDialogs()
+    {
+        SetModalDriver([this](QDialog& dialog) { unexpectedDialogs << dialog.windowTitle(); });
+    }
+
+    std::optional<QByteArray> savedConfigHome_;
 };

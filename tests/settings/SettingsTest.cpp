@@ -22,7 +22,11 @@ TEST(SettingsText, FieldsEndAtCommasAndLineEnds)
         {"comma at a line end, CR, LF, no last end", "1,\r\n13\r31,51\n71\r\n0\n#TRUE#", {1, 13, 31, 51, 71, 0, true}},
         {"an empty line is an empty field", "3\r\n\r\n33\r\n53\r\n74\r\n1\r\n#TRUE#\r\n", {3, 12, 33, 53, 74, 1, true}},
         {"the Boolean only as #TRUE#, not -1", "3\r\n15\r\n33\r\n53\r\n74\r\n1\r\n-1\r\n", {3, 15, 33, 53, 74, 1}},
-        {"junk after the seventh field", junk, {1, 11, 31, 51, 71, 1, true}}};
+        {"junk after the seventh field", junk, {1, 11, 31, 51, 71, 1, true}},
+        {"short file", "3\r\n15", {3, 15, 32, 52, 71, 0, false}},
+        {"text where a number is due", "1\r\nbar\r\n33\r\n52\r\n71\r\n1\r\n#TRUE#\r\n", {1, 12, 33, 52, 71, 1, true}},
+        {"numbers beyond 16 bits", "65539\r\n65551\r\n32\r\n52\r\n71\r\n65537\r\n#TRUE#", {2, 12, 32, 52, 71, 0, true}},
+        {"binary junk", QByteArray::fromHex("00ff8d0a0d2c2c0a3c3eff7f0000de"), {}}};
     for (const auto& row : rows)
         EXPECT_EQ(ParseSettings(row.text), row.expected) << row.name;
 }
@@ -64,7 +68,7 @@ TEST(SettingsFile, NothingButARegularFileIsUsed)
     for (const std::string kind : {"folder", "fifo", "link to a fifo"}) {
         SCOPED_TRACE(kind);
         GuiFixture fixture;
-        const QString path = fixture.SettingsPath();
+        const QString path = SettingsFilePath();
         const QString fifo = kind == "fifo" ? path : fixture.folder.filePath("fifo");
         const bool made = kind == "folder" ? QDir(fixture.folder.path()).mkpath(QStringLiteral("Vaporlane.cfg/keep"))
                                            : mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0 &&
@@ -98,10 +102,6 @@ TEST(SettingsFile, ReadOnlyProgramFolderUsesTheUsersFile)
     GuiFixture fixture;
     const QString beside = fixture.folder.filePath("Vaporlane.cfg");
     const QString users = fixture.configHome.filePath("vaporlane/Vaporlane.cfg");
-    const auto read = [](const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
     const auto write = [](const QString& path, const QByteArray& bytes) {
         QFile file(path);
         EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(bytes));
@@ -121,7 +121,7 @@ TEST(SettingsFile, ReadOnlyProgramFolderUsesTheUsersFile)
             write(beside, "1\r\n");
         if (row.usersFile)
             write(users, "3\r\n");
-        const QByteArray untouched = read(row.readOnly ? beside : users);
+        const QByteArray untouched = GuiFixture::ReadFile(row.readOnly ? beside : users);
         std::optional<ReadOnlyFolder> readOnly;
         if (row.readOnly && !readOnly.emplace(fixture.folder.path()).Effective())
             GTEST_SKIP() << "the program folder cannot be made read-only here";
@@ -132,8 +132,8 @@ TEST(SettingsFile, ReadOnlyProgramFolderUsesTheUsersFile)
         EXPECT_TRUE(SaveSettings());
         readOnly.reset();
         const QByteArray saved = QByteArray::number(row.read) + "\r\n15\r\n32\r\n52\r\n71\r\n0\r\n#FALSE#\r\n";
-        EXPECT_EQ(read(row.readOnly ? users : beside), saved);
-        EXPECT_EQ(read(row.readOnly ? beside : users), untouched);
+        EXPECT_EQ(GuiFixture::ReadFile(row.readOnly ? users : beside), saved);
+        EXPECT_EQ(GuiFixture::ReadFile(row.readOnly ? beside : users), untouched);
         EXPECT_EQ(QDir(fixture.folder.path()).entryList(QDir::Files | QDir::Hidden).size(), row.besideFile ? 1 : 0);
         EXPECT_TRUE(fixture.messages.messages.empty());
     }

@@ -38,17 +38,11 @@ class Form4Test : public QObject {
     std::unique_ptr<GuiFixture> fixture;
 
 private slots:
-    void init()
-    {
-        fixture = std::make_unique<GuiFixture>();
-        FillUnitLabels();  // the main window's start-up fills them for the whole run
-    }
+    void init() { fixture = std::make_unique<GuiFixture>(); }
 
     void cleanup()
     {
         QVERIFY(fixture->unexpectedDialogs.isEmpty());
-        GuiFixture::ResetSettings();
-        HandUnitsToEngine();
         fixture.reset();
     }
 

@@ -11,6 +11,17 @@
 
 void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
+// Unit codes of T, P, h, s, v and the dryness basis, taken over as start-up does.
+void UseUnits(const std::array<int16_t, 6>& codes)
+{
+    int16_t* const globals[] = {&Module1::TempUnit,  &Module1::PressUnit,   &Module1::EnthalUnit,
+                                &Module1::EntroUnit, &Module1::DensityUnit, &Module1::DrynessBasis};
+    for (size_t i = 0; i < codes.size(); ++i)
+        *globals[i] = codes[i];
+    FillUnitLabels();
+    HandUnitsToEngine();
+}
+
 namespace {
 
 const QString kPressureOut = QStringLiteral("圧力が範囲外です。");
@@ -218,14 +229,6 @@ TEST_F(Calculation, RangeChecksGiveTheCaseMessage)
 TEST_F(Calculation, GoldenReportLines)
 {
     using Settings = std::array<int16_t, 6>;  // units of T, P, h, s, v, and the dryness basis
-    const auto use = [](const Settings& settings) {
-        int16_t* const globals[] = {&Module1::TempUnit,  &Module1::PressUnit,   &Module1::EnthalUnit,
-                                    &Module1::EntroUnit, &Module1::DensityUnit, &Module1::DrynessBasis};
-        for (size_t i = 0; i < settings.size(); ++i)
-            *globals[i] = settings[i];
-        FillUnitLabels();
-        HandUnitsToEngine();
-    };
     const Settings SI{2, 12, 32, 52, 71, 0}, volumeBasis{2, 12, 32, 52, 71, 1};
     const Settings second{1, 11, 31, 51, 73, 0}, secondVolumeBasis{1, 11, 31, 51, 73, 1};  // K, Pa, J/Kg, J/KgK, ft3/lb
     const struct { const char* name; Settings settings; Texts texts; QStringList lines; } rows[] = {
@@ -272,13 +275,13 @@ TEST_F(Calculation, GoldenReportLines)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        use(row.settings);
+        UseUnits(row.settings);
         texts = row.texts;
         const CalculationOutcome outcome = Calculate(*this, Engine());
         EXPECT_EQ(outcome.message, QString());
         EXPECT_EQ(outcome.report, row.lines);
     }
-    use(SI);
+    UseUnits(SI);
 }
 
 }  // namespace

@@ -17,6 +17,11 @@
 #include <array>
 #include <memory>
 
+// A key in field 1 to 4 (its text all selected) over the texts "P|T|h|x"; the texts after it and the report's
+// lines (0 cleared, 1 the old one left, more a fresh one).
+struct KeyCase { int field; Qt::Key key; Qt::KeyboardModifiers modifiers; QString before, after; int lines; };
+Q_DECLARE_METATYPE(KeyCase)
+
 class Form1KeysTest : public QObject {
     Q_OBJECT
 
@@ -57,46 +62,35 @@ private slots:
 
     void keys_data()
     {
-        QTest::addColumn<int>("field");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<QString>("before");  // "P|T|h|x"; the key's field all selected
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<int>("lines");  // of the report: 0 cleared, 1 the old one left, more a fresh one
-        const int none = Qt::NoModifier;
-        const int enter = Qt::Key_Return;
-        QTest::newRow("enter") << 1 << enter << none << "1|||" << "1|||" << 8;
-        QTest::newRow("keypad enter") << 1 << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "1|||" << "1|||" << 8;
-        QTest::newRow("shift enter") << 1 << enter << int(Qt::ShiftModifier) << "1|||" << "1|||" << 8;
-        QTest::newRow("enter, every field empty") << 2 << enter << none << "|||" << "|||" << 0;
-        QTest::newRow("enter, all four filled") << 4 << enter << none << "1|300|2800|0.5" << "1|300||" << 5;
-        QTest::newRow("backspace") << 1 << int(Qt::Key_Backspace) << none << "12|||" << "|||" << 0;
-        QTest::newRow("delete") << 2 << int(Qt::Key_Delete) << none << "|12||" << "|||" << 0;
-        QTest::newRow("accepted digit") << 3 << int(Qt::Key_7) << none << "|||" << "||7|" << 0;
-        QTest::newRow("letter") << 2 << int(Qt::Key_A) << none << "|1.5||" << "|1.5||" << 1;
-        QTest::newRow("minus") << 3 << int(Qt::Key_Minus) << none << "||1.5|" << "||1.5|" << 1;
-        QTest::newRow("point over the point") << 4 << int(Qt::Key_Period) << none << "|||1.5" << "|||1.5" << 1;
-        QTest::newRow("ctrl c") << 1 << int(Qt::Key_C) << int(Qt::ControlModifier) << "1.5|||" << "1.5|||" << 1;
-        QTest::newRow("ctrl v") << 1 << int(Qt::Key_V) << int(Qt::ControlModifier) << "1.5|||" << "1.5|||" << 1;
+        QTest::addColumn<KeyCase>("row");
+        using enum Qt::Key;
+        const Qt::KeyboardModifiers none = Qt::NoModifier, ctrl = Qt::ControlModifier;
+        QTest::newRow("enter") << KeyCase{1, Key_Return, none, "1|||", "1|||", 8};
+        QTest::newRow("keypad enter") << KeyCase{1, Key_Enter, Qt::KeypadModifier, "1|||", "1|||", 8};
+        QTest::newRow("shift enter") << KeyCase{1, Key_Return, Qt::ShiftModifier, "1|||", "1|||", 8};
+        QTest::newRow("enter, every field empty") << KeyCase{2, Key_Return, none, "|||", "|||", 0};
+        QTest::newRow("enter, all four filled") << KeyCase{4, Key_Return, none, "1|300|2800|0.5", "1|300||", 5};
+        QTest::newRow("backspace") << KeyCase{1, Key_Backspace, none, "12|||", "|||", 0};
+        QTest::newRow("delete") << KeyCase{2, Key_Delete, none, "|12||", "|||", 0};
+        QTest::newRow("accepted digit") << KeyCase{3, Key_7, none, "|||", "||7|", 0};
+        QTest::newRow("refused letter") << KeyCase{2, Key_A, none, "|1.5||", "|1.5||", 1};
+        QTest::newRow("ctrl c") << KeyCase{1, Key_C, ctrl, "1.5|||", "1.5|||", 1};
+        QTest::newRow("ctrl v") << KeyCase{1, Key_V, ctrl, "1.5|||", "1.5|||", 1};
     }
 
     void keys()
     {
-        QFETCH(int, field);
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(QString, before);
-        QFETCH(QString, after);
-        QFETCH(int, lines);
+        QFETCH(KeyCase, row);
         for (int n = 0; n < 4; ++n)
-            boxes[n]->setText(before.section('|', n, n));
-        boxes[field - 1]->setFocus();
-        boxes[field - 1]->selectAll();
+            boxes[n]->setText(row.before.section('|', n, n));
+        NumericTextBox* box = boxes[row.field - 1];
+        box->setFocus();
+        box->selectAll();
         QApplication::clipboard()->setText(QStringLiteral("5"));
         form->Picture1->Print(QStringLiteral("old report"));
-        QTest::keyClick(boxes[field - 1], Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(boxes[0]->text() + '|' + boxes[1]->text() + '|' + boxes[2]->text() + '|' + boxes[3]->text(), after);
-        QCOMPARE(form->Picture1->Lines().size(), lines);
+        QTest::keyClick(box, row.key, row.modifiers);
+        QCOMPARE(boxes[0]->text() + '|' + boxes[1]->text() + '|' + boxes[2]->text() + '|' + boxes[3]->text(), row.after);
+        QCOMPARE(form->Picture1->Lines().size(), row.lines);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("5"));
     }
 
@@ -133,39 +127,34 @@ private slots:
     // clearing the report; pre-edit text never shows.
     void inputMethodCommits_data()
     {
-        QTest::addColumn<bool>("heatWindow");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("preedit");
         QTest::addColumn<QString>("commit");
         QTest::addColumn<QString>("after");
         QTest::addColumn<int>("lines");  // of the report: 1 the old one left, 0 cleared
-        QTest::newRow("full-width digits and kana") << false << "" << "" << "１０あ" << "" << 1;
-        QTest::newRow("ASCII digits") << false << "2" << "" << "10" << "210" << 0;
-        QTest::newRow("second point") << false << "1.5" << "" << "." << "1.5" << 1;
-        QTest::newRow("mixed: only the digit") << false << "" << "" << "０あＡ1" << "1" << 0;
-        QTest::newRow("pre-edit only") << false << "3" << "あ" << "" << "3" << 1;
-        QTest::newRow("pre-edit beside a commit") << false << "" << "１" << "2" << "2" << 0;
-        QTest::newRow("heat window: mixed") << true << "" << "" << "１あ7." << "7." << 0;
+        QTest::newRow("full-width digits and kana") << "" << "" << "１０あ" << "" << 1;
+        QTest::newRow("ASCII digits") << "2" << "" << "10" << "210" << 0;
+        QTest::newRow("second point") << "1.5" << "" << "." << "1.5" << 1;
+        QTest::newRow("mixed: only the digit") << "" << "" << "０あＡ1" << "1" << 0;
+        QTest::newRow("pre-edit only") << "3" << "あ" << "" << "3" << 1;
+        QTest::newRow("pre-edit beside a commit") << "" << "１" << "2" << "2" << 0;
     }
 
     void inputMethodCommits()
     {
-        QFETCH(bool, heatWindow);
         QFETCH(QString, before);
         QFETCH(QString, preedit);
         QFETCH(QString, commit);
         QFETCH(QString, after);
         QFETCH(int, lines);
-        Form4 heat;
-        NumericTextBox* box = heatWindow ? heat.Text2 : boxes[1];
-        ReportArea* report = heatWindow ? heat.Picture1 : form->Picture1;
+        NumericTextBox* box = boxes[1];
         box->setText(before);
-        report->Print(QStringLiteral("old report"));
+        form->Picture1->Print(QStringLiteral("old report"));
         QInputMethodEvent event(preedit, {});
         event.setCommitString(commit);
         QApplication::sendEvent(box, &event);
         QCOMPARE(box->text(), after);
-        QCOMPARE(report->Lines().size(), lines);
+        QCOMPARE(form->Picture1->Lines().size(), lines);
         NumericTextBox plain;  // what the box shows: its text alone, no pre-edit beside it
         plain.resize(box->size());
         plain.setText(after);

@@ -8,29 +8,21 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 
-void PrintTo(const QString& text, std::ostream* os);  // in CalculationTest.cpp
+// In CalculationTest.cpp.
+void PrintTo(const QString& text, std::ostream* os);
+void UseUnits(const std::array<int16_t, 6>& codes);
 
 namespace {
-
-// Unit codes of T, P, h, s, v and the dryness basis, taken over as start-up does.
-void useUnits(std::array<int16_t, 6> codes)
-{
-    int16_t* const globals[] = {&Module1::TempUnit,  &Module1::PressUnit,   &Module1::EnthalUnit,
-                                &Module1::EntroUnit, &Module1::DensityUnit, &Module1::DrynessBasis};
-    for (size_t i = 0; i < codes.size(); ++i)
-        *globals[i] = codes[i];
-    FillUnitLabels();
-    HandUnitsToEngine();
-}
 
 constexpr std::array<int16_t, 6> kDefaults{2, 12, 32, 52, 71, 0};
 
 class PropertyListTest : public testing::Test {
 protected:
-    void SetUp() override { useUnits(kDefaults); }
-    void TearDown() override { useUnits(kDefaults); }
+    void SetUp() override { UseUnits(kDefaults); }
+    void TearDown() override { UseUnits(kDefaults); }
 
     // The rows by column name.
     static std::map<QString, PropertyRow> rowsOf(const PropertyList& list)
@@ -111,7 +103,7 @@ TEST_F(PropertyListTest, UnitsAndScalesInEveryVolumeUnit)
                  {74, kFt3PerM3 / kLbPerKg, kLbPerKg / kFt3PerM3, "[ft3/lb]", "[lb/ft3]"}};
     for (const auto& u : units) {
         SCOPED_TRACE(u.volume);
-        useUnits({2, 12, 33, 52, u.volume, 0});
+        UseUnits({2, 12, 33, 52, u.volume, 0});
         auto single = rowsOf(ListProperties({"20", "300", "", ""}, engine));
         EXPECT_DOUBLE_EQ(*single["v"].value, v * u.volumeFactor);
         EXPECT_DOUBLE_EQ(*single["rho"].value, u.densityFactor / v);
@@ -138,7 +130,7 @@ TEST_F(PropertyListTest, UnitsAndScalesInEveryVolumeUnit)
 TEST_F(PropertyListTest, WetVolumeAsTheMainWindowsOnEitherBasis)
 {
     for (int16_t basis : {0, 1}) {
-        useUnits({2, 12, 32, 52, 71, basis});
+        UseUnits({2, 12, 32, 52, 71, basis});
         auto wet = rowsOf(ListProperties({"1", "", "", "0.3"}, Engine()));
         const double Ts = Engine().STM_sTp(1);
         EXPECT_EQ(*wet["v"].value, WetVolume(Engine(), Ts, 0.3)) << basis;

@@ -75,8 +75,6 @@ private slots:
     {
         QVERIFY(fixture->unexpectedDialogs.isEmpty());
         main.reset();
-        GuiFixture::ResetSettings();
-        HandUnitsToEngine();
         fixture.reset();
     }
 
@@ -100,7 +98,7 @@ private slots:
     {
         QFETCH(OkCase, row);
         SetCodes(row.before);
-        QFile::remove(fixture->SettingsPath());
+        QFile::remove(SettingsFilePath());
         Form2 dialog(*main);
         dialog.show();
         QCOMPARE(Words(Lists(dialog), [](const QComboBox* list) { return list->currentText(); }), row.shown);
