@@ -5,17 +5,11 @@
 #include <QFile>
 #include <QString>
 
-// The lines of the first <pre> block after the anchor `name`, without the block's own line ends; empty where the
-// file or the block is missing.
+// The lines of the first <pre> block after the anchor `name`, without the block's own line ends.
 inline QString HelpExample(const QString& name)
 {
     QFile file(QStringLiteral(VAPORLANE_HELP_SOURCE));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QString help = QString::fromUtf8(file.readAll());
-    const QString open = QStringLiteral("<pre>\n");
-    const qsizetype anchor = help.indexOf(QStringLiteral("name=\"%1\"").arg(name));
-    const qsizetype start = anchor < 0 ? -1 : help.indexOf(open, anchor);
-    const qsizetype end = start < 0 ? -1 : help.indexOf(QStringLiteral("\n</pre>"), start);
-    return end < 0 ? QString() : help.mid(start + open.size(), end - start - open.size());
+    const QString help = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    const qsizetype start = help.indexOf("<pre>\n", help.indexOf("name=\"" + name + '"')) + 6;
+    return help.mid(start, help.indexOf("\n</pre>", start) - start);
 }

@@ -40,34 +40,41 @@ private slots:
     void init() { fixture = std::make_unique<GuiFixture>(); }
     void cleanup() { fixture.reset(); }
 
-    // "kept": the field texts afterwards. The status is the companion's: 0 list, 1 message, 3 no calculation.
+    // "outcome": "list", "none" (no case) or the message; "kept": the field texts afterwards where the case empties
+    // some. Rows named "imperial" in Fahrenheit, mmHg, kcal/kg, kcal/(kg K), lb/ft3 on the volume basis.
     void sameListAsTheCompanion_data()
     {
-        QTest::addColumn<bool>("imperial");
         QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("outcome");
         QTest::addColumn<QStringList>("kept");
-        QTest::addColumn<int>("status");
-        const auto row = [](const char* name, bool imperial, const QStringList& texts, const QStringList& kept,
-                            int status) { QTest::newRow(name) << imperial << texts << kept << status; };
-        row("saturation by pressure", false, {"1", "", "", ""}, {"1", "", "", ""}, 0);
-        row("all four fields: compressed water", false, {"1", "100", "5", "0.5"}, {"1", "100", "", ""}, 0);
-        row("wet steam by enthalpy", false, {"1", "", "2000", "0.3"}, {"1", "", "2000", ""}, 0);
-        row("superheated steam by enthalpy", false, {"1", "", "3000", ""}, {"1", "", "3000", ""}, 0);
-        row("wet steam by pressure and dryness", false, {"1", "", "", "0.9"}, {"1", "", "", "0.9"}, 0);
-        row("imperial: saturation by temperature", true, {"", "212", "", ""}, {"", "212", "", ""}, 0);
-        row("imperial: temperature and dryness, volume basis", true, {"", "300", "", "0.5"}, {"", "300", "", "0.5"}, 0);
-        row("out of range, fields still emptied", false, {"200", "300", "1", ""}, {"200", "300", "", ""}, 1);
-        row("dryness above 1", false, {"1", "", "", "1.5"}, {"1", "", "", "1.5"}, 1);
-        row("enthalpy and dryness only", false, {"", "", "2000", "0.5"}, {"", "", "2000", "0.5"}, 3);
+        const auto row = [](const char* name, const QStringList& texts, const QString& outcome,
+                            const QStringList& kept = {}) { QTest::newRow(name) << texts << outcome << kept; };
+        using namespace CalculationMessage;
+        row("saturation by pressure", {"1", "", "", ""}, "list");
+        row("all four fields: compressed water", {"1", "100", "5", "0.5"}, "list", {"1", "100", "", ""});
+        row("wet steam by enthalpy", {"1", "", "2000", "0.3"}, "list", {"1", "", "2000", ""});
+        row("superheated steam by enthalpy", {"1", "", "3000", ""}, "list");
+        row("wet steam by pressure and dryness", {"1", "", "", "0.9"}, "list");
+        row("imperial: saturation by temperature", {"", "212", "", ""}, "list");
+        row("imperial: temperature and dryness", {"", "300", "", "0.5"}, "list");
+        row("dryness above 1", {"1", "", "", "1.5"}, DrynessOutOfRange);
+        row("dryness below 0", {"", "150", "", "-0.1"}, DrynessOutOfRange);
+        row("wet above the critical temperature", {"", "400", "", "0.5"}, TemperatureOutOfRange);
+        row("wet above the critical pressure", {"30", "", "", "0.5"}, PressureOutOfRange);
+        row("saturation above the critical pressure", {"200", "", "", ""}, PressureOutOfRange);
+        row("saturation below 0 degC", {"", "-10", "", ""}, TemperatureOutOfRange);
+        row("temperature out of range, fields emptied", {"1", "-300", "1", ""}, PressureOrTemperatureOutOfRange,
+            {"1", "-300", "", ""});
+        row("enthalpy out of range", {"1", "", "-500", ""}, PressureOrEnthalpyOutOfRange);
+        row("enthalpy and dryness only", {"", "", "2000", "0.5"}, "none");
     }
 
     void sameListAsTheCompanion()
     {
-        QFETCH(bool, imperial);
         QFETCH(QStringList, texts);
+        QFETCH(QString, outcome);
         QFETCH(QStringList, kept);
-        QFETCH(int, status);
-        if (imperial)  // Fahrenheit, mmHg, kcal/kg, kcal/(kg K), lb/ft3, SBW
+        if (QByteArray(QTest::currentDataTag()).startsWith("imperial"))
             fixture->WriteSettings("3\r\n15\r\n33\r\n53\r\n74\r\n1\r\n#FALSE#\r\n");
         Form1 main;  // its start-up sets the units
         Form6 window;
@@ -80,14 +87,16 @@ private slots:
             if (!texts[i].isEmpty())
                 arguments << "--" + QStringList{"pressure", "temperature", "enthalpy", "dryness"}[i] + '=' + texts[i];
         }
-        QCOMPARE(after, kept);
+        QCOMPARE(after, kept.isEmpty() ? texts : kept);
+        const bool message = outcome != "list" && outcome != "none";
+        QCOMPARE(fixture->messages.messages.size(), size_t(message));
+        QCOMPARE(message ? fixture->messages.messages.front().prompt : outcome, outcome);
+        QCOMPARE(lines.isEmpty(), outcome != "list");
         const CompanionRun companion = RunCompanionProcess(arguments);
-        QCOMPARE(companion.exitCode, status);
+        QCOMPARE(companion.exitCode, outcome == "list" ? 0 : message ? 1 : 3);
         QCOMPARE(companion.out, lines.isEmpty() ? QByteArray() : (lines.join('\n') + '\n').toUtf8());
-        QCOMPARE(lines.isEmpty(), status != 0);
-        QCOMPARE(fixture->messages.messages.size(), size_t(status == 1));
-        if (status == 1)
-            QCOMPARE(companion.err, fixture->messages.messages.front().prompt.toUtf8() + '\n');
+        if (message)
+            QCOMPARE(companion.err, outcome.toUtf8() + '\n');
     }
 
     // Captions from the units and the dryness basis. Up and down go round the fields as in the main window, Enter
@@ -105,9 +114,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         Fill(window, {"1", "", "", ""});
         const struct { Qt::Key key; QWidget* focus; int lines; } steps[] = {
-            {Qt::Key_Up, window.Text4, 0},      {Qt::Key_Down, window.Text1, 0}, {Qt::Key_Return, window.Text1, 19},
-            {Qt::Key_Down, window.Text2, 19},   {Qt::Key_A, window.Text2, 19},   {Qt::Key_5, window.Text2, 0},
-            {Qt::Key_Backspace, window.Text2, 0}, {Qt::Key_Return, window.Text2, 19}};
+            {Qt::Key_Up, window.Text4, 0},    {Qt::Key_Down, window.Text1, 0}, {Qt::Key_Return, window.Text1, 19},
+            {Qt::Key_Down, window.Text2, 19}, {Qt::Key_A, window.Text2, 19},   {Qt::Key_5, window.Text2, 0}};
         for (const auto& step : steps) {
             QTest::keyClick(window.focusWidget(), step.key);
             QCOMPARE(window.focusWidget(), step.focus);
