@@ -3,6 +3,7 @@
 #include "forms/common/NumericTextBox.h"
 #include "forms/common/Twips.h"
 
+#include <QByteArray>
 #include <QLabel>
 #include <QPushButton>
 
@@ -37,6 +38,16 @@ NumericTextBox* MakeBox(QWidget* parent, const char* name)
     auto* box = new NumericTextBox(parent);
     box->setObjectName(QLatin1String(name));
     return box;
+}
+
+void MakeBoxColumn(QWidget* parent, std::initializer_list<NumericTextBox**> boxes, int left, int top, int pitch)
+{
+    int row = 0;
+    for (NumericTextBox** box : boxes) {
+        *box = MakeBox(parent, QByteArray("Text").append(QByteArray::number(row + 1)).constData());
+        Twips::Place(*box, left, top + row * pitch, 1215, 300);
+        ++row;
+    }
 }
 
 void SetCaption(QLabel* label, const QString& caption)

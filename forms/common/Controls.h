@@ -1,6 +1,8 @@
 // The windows' labels, input boxes and buttons, named after their controls ("Label1", "Command1").
 #pragma once
 
+#include <initializer_list>
+
 class NumericTextBox;
 class QLabel;
 class QPushButton;
@@ -20,6 +22,10 @@ QLabel* MakeUnitLabel(QWidget* parent, const char* name, int left, int top);
 
 // A numeric input box, for a layout or the caller to place.
 NumericTextBox* MakeBox(QWidget* parent, const char* name);
+
+// Numeric input boxes named "Text1", "Text2", ... in their order, one below the other in twips: at `left`, the
+// first at `top` and each next one `pitch` lower, 1215 wide and 300 high.
+void MakeBoxColumn(QWidget* parent, std::initializer_list<NumericTextBox**> boxes, int left, int top, int pitch);
 
 // Gives a label a new text and fits the label to it.
 void SetCaption(QLabel* label, const QString& caption);

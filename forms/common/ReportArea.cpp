@@ -157,6 +157,18 @@ void ReportArea::Copy() const
         QGuiApplication::clipboard()->setText(Text());
 }
 
+QSize ReportArea::sizeHint() const
+{
+    if (lines_.isEmpty())
+        return QSize(0, 0);
+    const QFontMetrics metrics(font());
+    int width = 0;
+    for (const QString& line : lines_)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    const int pitch = linePitch();
+    return QSize(width, static_cast<int>(lines_.size() - 1) * pitch + std::max(pitch, metrics.height()));
+}
+
 QRect ReportArea::CharacterRect(int offset) const
 {
     if (offset < 0)
@@ -195,6 +207,7 @@ int ReportArea::OffsetAt(const QPoint& point) const
 
 void ReportArea::textChanged(const QString& before)
 {
+    updateGeometry();
     update();
     if (QAccessible::isActive()) {
         QAccessibleTextUpdateEvent text(this, 0, before, Text());

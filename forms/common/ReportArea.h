@@ -25,6 +25,9 @@ public:
 
     const QStringList& Lines() const { return lines_; }
 
+    // The size that shows every line whole (for a scroll area around the report).
+    QSize sizeHint() const override;
+
     // The report as text, each line ended by a line feed (what "コピー" puts on the clipboard).
     QString Text() const;
 

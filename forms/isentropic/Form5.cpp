@@ -51,12 +51,7 @@ void Form5::buildControls()
     Label7 = MakeUnitLabel(this, "Label7", 2640, rowTop(2));
     Label8 = MakeUnitLabel(this, "Label8", 2640, rowTop(3));
 
-    NumericTextBox** boxes[] = {&Text1, &Text2, &Text3, &Text4};
-    const char* const names[] = {"Text1", "Text2", "Text3", "Text4"};
-    for (int row = 0; row < 4; ++row) {
-        *boxes[row] = MakeBox(this, names[row]);
-        Twips::Place(*boxes[row], 1200, rowTop(row), 1215, 300);
-    }
+    MakeBoxColumn(this, {&Text1, &Text2, &Text3, &Text4}, 1200, rowTop(0), kRowPitch);
 
     // Enter belongs to the input boxes and the focused button.
     Command1 = MakeButton(this, "Command1", QStringLiteral("表示"), 2400, kButtonTop, 975, 375);

@@ -13,6 +13,7 @@
 #include "forms/main/CommonDialog.h"
 #include "forms/main/PropertyCalculation.h"
 #include "forms/main/TwipsLayout.h"
+#include "forms/properties/Form6.h"
 #include "forms/units/Form2.h"
 #include "forms/version/Form3.h"
 #include "resources/ApplicationIcon.h"
@@ -152,6 +153,9 @@ void Form1::buildMenus()
     menu_SpecialCalculation_Isentropic =
         item(menu_SpecialCalculation, "menu_SpecialCalculation_Isentropic", QStringLiteral("エントロピ一定"),
              &Form1::menu_SpecialCalculation_Isentropic_Click);
+    menu_SpecialCalculation_Properties =
+        item(menu_SpecialCalculation, "menu_SpecialCalculation_Properties", QStringLiteral("物性値一覧"),
+             &Form1::menu_SpecialCalculation_Properties_Click);
 
     menu_Help = menu("menu_Help", QStringLiteral("ヘルプ(&H)"));
     menu_Help_Contents =
@@ -246,6 +250,13 @@ void Form1::menu_SpecialCalculation_HeatContent_Click()
 void Form1::menu_SpecialCalculation_Isentropic_Click()
 {
     Form5 dialog;
+    ShowModal(dialog);
+    ApplyAlwaysOnTop(this);
+}
+
+void Form1::menu_SpecialCalculation_Properties_Click()
+{
+    Form6 dialog;
     ShowModal(dialog);
     ApplyAlwaysOnTop(this);
 }

@@ -45,6 +45,7 @@ public:
     QMenu* menu_SpecialCalculation = nullptr;
     QAction* menu_SpecialCalculation_HeatContent = nullptr;
     QAction* menu_SpecialCalculation_Isentropic = nullptr;
+    QAction* menu_SpecialCalculation_Properties = nullptr;
     QMenu* menu_Help = nullptr;
     QAction* menu_Help_Contents = nullptr;
     QAction* menu_Help_Version = nullptr;
@@ -77,6 +78,7 @@ public:
     void menu_Option_Unit_Click();
     void menu_SpecialCalculation_HeatContent_Click();
     void menu_SpecialCalculation_Isentropic_Click();
+    void menu_SpecialCalculation_Properties_Click();
     void menu_Help_Contents_Click();
     void menu_Help_Version_Click();
 

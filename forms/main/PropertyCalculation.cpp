@@ -184,11 +184,24 @@ CalculationCase Classify(const std::array<bool, 4>& filled)
     return CalculationCase::None;
 }
 
+std::vector<int> DiscardedFields(CalculationCase calculationCase)
+{
+    switch (calculationCase) {
+    case CalculationCase::PressureTemperature: return {kEnthalpy, kDryness};
+    case CalculationCase::PressureEnthalpy: return {kTemperature, kDryness};
+    default: return {};
+    }
+}
+
 CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine)
 {
     const auto value = [&fields](int field) { return LeadingNumber(fields.Text(field)); };
     const auto filled = [&fields](int field) { return !fields.Text(field).isEmpty(); };
-    switch (Classify({filled(kPressure), filled(kTemperature), filled(kEnthalpy), filled(kDryness)})) {
+    const CalculationCase calculationCase =
+        Classify({filled(kPressure), filled(kTemperature), filled(kEnthalpy), filled(kDryness)});
+    for (int field : DiscardedFields(calculationCase))
+        fields.Clear(field);
+    switch (calculationCase) {
     case CalculationCase::None:
     case CalculationCase::TemperatureDryness:
         return {};
@@ -197,12 +210,8 @@ CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine)
     case CalculationCase::SaturationByTemperature:
         return saturationByTemperature(engine, value(kTemperature));
     case CalculationCase::PressureTemperature:
-        fields.Clear(kEnthalpy);
-        fields.Clear(kDryness);
         return pressureTemperature(engine, value(kPressure), value(kTemperature));
     case CalculationCase::PressureEnthalpy:
-        fields.Clear(kTemperature);
-        fields.Clear(kDryness);
         return pressureEnthalpy(engine, value(kPressure), value(kEnthalpy));
     case CalculationCase::PressureDryness:
         return pressureDryness(engine, value(kPressure), value(kDryness));

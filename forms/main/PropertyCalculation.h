@@ -10,6 +10,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // The four input boxes: 1 pressure, 2 temperature, 3 enthalpy, 4 dryness.
 class InputFields {
@@ -43,6 +44,9 @@ enum class CalculationCase {
 
 // Decides the case from which fields hold text (index 0 pressure ... 3 dryness).
 CalculationCase Classify(const std::array<bool, 4>& filled);
+
+// The fields (1 pressure ... 4 dryness) that a case empties before it calculates: those it does not read.
+std::vector<int> DiscardedFields(CalculationCase calculationCase);
 
 // The messages of a calculation whose input is out of range.
 namespace CalculationMessage {

@@ -8,6 +8,7 @@
 #include "forms/main/CommonDialog.h"
 #include "forms/main/Form1.h"
 #include "forms/main/HelpViewer.h"
+#include "forms/properties/Form6.h"
 #include "forms/units/Form2.h"
 #include "forms/version/Form3.h"
 #include "tests/common/GuiFixture.h"
@@ -15,6 +16,8 @@
 #include <QApplication>
 #include <QImage>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <array>
 
@@ -108,6 +111,8 @@ private slots:
         QTest::newRow("constant enthalpy") << QByteArray() << QStringList{"1", "150", "0.2"} << "Form4";
         QTest::newRow("isentropic, the longest report") << QByteArray("2\r\n12\r\n33\r\n53\r\n74\r\n0\r\n#FALSE#\r\n")
                                                         << QStringList{"10", "500", "0.01", "85"} << "Form5";
+        QTest::newRow("property list, the longest") << QByteArray("2\r\n16\r\n33\r\n53\r\n74\r\n1\r\n#FALSE#\r\n")
+                                                    << QStringList{"1000", "", "", ""} << "Form6";
     }
 
     void reports()
@@ -121,15 +126,21 @@ private slots:
         Form1 main;  // its start-up sets the units, for the special-calculation windows too
         Form4 heat;
         Form5 isentropic;
-        const size_t window = fields.size() - 2;  // two fields: the main window, three: Form4, four: Form5
+        Form6 properties;
+        // Two fields: the main window, three: Form4, four: Form5 or Form6.
+        const size_t window = name == QStringLiteral("Form6") ? 3 : fields.size() - 2;
         const QList<NumericTextBox*> boxes =
             std::array{QList{main.Text1, main.Text2}, QList{heat.Text1, heat.Text2, heat.Text3},
-                       QList{isentropic.Text1, isentropic.Text2, isentropic.Text3, isentropic.Text4}}[window];
+                       QList{isentropic.Text1, isentropic.Text2, isentropic.Text3, isentropic.Text4},
+                       QList{properties.Text1, properties.Text2, properties.Text3, properties.Text4}}[window];
         for (qsizetype i = 0; i < fields.size(); ++i)
             boxes[i]->setText(fields[i]);
-        std::array{main.Command1, heat.Command1, isentropic.Command1}[window]->click();
-        ReportArea& area = *std::array{main.Picture1, heat.Picture1, isentropic.Picture1}[window];
-        Render(*std::array<QWidget*, 3>{&main, &heat, &isentropic}[window], name);
+        std::array{main.Command1, heat.Command1, isentropic.Command1, properties.Command1}[window]->click();
+        ReportArea& area = *std::array{main.Picture1, heat.Picture1, isentropic.Picture1, properties.Picture1}[window];
+        Render(*std::array<QWidget*, 4>{&main, &heat, &isentropic, &properties}[window], name);
+        // The longest list shows whole without scrolling.
+        QVERIFY(!properties.Scroll1->verticalScrollBar()->isVisible());
+        QVERIFY(!properties.Scroll1->horizontalScrollBar()->isVisible());
         // The whole report shows: its last character lies inside the area.
         const QRect last = area.CharacterRect(static_cast<int>(area.Text().size()) - 2);
         QVERIFY2(area.rect().contains(last), qPrintable(area.Lines().last()));

@@ -89,7 +89,7 @@ private slots:
                 menus << item->text() + (item->isCheckable() ? "[ ]" : "") + item->shortcut().toString();
         }
         QCOMPARE(menus.join(' '), QStringLiteral("ファイル(&F): Quit Vaporlane(&X) オプション(&O): ウインドウを常に手前に"
-                                                 "表示[ ] 使用単位(&U) 特殊計算(&P): エンタルピ一定 エントロピ一定 "
+                                                 "表示[ ] 使用単位(&U) 特殊計算(&P): エンタルピ一定 エントロピ一定 物性値一覧 "
                                                  "ヘルプ(&H): 目次(&C) バージョン情報(&A)..."));
     }
 
@@ -203,6 +203,7 @@ private slots:
         const char* const openers[][2] = {{"menu_Option_Unit", "Form2"},
                                           {"menu_SpecialCalculation_HeatContent", "Form4"},
                                           {"menu_SpecialCalculation_Isentropic", "Form5"},
+                                          {"menu_SpecialCalculation_Properties", "Form6"},
                                           {"menu_Help_Version", "Form3"}};
         for (const auto& opener : openers)
             for (const bool onTop : {true, false})
@@ -278,7 +279,8 @@ private slots:
         QVERIFY(viewer->Contents()->isVisible());
         QVERIFY(viewer->Browser()->toPlainText().contains(QStringLiteral("Vaporlane ヘルプ")));
         QList<QTreeWidgetItem*> found;
-        for (const char* topic : {"メイン画面", "計算の選び方", "使用単位", "エンタルピ一定", "エントロピ一定", "コマンドラインでの計算（vaporlane-calc）",
+        for (const char* topic : {"メイン画面", "計算の選び方", "使用単位", "エンタルピ一定", "エントロピ一定", "物性値一覧",
+                                  "コマンドラインでの計算（vaporlane-calc）",
                                   "ほかのプログラムから使う計算エンジン", "メッセージ一覧", "計算方法"}) {
             found = viewer->Contents()->findItems(QString::fromUtf8(topic), Qt::MatchExactly | Qt::MatchRecursive);
             QVERIFY2(found.size() == 1, topic);

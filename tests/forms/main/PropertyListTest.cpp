@@ -1,7 +1,6 @@
-// The property list: the messages that end it, its labels, its units and scales against the engine's own functions
-// in every volume unit, the main window's wet volume on the volume basis, and rows without a value above 1173.15 K
-// in the report and in the copy. Which rows each case lists: tests/cli/BatchTest.cpp.
-#include "forms/common/ReportLine.h"
+// The property list: its labels, its units and scales against the engine's own functions in every volume unit, the
+// main window's wet volume on the volume basis, and rows without a value above 1173.15 K in the report. Which rows
+// each case lists: tests/cli/BatchTest.cpp; its messages and its copy: tests/forms/properties.
 #include "forms/main/PropertyList.h"
 #include "settings/Module1.h"
 #include "settings/UnitCatalogue.h"
@@ -41,26 +40,6 @@ qsizetype columns(const QString& text)
     for (QChar c : text)
         count += c.unicode() < 0x80 ? 1 : 2;
     return count;
-}
-
-TEST_F(PropertyListTest, InputsOutOfRangeGiveTheMainWindowsMessages)
-{
-    const std::pair<QStringList, QString> rows[] = {
-        {{"1", "", "", "1.5"}, CalculationMessage::DrynessOutOfRange},
-        {{"", "150", "", "-0.1"}, CalculationMessage::DrynessOutOfRange},
-        {{"", "400", "", "0.5"}, CalculationMessage::TemperatureOutOfRange},  // above the critical temperature
-        {{"30", "", "", "0.5"}, CalculationMessage::PressureOutOfRange},
-        {{"200", "", "", ""}, CalculationMessage::PressureOutOfRange},
-        {{"", "-10", "", ""}, CalculationMessage::TemperatureOutOfRange},
-        {{"1", "-300", "", ""}, CalculationMessage::PressureOrTemperatureOutOfRange},
-        {{"1", "", "-500", ""}, CalculationMessage::PressureOrEnthalpyOutOfRange},
-        {{"", "", "2000", ""}, QString()},  // no case: nothing at all
-    };
-    for (const auto& [texts, message] : rows) {
-        const PropertyList list = ListProperties(texts, Engine());
-        EXPECT_EQ(list.message, message) << texts.join('|').toStdString();
-        EXPECT_TRUE(list.rows.empty());
-    }
 }
 
 // Every label of every kind of state is 21 columns, the "=" in the same place; the temperature's names the phase.
@@ -139,7 +118,7 @@ TEST_F(PropertyListTest, WetVolumeAsTheMainWindowsOnEitherBasis)
     }
 }
 
-// Above 1173.15 K the transport rows stay, without a value, in the report and in the copy.
+// Above 1173.15 K the transport rows stay, without a value, in the report (in the copy: tests/forms/properties).
 TEST_F(PropertyListTest, TransportRowsWithoutValueAbove1173K)
 {
     const PropertyList list = ListProperties({"1", "1000", "", ""}, Engine());
@@ -155,11 +134,6 @@ TEST_F(PropertyListTest, TransportRowsWithoutValueAbove1173K)
     EXPECT_EQ(report[11], " 粘度          mu  =            範囲外 [μPa s]");
     for (const QString& line : report)
         EXPECT_EQ(columns(line.section(QStringLiteral(" ["), 0, 0)), 21 + 17) << line.toStdString();
-    const QStringList copy = PropertyCopyText(list.rows).split('\n');
-    EXPECT_EQ(copy.size(), report.size() + 1);  // each line ends in a line feed
-    EXPECT_EQ(copy[0], "圧力 P\t1.00000000\t[MPa]");
-    EXPECT_EQ(copy[10], "等エントロピ指数\t" + NumberField(*list.rows[10].value).trimmed() + "\t");
-    EXPECT_EQ(copy[11], "粘度 mu\t範囲外\t[μPa s]");
 }
 
 }  // namespace
