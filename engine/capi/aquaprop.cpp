@@ -1,32 +1,134 @@
 // The STM_ C interface: converts units, calls the SI core and turns every failure into STM_ERROR_VALUE.
+//
+// The saturation line is decided in the caller's units, as a caller would decide it from the engine's own
+// results: (T, p) is the liquid where T <= STM_sTp(p), and (p, h) is wet where STM_sHtx(STM_sTp(p), 1) <= h <=
+// STM_sHtx(STM_sTp(p), 0) (likewise in s). Conversions move values by round-off, so the SI temperature or
+// the side handed to the core follows that decision.
 #include "engine/aquaprop.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 #include "engine/core/Constants.h"
 #include "engine/core/Props.h"
 #include "engine/core/Region4.h"
+#include "engine/core/Saturation.h"
 #include "engine/core/Selection.h"
 #include "engine/units/Units.h"
 
 namespace {
 
+using aquaprop::Phase;
 using aquaprop::Quantity;
+using aquaprop::Saturated;
 namespace units = aquaprop::units;
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 int16_t Accepted(bool accepted) { return accepted ? 1 : 0; }
 
 // NaN (the core's "no answer") and anything not finite leave as the error value.
 double Checked(double value) { return std::isfinite(value) ? value : STM_ERROR_VALUE; }
 
+// The ends of the range. A caller's value for an end (32 degF, STM_GetMaxPress(), STM_sPt(0 degC) in mmHg gauge)
+// reaches SI a few units in the last place away from it; within the conversion's round-off it is that end.
+constexpr double kTemperatureEnds[] = {aquaprop::kMinK, aquaprop::kCriticalK, aquaprop::kRegion25K, aquaprop::kMaxK};
+constexpr double kPressureEnds[] = {aquaprop::kSatMinMPa, aquaprop::kCriticalMPa, aquaprop::kMaxRegion5MPa,
+                                    aquaprop::kMaxMPa};
+
+template <std::size_t kCount>
+double AtEnd(double si, double roundOff, const double (&ends)[kCount]) {
+    if (!std::isfinite(si)) return si;
+    for (double end : ends) {
+        if (std::fabs(si - end) <= roundOff) return end;
+    }
+    return si;
+}
+
+double TemperatureToSI(double T) {
+    const double si = units::TemperatureToSI(T);
+    return AtEnd(si, units::TemperatureRoundOff(si), kTemperatureEnds);
+}
+
+double PressureToSI(double p) {
+    const double si = units::PressureToSI(p);
+    return AtEnd(si, units::PressureRoundOff(si), kPressureEnds);
+}
+
+// T in SI on the caller's side of the saturation line at p: at most Tsat(p) where T <= STM_sTp(p), above it
+// otherwise.
+double SidedTemperature(double T, double pSI) {
+    const double si = TemperatureToSI(T);
+    if (!(pSI >= aquaprop::kSatMinMPa && pSI <= aquaprop::kCriticalMPa && si >= aquaprop::kMinK)) return si;
+    if (aquaprop::region4::SideByBounds(pSI, si) != aquaprop::region4::Side::kClose) return si;
+    const double Ts = aquaprop::region4::SaturationTemperature(pSI);
+    if (T <= units::TemperatureFromSI(Ts)) return std::min(si, Ts);
+    return si > Ts ? si : std::nextafter(Ts, kInfinity);
+}
+
 // The n functions take (T, p); the core takes (p, T).
 template <Quantity q>
 double PropertyTP(double T, double p) {
-    return aquaprop::PropertyPT<q>(units::PressureToSI(p), units::TemperatureToSI(T));
+    const double pSI = PressureToSI(p);
+    return aquaprop::PropertyPT<q>(pSI, SidedTemperature(T, pSI));
 }
 
 aquaprop::Props StateTP(double T, double p) {
-    return aquaprop::StatePT(units::PressureToSI(p), units::TemperatureToSI(T));
+    const double pSI = PressureToSI(p);
+    return aquaprop::StatePT(pSI, SidedTemperature(T, pSI));
+}
+
+// h or s: between the caller's unit and SI.
+template <Quantity kGiven>
+double GivenToSI(double x) {
+    return kGiven == Quantity::kEnthalpy ? units::EnthalpyToSI(x) : units::EntropyToSI(x);
+}
+
+template <Quantity kGiven>
+double GivenFromSI(double x) {
+    return kGiven == Quantity::kEnthalpy ? units::EnthalpyFromSI(x) : units::EntropyFromSI(x);
+}
+
+// The dome at p as a caller sees it: STM_sTp(p), and the saturated values that STM_sHtx (STM_sStx) give at that
+// temperature, in SI and in the current unit. None at or above pc and below the lowest saturation pressure.
+struct Dome {
+    double TsUser;
+    Saturated<double> si;
+    Saturated<double> user;
+};
+
+template <Quantity kGiven>
+std::optional<Dome> DomeAt(double pSI) {
+    if (!(pSI >= aquaprop::kSatMinMPa && pSI < aquaprop::kCriticalMPa)) return std::nullopt;
+    const double TsUser = units::TemperatureFromSI(aquaprop::region4::SaturationTemperature(pSI));
+    const Saturated<double> si = aquaprop::saturation::Property<kGiven>(TemperatureToSI(TsUser));
+    return Dome{TsUser, si, {GivenFromSI<kGiven>(si.liquid), GivenFromSI<kGiven>(si.vapour)}};
+}
+
+// The wetness of a wet (p, x), NaN for any other; the saturation temperature it belongs to in TsUser.
+template <Quantity kGiven>
+double WetnessOf(double p, double x, double* TsUser = nullptr) {
+    const std::optional<Dome> dome = DomeAt<kGiven>(PressureToSI(p));
+    if (!dome || !std::isfinite(x) || aquaprop::PhaseAgainst(dome->user, x) != Phase::kTwoPhase) return aquaprop::kNaN;
+    if (TsUser != nullptr) *TsUser = dome->TsUser;
+    return aquaprop::LiquidFraction(dome->si, GivenToSI<kGiven>(x));
+}
+
+// T of (p, x) in the current unit: STM_sTp(p) inside the dome, ends included; beside it on the phase's side.
+template <Quantity kGiven>
+double TemperatureOf(double p, double x) {
+    if (!std::isfinite(x)) return aquaprop::kNaN;
+    const double pSI = PressureToSI(p);
+    const double xSI = GivenToSI<kGiven>(x);
+    const std::optional<Dome> dome = DomeAt<kGiven>(pSI);
+    if (!dome) return units::TemperatureFromSI(aquaprop::Temperature<kGiven>(pSI, xSI));
+    const Phase side = aquaprop::PhaseAgainst(dome->user, x);
+    if (side == Phase::kTwoPhase) return dome->TsUser;
+    const double T = units::TemperatureFromSI(aquaprop::TemperatureOnSide<kGiven>(pSI, xSI, side));
+    if (std::isnan(T)) return T;
+    return side == Phase::kLiquid ? std::min(T, dome->TsUser) : std::max(T, std::nextafter(dome->TsUser, kInfinity));
 }
 
 }  // namespace
@@ -40,58 +142,47 @@ int16_t STM_SetEntroUnit(int32_t code) { return Accepted(units::SetEntropyUnit(c
 int16_t STM_SetDensityUnit(int32_t code) { return Accepted(units::SetVolumeUnit(code)); }
 
 double STM_sTp(double p) {
-    const double T = aquaprop::region4::SaturationTemperature(units::PressureToSI(p));
+    const double T = aquaprop::region4::SaturationTemperature(PressureToSI(p));
     return Checked(units::TemperatureFromSI(T));
 }
 
 double STM_sPt(double T) {
-    const double p = aquaprop::region4::SaturationPressure(units::TemperatureToSI(T));
+    const double p = aquaprop::region4::SaturationPressure(TemperatureToSI(T));
     return Checked(units::PressureFromSI(p));
 }
 
 double STM_sHtx(double T, double w) {
-    const double h = aquaprop::SaturatedMixture<Quantity::kEnthalpy>(units::TemperatureToSI(T), w);
+    const double h = aquaprop::SaturatedMixture<Quantity::kEnthalpy>(TemperatureToSI(T), w);
     return Checked(units::EnthalpyFromSI(h));
 }
 
 double STM_sStx(double T, double w) {
-    const double s = aquaprop::SaturatedMixture<Quantity::kEntropy>(units::TemperatureToSI(T), w);
+    const double s = aquaprop::SaturatedMixture<Quantity::kEntropy>(TemperatureToSI(T), w);
     return Checked(units::EntropyFromSI(s));
 }
 
 double STM_sDtx(double T, double w) {
-    const double v = aquaprop::SaturatedMixture<Quantity::kVolume>(units::TemperatureToSI(T), w);
+    const double v = aquaprop::SaturatedMixture<Quantity::kVolume>(TemperatureToSI(T), w);
     return Checked(units::VolumeFromSI(v));
 }
 
-double STM_sXph(double p, double h) {
-    return Checked(aquaprop::Wetness<Quantity::kEnthalpy>(units::PressureToSI(p), units::EnthalpyToSI(h)));
-}
+double STM_sXph(double p, double h) { return Checked(WetnessOf<Quantity::kEnthalpy>(p, h)); }
 
 double STM_sRt(double T) {
-    return Checked(units::EnthalpyFromSI(aquaprop::LatentHeat(units::TemperatureToSI(T))));
+    return Checked(units::EnthalpyFromSI(aquaprop::LatentHeat(TemperatureToSI(T))));
 }
 
-double STM_sXps(double p, double s) {
-    return Checked(aquaprop::Wetness<Quantity::kEntropy>(units::PressureToSI(p), units::EntropyToSI(s)));
-}
+double STM_sXps(double p, double s) { return Checked(WetnessOf<Quantity::kEntropy>(p, s)); }
 
 double STM_sHps(double p, double s) {
-    const double pSI = units::PressureToSI(p);
-    const double w = aquaprop::Wetness<Quantity::kEntropy>(pSI, units::EntropyToSI(s));
-    const double T = aquaprop::region4::SaturationTemperature(pSI);
-    return Checked(units::EnthalpyFromSI(aquaprop::SaturatedMixture<Quantity::kEnthalpy>(T, w)));
+    double Ts = aquaprop::kNaN;
+    const double w = WetnessOf<Quantity::kEntropy>(p, s, &Ts);
+    return Checked(units::EnthalpyFromSI(aquaprop::SaturatedMixture<Quantity::kEnthalpy>(TemperatureToSI(Ts), w)));
 }
 
-int16_t STM_IsSat_ph(double p, double h) {
-    const double w = aquaprop::Wetness<Quantity::kEnthalpy>(units::PressureToSI(p), units::EnthalpyToSI(h));
-    return Accepted(!std::isnan(w));
-}
+int16_t STM_IsSat_ph(double p, double h) { return Accepted(!std::isnan(WetnessOf<Quantity::kEnthalpy>(p, h))); }
 
-int16_t STM_IsSat_ps(double p, double s) {
-    const double w = aquaprop::Wetness<Quantity::kEntropy>(units::PressureToSI(p), units::EntropyToSI(s));
-    return Accepted(!std::isnan(w));
-}
+int16_t STM_IsSat_ps(double p, double s) { return Accepted(!std::isnan(WetnessOf<Quantity::kEntropy>(p, s))); }
 
 double STM_nHtp(double T, double p) { return Checked(units::EnthalpyFromSI(PropertyTP<Quantity::kEnthalpy>(T, p))); }
 
@@ -109,15 +200,9 @@ double STM_nCVtp(double T, double p) {
 
 double STM_nWtp(double T, double p) { return Checked(StateTP(T, p).w); }
 
-double STM_nTph(double p, double h) {
-    const double T = aquaprop::Temperature<Quantity::kEnthalpy>(units::PressureToSI(p), units::EnthalpyToSI(h));
-    return Checked(units::TemperatureFromSI(T));
-}
+double STM_nTph(double p, double h) { return Checked(TemperatureOf<Quantity::kEnthalpy>(p, h)); }
 
-double STM_nTps(double p, double s) {
-    const double T = aquaprop::Temperature<Quantity::kEntropy>(units::PressureToSI(p), units::EntropyToSI(s));
-    return Checked(units::TemperatureFromSI(T));
-}
+double STM_nTps(double p, double s) { return Checked(TemperatureOf<Quantity::kEntropy>(p, s)); }
 
 double STM_GetMinTemp(void) { return units::TemperatureFromSI(aquaprop::kMinK); }
 double STM_GetMaxTemp(void) { return units::TemperatureFromSI(aquaprop::kMaxK); }

@@ -1,34 +1,35 @@
 #include "engine/core/Region4.h"
 
-#include <cmath>
-
-#include "engine/core/Constants.h"
-#include "engine/core/tables/Region4Table.h"
+#include <array>
 
 namespace aquaprop::region4 {
 
-using tables::kRegion4;
+namespace {
 
-double SaturationPressure(double T) {
-    if (!(T >= kMinK && T <= kCriticalK)) return kNaN;
-    const double theta = T + kRegion4[8] / (T - kRegion4[9]);
-    const double A = (theta + kRegion4[0]) * theta + kRegion4[1];
-    const double B = (kRegion4[2] * theta + kRegion4[3]) * theta + kRegion4[4];
-    const double C = (kRegion4[5] * theta + kRegion4[6]) * theta + kRegion4[7];
-    const double x = 2.0 * C / (-B + std::sqrt(B * B - 4.0 * A * C));
-    const double x2 = x * x;
-    return x2 * x2;
-}
+// psat at evenly spaced temperatures from 273.15 K to Tc, built at compile time. Between two nodes psat lies
+// between their values, since it rises with T; the margin, far above the round-off of psat and Tsat, keeps a
+// pressure beyond a node's value on that side of Tsat(p) too.
+constexpr int kIntervals = 256;
+constexpr double kStepK = (kCriticalK - kMinK) / kIntervals;
+constexpr double kMargin = 1e-9;
 
-double SaturationTemperature(double p) {
-    if (!(p >= kSatMinMPa && p <= kCriticalMPa)) return kNaN;
-    const double beta = std::sqrt(std::sqrt(p));
-    const double E = (beta + kRegion4[2]) * beta + kRegion4[5];
-    const double F = (kRegion4[0] * beta + kRegion4[3]) * beta + kRegion4[6];
-    const double G = (kRegion4[1] * beta + kRegion4[4]) * beta + kRegion4[7];
-    const double D = 2.0 * G / (-F - std::sqrt(F * F - 4.0 * E * G));
-    const double nD = kRegion4[9] + D;
-    return (nD - std::sqrt(nD * nD - 4.0 * (kRegion4[8] + kRegion4[9] * D))) / 2.0;
+constexpr std::array<double, kIntervals + 1> kNodes = [] {
+    std::array<double, kIntervals + 1> nodes{};
+    for (int k = 0; k < kIntervals; ++k) nodes[k] = SaturationPressure(kMinK + k * kStepK);
+    nodes[kIntervals] = SaturationPressure(kCriticalK);
+    return nodes;
+}();
+
+}  // namespace
+
+Side SideByBounds(double p, double T) {
+    if (T > kCriticalK) return Side::kVapour;
+    if (!(T >= kMinK)) return Side::kClose;
+    int k = static_cast<int>((T - kMinK) * (1.0 / kStepK));
+    if (k >= kIntervals) k = kIntervals - 1;
+    if (p > kNodes[k + 1] * (1.0 + kMargin)) return Side::kLiquid;
+    if (p < kNodes[k] * (1.0 - kMargin)) return Side::kVapour;
+    return Side::kClose;
 }
 
 }  // namespace aquaprop::region4
