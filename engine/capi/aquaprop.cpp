@@ -33,39 +33,59 @@ int16_t Accepted(bool accepted) { return accepted ? 1 : 0; }
 double Checked(double value) { return std::isfinite(value) ? value : STM_ERROR_VALUE; }
 
 // The ends of the range. A caller's value for an end (32 degF, STM_GetMaxPress(), STM_sPt(0 degC) in mmHg gauge)
-// reaches SI a few units in the last place away from it; within the conversion's round-off it is that end.
-constexpr double kTemperatureEnds[] = {aquaprop::kMinK, aquaprop::kCriticalK, aquaprop::kRegion25K, aquaprop::kMaxK};
+// reaches SI a few units in the last place away from it; within the conversion's round-off it is that end. The
+// saturation line ends at 273.15 K and Tc; single states also at 1073.15 K (above 50 MPa) and 2273.15 K.
+constexpr double kSaturationTemperatureEnds[] = {aquaprop::kMinK, aquaprop::kCriticalK};
+constexpr double kStateTemperatureEnds[] = {aquaprop::kMinK, aquaprop::kCriticalK, aquaprop::kRegion25K,
+                                            aquaprop::kMaxK};
 constexpr double kPressureEnds[] = {aquaprop::kSatMinMPa, aquaprop::kCriticalMPa, aquaprop::kMaxRegion5MPa,
                                     aquaprop::kMaxMPa};
 
+// Near an end means within 1e-12 relative, far more than any conversion's round-off: only there is the unit's
+// round-off looked at.
+constexpr double kNearEnd = 1e-12;
+
 template <std::size_t kCount>
-double AtEnd(double si, double roundOff, const double (&ends)[kCount]) {
-    if (!std::isfinite(si)) return si;
+[[gnu::noinline]] double SnappedToEnd(double si, const double (&ends)[kCount], double (*roundOff)(double)) {
     for (double end : ends) {
-        if (std::fabs(si - end) <= roundOff) return end;
+        if (std::fabs(si - end) <= roundOff(si)) return end;
     }
     return si;
 }
 
-double TemperatureToSI(double T) {
-    const double si = units::TemperatureToSI(T);
-    return AtEnd(si, units::TemperatureRoundOff(si), kTemperatureEnds);
+// One branch, rarely taken, whatever the value.
+template <std::size_t kCount>
+double AtEnd(double si, const double (&ends)[kCount], double (*roundOff)(double)) {
+    bool near = false;
+    for (double end : ends) near |= std::fabs(si - end) <= kNearEnd * end;
+    return near ? SnappedToEnd(si, ends, roundOff) : si;
 }
 
-double PressureToSI(double p) {
-    const double si = units::PressureToSI(p);
-    return AtEnd(si, units::PressureRoundOff(si), kPressureEnds);
+// The saturation line's temperature, and a single state's.
+double SaturationTemperatureToSI(double T) {
+    return AtEnd(units::TemperatureToSI(T), kSaturationTemperatureEnds, units::TemperatureRoundOff);
 }
 
-// T in SI on the caller's side of the saturation line at p: at most Tsat(p) where T <= STM_sTp(p), above it
-// otherwise.
-double SidedTemperature(double T, double pSI) {
-    const double si = TemperatureToSI(T);
+double StateTemperatureToSI(double T) {
+    return AtEnd(units::TemperatureToSI(T), kStateTemperatureEnds, units::TemperatureRoundOff);
+}
+
+double PressureToSI(double p) { return AtEnd(units::PressureToSI(p), kPressureEnds, units::PressureRoundOff); }
+
+// si, converted from T, on the caller's side of the saturation line at pSI: at most Tsat(p) where T <= STM_sTp(p),
+// above it otherwise.
+[[gnu::noinline]] double OnCallersSide(double T, double si, double pSI) {
     if (!(pSI >= aquaprop::kSatMinMPa && pSI <= aquaprop::kCriticalMPa && si >= aquaprop::kMinK)) return si;
-    if (aquaprop::region4::SideByBounds(pSI, si) != aquaprop::region4::Side::kClose) return si;
     const double Ts = aquaprop::region4::SaturationTemperature(pSI);
     if (T <= units::TemperatureFromSI(Ts)) return std::min(si, Ts);
     return si > Ts ? si : std::nextafter(Ts, kInfinity);
+}
+
+// T in SI for the (T, p) functions: only a temperature close to the saturation line may need moving.
+double SidedTemperature(double T, double pSI) {
+    const double si = StateTemperatureToSI(T);
+    if (aquaprop::region4::SideByBounds(pSI, si) != aquaprop::region4::Side::kClose) return si;
+    return OnCallersSide(T, si, pSI);
 }
 
 // The n functions take (T, p); the core takes (p, T).
@@ -103,7 +123,7 @@ template <Quantity kGiven>
 std::optional<Dome> DomeAt(double pSI) {
     if (!(pSI >= aquaprop::kSatMinMPa && pSI < aquaprop::kCriticalMPa)) return std::nullopt;
     const double TsUser = units::TemperatureFromSI(aquaprop::region4::SaturationTemperature(pSI));
-    const Saturated<double> si = aquaprop::saturation::Property<kGiven>(TemperatureToSI(TsUser));
+    const Saturated<double> si = aquaprop::saturation::Property<kGiven>(SaturationTemperatureToSI(TsUser));
     return Dome{TsUser, si, {GivenFromSI<kGiven>(si.liquid), GivenFromSI<kGiven>(si.vapour)}};
 }
 
@@ -147,29 +167,29 @@ double STM_sTp(double p) {
 }
 
 double STM_sPt(double T) {
-    const double p = aquaprop::region4::SaturationPressure(TemperatureToSI(T));
+    const double p = aquaprop::region4::SaturationPressure(SaturationTemperatureToSI(T));
     return Checked(units::PressureFromSI(p));
 }
 
 double STM_sHtx(double T, double w) {
-    const double h = aquaprop::SaturatedMixture<Quantity::kEnthalpy>(TemperatureToSI(T), w);
+    const double h = aquaprop::SaturatedMixture<Quantity::kEnthalpy>(SaturationTemperatureToSI(T), w);
     return Checked(units::EnthalpyFromSI(h));
 }
 
 double STM_sStx(double T, double w) {
-    const double s = aquaprop::SaturatedMixture<Quantity::kEntropy>(TemperatureToSI(T), w);
+    const double s = aquaprop::SaturatedMixture<Quantity::kEntropy>(SaturationTemperatureToSI(T), w);
     return Checked(units::EntropyFromSI(s));
 }
 
 double STM_sDtx(double T, double w) {
-    const double v = aquaprop::SaturatedMixture<Quantity::kVolume>(TemperatureToSI(T), w);
+    const double v = aquaprop::SaturatedMixture<Quantity::kVolume>(SaturationTemperatureToSI(T), w);
     return Checked(units::VolumeFromSI(v));
 }
 
 double STM_sXph(double p, double h) { return Checked(WetnessOf<Quantity::kEnthalpy>(p, h)); }
 
 double STM_sRt(double T) {
-    return Checked(units::EnthalpyFromSI(aquaprop::LatentHeat(TemperatureToSI(T))));
+    return Checked(units::EnthalpyFromSI(aquaprop::LatentHeat(SaturationTemperatureToSI(T))));
 }
 
 double STM_sXps(double p, double s) { return Checked(WetnessOf<Quantity::kEntropy>(p, s)); }
@@ -177,7 +197,7 @@ double STM_sXps(double p, double s) { return Checked(WetnessOf<Quantity::kEntrop
 double STM_sHps(double p, double s) {
     double Ts = aquaprop::kNaN;
     const double w = WetnessOf<Quantity::kEntropy>(p, s, &Ts);
-    return Checked(units::EnthalpyFromSI(aquaprop::SaturatedMixture<Quantity::kEnthalpy>(TemperatureToSI(Ts), w)));
+    return Checked(units::EnthalpyFromSI(aquaprop::SaturatedMixture<Quantity::kEnthalpy>(SaturationTemperatureToSI(Ts), w)));
 }
 
 int16_t STM_IsSat_ph(double p, double h) { return Accepted(!std::isnan(WetnessOf<Quantity::kEnthalpy>(p, h))); }

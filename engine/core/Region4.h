@@ -1,6 +1,7 @@
 // Region 4: the saturation line, and on which side of it a state lies.
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <type_traits>
 
@@ -57,18 +58,58 @@ inline double SaturationTemperature(double p) {
     return (nD - std::sqrt(nD * nD - 4.0 * (kRegion4[8] + kRegion4[9] * D))) / 2.0;
 }
 
+namespace detail {
+
+// psat at evenly spaced temperatures from 273.15 K to Tc, built at compile time: over each interval of T, psat
+// lies between its values at the two ends, since it rises with T. The margin, far above the round-off of psat and
+// Tsat, keeps a pressure beyond such a bound on that side of Tsat(p) too.
+inline constexpr int kBoundIntervals = 256;
+inline constexpr double kBoundStepK = (kCriticalK - kMinK) / kBoundIntervals;
+inline constexpr double kBoundMargin = 1e-9;
+
+struct PressureBounds {
+    double low, high;  // MPa
+};
+
+inline constexpr std::array<PressureBounds, kBoundIntervals> kBounds = [] {
+    std::array<PressureBounds, kBoundIntervals> bounds{};
+    for (int k = 0; k < kBoundIntervals; ++k) {
+        const double high = k + 1 < kBoundIntervals ? kMinK + (k + 1) * kBoundStepK : kCriticalK;
+        bounds[k] = {SaturationPressureIn<double>(kMinK + k * kBoundStepK) * (1.0 - kBoundMargin),
+                     SaturationPressureIn<double>(high) * (1.0 + kBoundMargin)};
+    }
+    return bounds;
+}();
+
+// The bounds of the interval that holds T, any T (those outside 273.15 K..Tc get the end intervals').
+inline const PressureBounds& BoundsAt(double T) {
+    const double u = (T - kMinK) * (1.0 / kBoundStepK);
+    return kBounds[static_cast<int>(u > 0.0 ? (u < kBoundIntervals - 1 ? u : kBoundIntervals - 1) : 0.0)];
+}
+
+}  // namespace detail
+
 // Where (p, T) lies against the saturation line, as far as bounds of psat over a grid of temperatures tell;
 // kClose where p lies so near psat(T) that only Tsat(p) itself can decide, and below 273.15 K. Above Tc every
-// state is on the vapour side.
+// state is on the vapour side. Written with few branches: in a stream of states of every kind, branches on where
+// each lies mispredict.
 enum class Side { kLiquid, kClose, kVapour };
-Side SideByBounds(double p, double T);
 
-// The liquid side of the line: T <= Tsat(p), for 273.15 K <= T <= Tc and p >= 611.2127 Pa. Exactly that
-// comparison, but Tsat(p) is evaluated only where the bounds cannot decide.
+inline Side SideByBounds(double p, double T) {
+    const detail::PressureBounds& bounds = detail::BoundsAt(T);
+    const bool inRange = (T >= kMinK) & (T <= kCriticalK);
+    const bool liquid = inRange & (p > bounds.high);
+    const bool vapour = (T > kCriticalK) | (inRange & (p < bounds.low));
+    return liquid ? Side::kLiquid : (vapour ? Side::kVapour : Side::kClose);
+}
+
+// The liquid side of the line: T <= Tsat(p), for 273.15 K <= T <= Tc (above pc every such state, below
+// psat(273.15 K) none). Exactly that comparison, but Tsat(p) is evaluated only where the bounds cannot decide.
 inline bool AtOrBelowSaturation(double p, double T) {
-    const Side side = SideByBounds(p, T);
-    if (side != Side::kClose) return side == Side::kLiquid;
-    return T <= SaturationTemperature(p);
+    const detail::PressureBounds& bounds = detail::BoundsAt(T);
+    if (p > bounds.high) return true;
+    if (p < bounds.low) return false;
+    return p > kCriticalMPa || T <= SaturationTemperature(p);
 }
 
 }  // namespace aquaprop::region4

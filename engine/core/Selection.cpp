@@ -121,11 +121,7 @@ Region RegionPT(double p, double T) {
     if (!(p > kMinMPa && T >= kMinK)) return Region::kNone;
     if (T > kRegion25K) return T <= kMaxK && p <= kMaxRegion5MPa ? Region::k5 : Region::kNone;
     if (!(p <= kMaxMPa)) return Region::kNone;
-    if (T <= kRegion13K) {
-        if (p > kSat13MPa) return Region::k1;
-        if (p < kSatMinMPa) return Region::k2;
-        return region4::AtOrBelowSaturation(p, T) ? Region::k1 : Region::k2;
-    }
+    if (T <= kRegion13K) return region4::AtOrBelowSaturation(p, T) ? Region::k1 : Region::k2;
     if (T <= kB23MaxK && p > boundary::B23Pressure(T)) return Region::k3;
     // The B23 line meets the saturation line at 623.15 K only to 2e-11 MPa; in the sliver between them a state on
     // the liquid side is still region 3's.

@@ -86,7 +86,7 @@ double RoundOff(const Linear& u, double si) {
     if (u.offset == 0.0 && u.scale == 1.0) return 0.0;
     return kRoundOffUnits * std::numeric_limits<double>::epsilon() * (std::fabs(si) + std::fabs(u.offset * u.scale));
 }
-double FromSI(const Linear& u, double si) { return si / u.scale - u.offset; }
+double FromSI(const Linear& u, double si) { return (u.scale == 1.0 ? si : si / u.scale) - u.offset; }
 
 const Linear& Current(const Linear* table, const std::atomic<int>& unit) {
     return table[unit.load(std::memory_order_relaxed)];
