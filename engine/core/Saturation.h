@@ -10,4 +10,8 @@ namespace aquaprop::saturation {
 template <Quantity q>
 Saturated<double> Property(double T);
 
+// Every property of the saturated liquid and of the saturated vapour at T, 273.15 K <= T <= Tc; kNoState
+// outside.
+Saturated<Props> States(double T);
+
 }  // namespace aquaprop::saturation

@@ -27,6 +27,9 @@ double sRt(double T, double) { return STM_sRt(T); }
 constexpr auto sHtx = STM_sHtx, sStx = STM_sStx, sDtx = STM_sDtx, sXph = STM_sXph, sXps = STM_sXps, sHps = STM_sHps;
 constexpr auto nHtp = STM_nHtp, nStp = STM_nStp, nDtp = STM_nDtp, nTph = STM_nTph, nTps = STM_nTps;
 constexpr auto nCPtp = STM_nCPtp, nCVtp = STM_nCVtp, nWtp = STM_nWtp;
+double sSIGt(double T, double) { return STM_sSIGt(T); }
+constexpr auto nUtp = STM_nUtp, nMUtp = STM_nMUtp, nLAMtp = STM_nLAMtp, nNUtp = STM_nNUtp, nPRtp = STM_nPRtp;
+constexpr auto nKAPtp = STM_nKAPtp, sUtx = STM_sUtx, sMUtx = STM_sMUtx, sLAMtx = STM_sLAMtx;
 
 // Temperatures in K, pressures in MPa, h in kJ/kg, s in kJ/(kg K).
 struct RefusalCase {
@@ -80,6 +83,27 @@ const RefusalCase kRefusals[] = {
     {"sXps_Inside", sXps, 1, 4.0, true}, {"sXps_BelowLiquid", sXps, 1, 2.0, false},
     {"sXps_AboveVapour", sXps, 1, 7.0, false}, {"sXps_NearPc", sXps, 22.0, 4.4, true},
     {"sHps_Inside", sHps, 1, 4.0, true},
+
+    // Internal energy, transport properties, surface tension (their upper temperature in every unit: in
+    // TransportCapiTest.cpp).
+    {"nUtp_At2273KAnd50MPa", nUtp, 2273.15, 50, true}, {"nUtp_Above2273K", nUtp, Above(2273.15), 1, false},
+    {"nKAPtp_At2273KAnd50MPa", nKAPtp, 2273.15, 50, true}, {"nKAPtp_ZeroPressure", nKAPtp, 400, 0, false},
+    {"nMUtp_At273K", nMUtp, 273.15, 1, true}, {"nMUtp_Below273K", nMUtp, Below(273.15), 1, false},
+    {"nMUtp_At100MPa", nMUtp, 300, 100, true}, {"nMUtp_Above100MPa", nMUtp, 300, Above(100), false},
+    {"nMUtp_At1173K", nMUtp, 1173.15, 1, true}, {"nMUtp_Above1173K", nMUtp, 1173.16, 1, false},
+    {"nLAMtp_At1173K", nLAMtp, 1173.15, 1, true}, {"nLAMtp_Above1173K", nLAMtp, 1173.16, 1, false},
+    {"nNUtp_At1173K", nNUtp, 1173.15, 1, true}, {"nNUtp_Above1173K", nNUtp, 1173.16, 1, false},
+    {"nPRtp_At1173K", nPRtp, 1173.15, 1, true}, {"nPRtp_Above1173K", nPRtp, 1173.16, 1, false},
+    {"nLAMtp_Region3", nLAMtp, 650, 30, true}, {"nPRtp_TemperatureNaN", nPRtp, kNaN, 1, false},
+    {"sUtx_WetnessHalf", sUtx, 400, 0.5, true}, {"sUtx_WetnessElevenTenths", sUtx, 400, 1.1, false},
+    {"sUtx_AboveTc", sUtx, Above(647.096), 0.5, false}, {"sMUtx_Liquid", sMUtx, 400, 1.0, true},
+    {"sMUtx_Vapour", sMUtx, 400, 0.0, true}, {"sMUtx_VapourMinusZero", sMUtx, 400, -0.0, true},
+    {"sMUtx_Mixture", sMUtx, 400, 0.5, false}, {"sMUtx_AlmostLiquid", sMUtx, 400, Below(1.0), false},
+    {"sMUtx_AboveTc", sMUtx, Above(647.096), 1.0, false}, {"sMUtx_Below273K", sMUtx, Below(273.15), 1.0, false},
+    {"sLAMtx_At273K", sLAMtx, 273.15, 0.0, true}, {"sLAMtx_Mixture", sLAMtx, 400, 0.5, false},
+    {"sLAMtx_WetnessNaN", sLAMtx, 400, kNaN, false}, {"sSIGt_At273K", sSIGt, 273.15, 0, true},
+    {"sSIGt_Below273K", sSIGt, Below(273.15), 0, false}, {"sSIGt_AtTc", sSIGt, 647.096, 0, true},
+    {"sSIGt_AboveTc", sSIGt, Above(647.096), 0, false}, {"sSIGt_NaN", sSIGt, kNaN, 0, false},
 };
 
 class Refusals : public testing::DefaultUnitsWithParam<RefusalCase> {};
@@ -113,6 +137,9 @@ constexpr NamedFunction kFunctions[] = {
     {"nDtp", nDtp, kT, kP},     {"nCPtp", nCPtp, kT, kP},    {"nCVtp", nCVtp, kT, kP},      {"nWtp", nWtp, kT, kP},
     {"sXph", sXph, kP, kH},     {"nTph", nTph, kP, kH},      {"IsSat_ph", IsSatPh, kP, kH}, {"sXps", sXps, kP, kS},
     {"sHps", sHps, kP, kS},     {"nTps", nTps, kP, kS},      {"IsSat_ps", IsSatPs, kP, kS},
+    {"nUtp", nUtp, kT, kP},     {"nMUtp", nMUtp, kT, kP},    {"nLAMtp", nLAMtp, kT, kP},    {"nNUtp", nNUtp, kT, kP},
+    {"nPRtp", nPRtp, kT, kP},   {"nKAPtp", nKAPtp, kT, kP},  {"sUtx", sUtx, kT, kW},        {"sMUtx", sMUtx, kT, kW},
+    {"sLAMtx", sLAMtx, kT, kW}, {"sSIGt", sSIGt, kT, kNone},
 };
 
 class NeverNaNOrInfinity : public testing::InUnitSet {
@@ -157,14 +184,14 @@ TEST_P(NeverNaNOrInfinity, AnyArguments) {
 
 INSTANTIATE_TEST_SUITE_P(Units, NeverNaNOrInfinity, ::testing::ValuesIn(testing::kUnitSets), testing::UnitSetName);
 
-// Close to the critical point cp grows without bound, yet every answer stays finite and positive.
+// Close to the critical point cp and lambda grow without bound, yet every answer stays finite and positive.
 using CriticalPoint = testing::DefaultUnits;
 
-TEST_F(CriticalPoint, HeatCapacitiesAndSpeedOfSoundStayFiniteAndPositive) {
+TEST_F(CriticalPoint, HeatCapacitiesSpeedOfSoundAndTransportStayFiniteAndPositive) {
     testing::SetUnits(1, 12);
     for (double dT : {-1e-3, -1e-9, 0.0, 1e-9, 1e-3}) {
         for (double dp : {-1e-3, -1e-9, 0.0, 1e-9, 1e-3}) {
-            for (auto f : {nCPtp, nCVtp, nWtp}) {
+            for (auto f : {nCPtp, nCVtp, nWtp, nMUtp, nLAMtp, nNUtp, nPRtp, nKAPtp}) {
                 const double x = f(647.096 + dT, 22.064 + dp);
                 EXPECT_TRUE(std::isfinite(x) && x > 0.0) << dT << " " << dp << " " << x;
             }

@@ -13,8 +13,8 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 for page in "$pages"/*.1; do
   warnings=$(LC_ALL=C.UTF-8 groff -k -ww -man -Tutf8 -z "$page" 2>&1)
   [ -z "$warnings" ] || fail "groff warns on $(basename "$page"): $warnings"
-  if command -v man >/dev/null; then
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+  if command -v man >/dev/null 2>&1; then
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null )
     [ -z "$warnings" ] || fail "man -l warns on $(basename "$page"): $warnings"
   fi
   grep -qE "^\.TH .* \"Vaporlane ${version//./\\.}\"" "$page" || fail "$(basename "$page") is not of version $version"

@@ -11,7 +11,7 @@ source=$(realpath "$1") build=$(realpath "$2") work=$3 cc=$4 version=$5.0
 here=$(cd "$(dirname "$0")" && pwd)
 
 for tool in dpkg-buildpackage dh; do
-  if ! command -v "$tool" >/dev/null; then
+  if ! command -v "$tool" >/dev/null 2>&1; then
     echo "SKIPPED: $tool is missing, so the Debian packages cannot be built here" \
          "(scripts/install-deps installs dpkg-dev and debhelper on Debian)"
     exit 77
