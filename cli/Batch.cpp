@@ -238,7 +238,7 @@ BatchSummary RunBatch(QIODevice& input, OutputSink& output, PropertyEngine& engi
             error = result.message;
         if (!error.isEmpty())
             ++summary.failedRows;
-        line.clear();
+        line.resize(0);  // keeps the capacity: a row is built without allocating
         appendRow(line, layout.window, texts, result, error, lineEnd);
         output.Write(line);
     }
