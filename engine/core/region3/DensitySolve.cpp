@@ -154,15 +154,33 @@ template double PropertyPT<Quantity::kVolume>(double p, double T);
 template double PropertyPT<Quantity::kEnthalpy>(double p, double T);
 template double PropertyPT<Quantity::kEntropy>(double p, double T);
 
+namespace {
+
+// The last saturation temperature's densities, per thread: a caller asks for h', h'', s', s'', v' and v'' at one
+// temperature in turn, and each would solve the same two roots again.
+struct LastSaturation {
+    double T = kNaN;
+    Saturated<double> rho{kNaN, kNaN};
+};
+thread_local LastSaturation last;
+
+Saturated<double> SaturationOn(const Isotherm& isotherm, double T) {
+    if (T != last.T) last = {T, SaturationOnIsotherm(isotherm)};
+    return last.rho;
+}
+
+}  // namespace
+
 Saturated<double> SaturationDensitiesT(double T) {
     if (!InSaturationRange(T)) return {kNaN, kNaN};
-    return SaturationOnIsotherm(Isotherm(T));
+    if (T == last.T) return last.rho;
+    return SaturationOn(Isotherm(T), T);
 }
 
 Saturated<Props> SaturationPropsT(double T) {
     if (!InSaturationRange(T)) return {kNoState, kNoState};
     const Isotherm isotherm(T);
-    const Saturated<double> d = SaturationOnIsotherm(isotherm);
+    const Saturated<double> d = SaturationOn(isotherm, T);
     return {PropsFromReduced(isotherm.Derivatives(d.liquid), d.liquid, T),
             PropsFromReduced(isotherm.Derivatives(d.vapour), d.vapour, T)};
 }
