@@ -153,4 +153,17 @@ void AppendCsvCell(QByteArray& line, const QByteArray& utf8)
     line += '"';
 }
 
-void AppendCsvCell(QByteArray& line, const QString& cell) { AppendCsvCell(line, cell.toUtf8()); }
+void AppendCsvCell(QByteArray& line, const QString& cell)
+{
+    // ASCII without a comma, a quote or a line end (numbers, case and phase names) goes in as it is.
+    const bool plain = std::all_of(cell.begin(), cell.end(), [](QChar c) {
+        return c.unicode() < 0x80 && c != u',' && c != u'"' && c != u'\n' && c != u'\r';
+    });
+    if (!plain) {
+        AppendCsvCell(line, cell.toUtf8());
+        return;
+    }
+    const qsizetype start = line.size();
+    line.resize(start + cell.size());
+    std::transform(cell.begin(), cell.end(), line.begin() + start, [](QChar c) { return static_cast<char>(c.unicode()); });
+}
