@@ -96,8 +96,9 @@ AQUAPROP_API double STM_nPRtp(double T, double p);  /* Prandtl number cp mu / la
 AQUAPROP_API double STM_nKAPtp(double T, double p); /* isentropic exponent w^2 rho / p, over IF97's whole range */
 AQUAPROP_API double STM_sUtx(double T, double w);   /* w u'(T) + (1 - w) u''(T), in the enthalpy unit */
 /* Viscosity and thermal conductivity of the saturated liquid (w = 1) or vapour (w = 0) at T, 273.15 K <= T <=
- * 647.096 K; any other w gives STM_ERROR_VALUE, since a mixture has no single value. Within 1e-10 K of 647.096 K,
- * where IF97's saturated states have no positive cp, STM_sLAMtx gives STM_ERROR_VALUE as well. */
+ * 647.096 K; any other w gives STM_ERROR_VALUE, since a mixture has no single value. Within 1.4e-7 K of 647.096 K
+ * for the vapour and 3.5e-10 K for the liquid, where IF97's saturated states have no positive cp, STM_sLAMtx gives
+ * STM_ERROR_VALUE as well. */
 AQUAPROP_API double STM_sMUtx(double T, double w);
 AQUAPROP_API double STM_sLAMtx(double T, double w);
 AQUAPROP_API double STM_sSIGt(double T); /* surface tension on the saturation line, N/m, 273.15 K <= T <= 647.096 K */

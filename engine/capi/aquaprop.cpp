@@ -153,17 +153,18 @@ double TemperatureOf(double p, double x) {
     return side == Phase::kLiquid ? std::min(T, dome->TsUser) : std::max(T, std::nextafter(dome->TsUser, kInfinity));
 }
 
-// A core function of (p, T), called with the C interface's (T, p).
+// A core function of (p, T), called with the C interface's (T, p), on the caller's side of the saturation line.
 template <double (*F)(double, double)>
 double CoreTP(double T, double p) {
-    return F(units::PressureToSI(p), units::TemperatureToSI(T));
+    const double pSI = PressureToSI(p);
+    return F(pSI, SidedTemperature(T, pSI));
 }
 
 // The saturated liquid's (w = 1) or vapour's (w = 0) value of a core function of T; a mixture has no single value.
 template <aquaprop::Saturated<double> (*F)(double)>
 double SaturatedPhase(double T, double w) {
     if (!(w == 1.0 || w == 0.0)) return STM_ERROR_VALUE;
-    const aquaprop::Saturated<double> both = F(units::TemperatureToSI(T));
+    const aquaprop::Saturated<double> both = F(SaturationTemperatureToSI(T));
     return Checked(w == 1.0 ? both.liquid : both.vapour);
 }
 
@@ -245,7 +246,8 @@ double STM_nUtp(double T, double p) { return Checked(units::EnthalpyFromSI(State
 double STM_nMUtp(double T, double p) { return Checked(CoreTP<aquaprop::transport::ViscosityPT>(T, p)); }
 
 double STM_nLAMtp(double T, double p) {
-    return Checked(aquaprop::transport::TransportPT(units::PressureToSI(p), units::TemperatureToSI(T)).lambda);
+    const double pSI = PressureToSI(p);
+    return Checked(aquaprop::transport::TransportPT(pSI, SidedTemperature(T, pSI)).lambda);
 }
 
 double STM_nNUtp(double T, double p) { return Checked(CoreTP<aquaprop::transport::KinematicViscosityPT>(T, p)); }
@@ -255,14 +257,14 @@ double STM_nPRtp(double T, double p) { return Checked(CoreTP<aquaprop::transport
 double STM_nKAPtp(double T, double p) { return Checked(CoreTP<aquaprop::IsentropicExponentPT>(T, p)); }
 
 double STM_sUtx(double T, double w) {
-    return Checked(units::EnthalpyFromSI(aquaprop::SaturatedInternalEnergy(units::TemperatureToSI(T), w)));
+    return Checked(units::EnthalpyFromSI(aquaprop::SaturatedInternalEnergy(SaturationTemperatureToSI(T), w)));
 }
 
 double STM_sMUtx(double T, double w) { return SaturatedPhase<aquaprop::transport::SaturatedViscosity>(T, w); }
 
 double STM_sLAMtx(double T, double w) { return SaturatedPhase<aquaprop::transport::SaturatedConductivity>(T, w); }
 
-double STM_sSIGt(double T) { return Checked(aquaprop::transport::SurfaceTension(units::TemperatureToSI(T))); }
+double STM_sSIGt(double T) { return Checked(aquaprop::transport::SurfaceTension(SaturationTemperatureToSI(T))); }
 
 double STM_GetMinTemp(void) { return units::TemperatureFromSI(aquaprop::kMinK); }
 double STM_GetMaxTemp(void) { return units::TemperatureFromSI(aquaprop::kMaxK); }

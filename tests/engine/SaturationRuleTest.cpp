@@ -112,18 +112,27 @@ TEST_P(SaturationRule, OneRuleForWetAtEveryPressure) {
     EXPECT_GT(wetStates, 5000);
 }
 
-// (STM_sTp(p), p) is the saturated liquid, the next temperature up the vapour.
+// (STM_sTp(p), p) is the saturated liquid, the next temperature up the vapour: for the enthalpy and for the
+// transport properties, against their saturated phases' values.
 TEST_P(SaturationRule, SaturationTemperatureIsTheLiquidsAndTheNextOneUpTheVapours) {
+    struct Phased {
+        const char* name;
+        double (*ofState)(double T, double p);
+        double (*saturated)(double T, double w);
+    };
+    const Phased properties[] = {{"h", STM_nHtp, STM_sHtx}, {"mu", STM_nMUtp, STM_sMUtx}, {"lambda", STM_nLAMtp, STM_sLAMtx}};
     for (double p : Pressures()) {
         const double Ts = STM_sTp(p);
         // Closer to Tc the saturated states follow the scaled law, and the vapour's root appears only above Ts.
         if (Ts > InUnit(kJoinK)) continue;
-        const double liquid = STM_sHtx(Ts, 1.0);
-        const double vapour = STM_sHtx(Ts, 0.0);
-        const double atTs = STM_nHtp(Ts, p);
-        const double above = STM_nHtp(Up(Ts), p);
-        EXPECT_LT(std::fabs(atTs - liquid), std::fabs(atTs - vapour)) << p;
-        EXPECT_LT(std::fabs(above - vapour), std::fabs(above - liquid)) << p;
+        for (const Phased& f : properties) {
+            const double liquid = f.saturated(Ts, 1.0);
+            const double vapour = f.saturated(Ts, 0.0);
+            const double atTs = f.ofState(Ts, p);
+            const double above = f.ofState(Up(Ts), p);
+            EXPECT_LT(std::fabs(atTs - liquid), std::fabs(atTs - vapour)) << f.name << " at " << p;
+            EXPECT_LT(std::fabs(above - vapour), std::fabs(above - liquid)) << f.name << " at " << p;
+        }
         EXPECT_LT(STM_nDtp(Ts, p) * (GetParam().volume == 72 ? -1.0 : 1.0),
                   STM_nDtp(Up(Ts), p) * (GetParam().volume == 72 ? -1.0 : 1.0)) << p;
     }
@@ -134,7 +143,8 @@ INSTANTIATE_TEST_SUITE_P(Units, SaturationRule, ::testing::ValuesIn(testing::kUn
 using RangeEnds = testing::DefaultUnits;
 
 // STM_sTp(STM_sPt(T)) from 273.15 K to Tc inclusive, in every temperature and pressure unit, with the values the
-// saturation-by-pressure report asks for there: the ends as the engine gives them and as typed.
+// saturation-by-pressure report and the property list ask for there: the ends as the engine gives them and as
+// typed.
 TEST_F(RangeEnds, SaturationRoundTripInEveryUnit) {
     for (int32_t temperature = 1; temperature <= 3; ++temperature) {
         for (int32_t pressure = 11; pressure <= 21; ++pressure) {
@@ -154,7 +164,10 @@ TEST_F(RangeEnds, SaturationRoundTripInEveryUnit) {
                     EXPECT_NE(STM_sStx(Ts, w), STM_ERROR_VALUE);
                     EXPECT_NE(STM_sDtx(Ts, w), STM_ERROR_VALUE);
                     EXPECT_NE(STM_sHtx(T, w), STM_ERROR_VALUE);
+                    EXPECT_NE(STM_sUtx(Ts, w), STM_ERROR_VALUE);
+                    EXPECT_NE(STM_sMUtx(Ts, w), STM_ERROR_VALUE);
                 }
+                EXPECT_NE(STM_sSIGt(Ts), STM_ERROR_VALUE);
             }
         }
     }
