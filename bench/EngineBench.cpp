@@ -1,17 +1,26 @@
 // Time per call of every STM_ property function through the C interface, on arrays of random valid inputs per
-// region.
+// region, each also as a multiple of a yardstick that runs in the same program: a hand-written region 1
+// enthalpy sum. Times move from machine to machine; the multiples much less.
 // Inputs are in the engine's default units (degC, MPa, kJ/kg); the core library only picks them.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <ostream>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "engine/aquaprop.h"
 #include "engine/core/Constants.h"
+#include "engine/core/Region1.h"
 #include "engine/core/Region4.h"
 #include "engine/core/Selection.h"
+#include "engine/core/tables/Region1Table.h"
 #include "engine/core/transport/Transport.h"
 #include "engine/units/Units.h"
 
@@ -137,6 +146,61 @@ const Inputs& SatP() {
 }
 const Inputs& SatT() { static const Inputs in = Wet(kMinK, kCriticalK); return in; }
 
+// The yardstick: region 1 h = R T tau gamma_tau in K and MPa, written out by hand as one would without the
+// engine: every power a product of smaller ones, no region decision, no units, no checks. The terms with J = 0
+// vanish from gamma_tau.
+double YardstickEnthalpy(double T, double p) {
+    constexpr auto c = [](int k) { return tables::kRegion1[k - 1].n * tables::kRegion1[k - 1].J; };
+    const double tau = 1386.0 / T;
+    const double x = 7.1 - p / 16.53;
+    const double y = tau - 1.222;
+    const double r = 1.0 / y;
+    const double x2 = x * x, x3 = x2 * x, x4 = x2 * x2, x5 = x4 * x, x8 = x4 * x4, x16 = x8 * x8;
+    const double x21 = x16 * x5, x23 = x21 * x2, x29 = x21 * x8, x30 = x29 * x, x31 = x30 * x, x32 = x16 * x16;
+    const double y2 = y * y, y3 = y2 * y, y4 = y2 * y2, y5 = y4 * y, y8 = y4 * y4, y9 = y8 * y, y16 = y8 * y8;
+    const double r2 = r * r, r3 = r2 * r, r4 = r2 * r2, r5 = r4 * r, r6 = r3 * r3, r7 = r6 * r, r8 = r4 * r4;
+    const double r9 = r8 * r, r10 = r8 * r2, r12 = r8 * r4, r16 = r8 * r8, r30 = r16 * r12 * r2, r32 = r16 * r16;
+    const double r39 = r32 * r7, r40 = r32 * r8, r41 = r40 * r, r42 = r40 * r2;
+    const double gt = c(1) * r3 + c(2) * r2 + c(4) + c(5) * y + c(6) * y2 + c(7) * y3 + c(8) * y4 +
+                      x * (c(9) * r10 + c(10) * r8 + c(11) * r2 + c(13) + c(14) * y2) +
+                      x2 * (c(15) * r4 + c(17) + c(18) * y2 + c(19) * y16) + x3 * (c(20) * r5 + c(22) * y5) +
+                      x4 * (c(23) * r6 + c(24) * r3 + c(25) * y9) + x5 * c(26) * r9 +
+                      x8 * (c(27) * r12 + c(28) * r7) + x21 * c(29) * r30 + x23 * c(30) * r32 +
+                      x29 * c(31) * r39 + x30 * c(32) * r40 + x31 * c(33) * r41 + x32 * c(34) * r42;
+    return kGasConstant * T * tau * gt;
+}
+
+// The region 1 states in K, for the yardstick; it must give the engine's enthalpy there, or it measures
+// something else.
+const Inputs& R1Kelvin() {
+    static const Inputs in = [] {
+        Inputs out;
+        for (std::size_t k = 0; k < kInputs; ++k) {
+            const double T = R1().a[k] + kCelsiusZeroK;
+            const double p = R1().b[k];
+            const double h = region1::Property<Quantity::kEnthalpy>(p, T);
+            if (std::fabs(YardstickEnthalpy(T, p) - h) > 1e-12 * std::fabs(h) + 1e-12) {
+                std::fprintf(stderr, "yardstick differs from region 1 at %.17g K, %.17g MPa\n", T, p);
+                std::abort();
+            }
+            out.a.push_back(T);
+            out.b.push_back(p);
+        }
+        return out;
+    }();
+    return in;
+}
+
+void Yardstick(benchmark::State& state) {
+    const Inputs& in = R1Kelvin();
+    std::size_t k = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(YardstickEnthalpy(in.a[k], in.b[k]));
+        k = (k + 1) % kInputs;
+    }
+}
+BENCHMARK(Yardstick);
+
 #define AQUAPROP_BENCH(name, F, inputs) \
     void name(benchmark::State& state) { Run<F>(state, inputs()); } \
     BENCHMARK(name)
@@ -246,6 +310,54 @@ AQUAPROP_BENCH(Sat_sLAMtx, STM_sLAMtx, SatPhases);
 void Sat_sSIGt(benchmark::State& state) { Run1<STM_sSIGt>(state, SatT()); }
 BENCHMARK(Sat_sSIGt);
 
+// The console table, followed by every CPU time as a multiple of the yardstick's: per repetition, or per
+// aggregate (mean, median) when repetitions are run. Runs are collected until the end, since with interleaved
+// repetitions the yardstick may finish last.
+class YardstickReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "mean" && run.aggregate_name != "median") {
+                continue;
+            }
+            held_.push_back(run);
+        }
+    }
+
+    void Finalize() override {
+        std::map<std::string, double> yardstick;
+        for (const Run& run : held_) {
+            if (run.run_name.function_name == "Yardstick") yardstick[Key(run)] = run.GetAdjustedCPUTime();
+        }
+        std::ostream& out = GetOutputStream();
+        out << "\nCPU time as a multiple of the yardstick (hand-written region 1 enthalpy sum)\n";
+        char line[160];
+        for (const Run& run : held_) {
+            const auto found = yardstick.find(Key(run));
+            if (found == yardstick.end() || !(found->second > 0.0)) continue;
+            std::snprintf(line, sizeof line, "%-36s %10.1f ns %8.2f x\n", run.benchmark_name().c_str(),
+                          run.GetAdjustedCPUTime(), run.GetAdjustedCPUTime() / found->second);
+            out << line;
+        }
+        ConsoleReporter::Finalize();
+    }
+
+private:
+    static std::string Key(const Run& run) {
+        return run.run_type == Run::RT_Aggregate ? run.aggregate_name : std::to_string(run.repetition_index);
+    }
+
+    std::vector<Run> held_;
+};
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    YardstickReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

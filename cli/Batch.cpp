@@ -233,12 +233,12 @@ BatchSummary RunBatch(QIODevice& input, OutputSink& output, PropertyEngine& engi
         QString error = recordError(layout, reader, cells);
         if (error.isEmpty() && !options.asTyped)
             error = readAsData(layout, values);
-        const WindowResult result = error.isEmpty() ? CalculateWindow(layout.window, values, engine) : uncalculated;
+        const WindowResult result = error.isEmpty() ? CalculateWindow(layout.window, values, engine, ReportText::Skip) : uncalculated;
         if (error.isEmpty())
             error = result.message;
         if (!error.isEmpty())
             ++summary.failedRows;
-        line.clear();
+        line.resize(0);  // keeps the capacity: a row is built without allocating
         appendRow(line, layout.window, texts, result, error, lineEnd);
         output.Write(line);
     }

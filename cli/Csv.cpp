@@ -1,5 +1,7 @@
 #include "cli/Csv.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr qint64 kChunkBytes = 1 << 16;
@@ -42,6 +44,22 @@ int CsvReader::take()
     return c;
 }
 
+qint64 CsvReader::takeRun(QByteArray& cell, bool quoted, qint64 room)
+{
+    if (room <= 0 || !fill())
+        return 0;
+    const char* const begin = buffer_.constData() + pos_;
+    const char* const end = begin + std::min(room, static_cast<qint64>(buffer_.size() - pos_));
+    const char* const stop = quoted ? std::find(begin, end, '"') : std::find_if(begin, end, [](char c) {
+        return c == ',' || c == '"' || c == '\n' || c == '\r';
+    });
+    if (quoted)
+        line_ += std::count(begin, stop, '\n');
+    cell.append(begin, stop - begin);
+    pos_ += stop - begin;
+    return stop - begin;
+}
+
 void CsvReader::skipLine()
 {
     for (qint64 skipped = 0; skipped <= kCsvRecordLimit; ++skipped) {
@@ -77,6 +95,7 @@ bool CsvReader::Next(QStringList& cells)
     QByteArray cell;
     bool quoted = false;
     for (qint64 size = 0;;) {
+        size += takeRun(cell, quoted, kCsvRecordLimit - size);
         const int c = take();
         const bool recordEnd = c == kEnd || (!quoted && (c == '\n' || c == '\r'));
         if (!recordEnd && ++size > kCsvRecordLimit) {
@@ -119,7 +138,8 @@ bool CsvReader::Next(QStringList& cells)
 
 void AppendCsvCell(QByteArray& line, const QByteArray& utf8)
 {
-    const bool needsQuotes = utf8.contains(',') || utf8.contains('"') || utf8.contains('\n') || utf8.contains('\r');
+    const bool needsQuotes = std::any_of(utf8.begin(), utf8.end(),
+                                         [](char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; });
     if (!needsQuotes) {
         line += utf8;
         return;
@@ -133,4 +153,17 @@ void AppendCsvCell(QByteArray& line, const QByteArray& utf8)
     line += '"';
 }
 
-void AppendCsvCell(QByteArray& line, const QString& cell) { AppendCsvCell(line, cell.toUtf8()); }
+void AppendCsvCell(QByteArray& line, const QString& cell)
+{
+    // ASCII without a comma, a quote or a line end (numbers, case and phase names) goes in as it is.
+    const bool plain = std::all_of(cell.begin(), cell.end(), [](QChar c) {
+        return c.unicode() < 0x80 && c != u',' && c != u'"' && c != u'\n' && c != u'\r';
+    });
+    if (!plain) {
+        AppendCsvCell(line, cell.toUtf8());
+        return;
+    }
+    const qsizetype start = line.size();
+    line.resize(start + cell.size());
+    std::transform(cell.begin(), cell.end(), line.begin() + start, [](QChar c) { return static_cast<char>(c.unicode()); });
+}

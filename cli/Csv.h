@@ -33,6 +33,9 @@ public:
 
 private:
     bool fill();
+    // Moves the bytes from the read position that need no decision, at most `room`, into cell in one piece:
+    // up to the next quote in a quoted cell, else up to the next comma, quote or line end. Returns how many.
+    qint64 takeRun(QByteArray& cell, bool quoted, qint64 room);
     int take();
     int peek();
     void skipLine();

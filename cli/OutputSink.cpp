@@ -96,7 +96,7 @@ bool OutputSink::flush()
             fail(written == 0 ? EIO : errno);
         }
     }
-    buffer_.clear();
+    buffer_.resize(0);  // keeps the capacity for the next round
     return !Failed();
 }
 

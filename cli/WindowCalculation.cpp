@@ -154,13 +154,13 @@ void takeState(const PhaseState& state, std::vector<std::optional<double>>& valu
     values[V] = Module1::DensityFactor * state.v;
 }
 
-WindowResult calculateMain(const QStringList& texts, PropertyEngine& engine)
+WindowResult calculateMain(const QStringList& texts, PropertyEngine& engine, ReportText text)
 {
     std::array<bool, 4> filled{};
     for (size_t i = 0; i < filled.size(); ++i)
         filled[i] = !texts.value(static_cast<qsizetype>(i)).isEmpty();
     TextFields fields(texts);
-    const CalculationOutcome outcome = Calculate(fields, engine);
+    const CalculationOutcome outcome = Calculate(fields, engine, text);
 
     WindowResult result;
     result.message = outcome.message;
@@ -177,12 +177,13 @@ WindowResult calculateMain(const QStringList& texts, PropertyEngine& engine)
 }
 
 // Every property of the state, each number in the column of its property.
-WindowResult calculateProperties(const QStringList& texts, PropertyEngine& engine)
+WindowResult calculateProperties(const QStringList& texts, PropertyEngine& engine, ReportText text)
 {
     const PropertyList list = ListProperties(texts, engine);
     WindowResult result;
     result.message = list.message;
-    result.report = PropertyReport(list.rows);
+    if (text == ReportText::Build)
+        result.report = PropertyReport(list.rows);
     result.calculationCase = caseName(list.calculationCase);
     result.phases = {phaseName(list.phase)};
     result.values.resize(kPropertyCount);
@@ -204,7 +205,7 @@ QString heatPhaseName(SetPhase phase)
     return {};
 }
 
-WindowResult calculateHeat(const QStringList& texts, PropertyEngine& engine)
+WindowResult calculateHeat(const QStringList& texts, PropertyEngine& engine, ReportText text)
 {
     WindowResult result;
     result.values.resize(HeatColumnCount);
@@ -215,7 +216,7 @@ WindowResult calculateHeat(const QStringList& texts, PropertyEngine& engine)
             return result;
 
     const HeatContentInputs inputs{LeadingNumber(texts[0]), LeadingNumber(texts[1]), LeadingNumber(texts[2])};
-    const HeatContentOutcome outcome = CalculateHeatContent(inputs, engine);
+    const HeatContentOutcome outcome = CalculateHeatContent(inputs, engine, text);
     result.calculationCase = QStringLiteral("constant-enthalpy");
     result.message = outcome.message;
     result.report = outcome.report;
@@ -246,7 +247,7 @@ void takePoint(const IsentropicPoint& point, size_t first, std::vector<std::opti
         values[first + 4] = point.dryness;
 }
 
-WindowResult calculateIsentropic(const QStringList& texts, PropertyEngine& engine)
+WindowResult calculateIsentropic(const QStringList& texts, PropertyEngine& engine, ReportText text)
 {
     WindowResult result;
     result.values.resize(IsentropicColumnCount);
@@ -255,7 +256,7 @@ WindowResult calculateIsentropic(const QStringList& texts, PropertyEngine& engin
     if (!inputs)
         return result;
 
-    const IsentropicOutcome outcome = CalculateIsentropic(*inputs, engine);
+    const IsentropicOutcome outcome = CalculateIsentropic(*inputs, engine, text);
     result.calculationCase = QStringLiteral("isentropic");
     result.message = outcome.message;
     result.report = outcome.report;
@@ -364,13 +365,13 @@ QStringList ValueUnitsOf(CalcWindow window)
     return units;
 }
 
-WindowResult CalculateWindow(CalcWindow window, const QStringList& texts, PropertyEngine& engine)
+WindowResult CalculateWindow(CalcWindow window, const QStringList& texts, PropertyEngine& engine, ReportText text)
 {
     switch (window) {
-    case CalcWindow::Main: return calculateMain(texts, engine);
-    case CalcWindow::HeatContent: return calculateHeat(texts, engine);
-    case CalcWindow::Properties: return calculateProperties(texts, engine);
+    case CalcWindow::Main: return calculateMain(texts, engine, text);
+    case CalcWindow::HeatContent: return calculateHeat(texts, engine, text);
+    case CalcWindow::Properties: return calculateProperties(texts, engine, text);
     case CalcWindow::Isentropic: break;
     }
-    return calculateIsentropic(texts, engine);
+    return calculateIsentropic(texts, engine, text);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/seam/PropertyEngine.h"
+#include "forms/common/ReportLine.h"
 
 #include <QString>
 #include <QStringList>
@@ -46,12 +47,13 @@ QStringList ValueUnitsOf(CalcWindow window);
 
 struct WindowResult {
     QString message;          // the window's message box text; empty when it shows none
-    QStringList report;       // the lines the window prints; empty with a message or without a calculation
+    QStringList report;       // the lines the window prints; empty with a message, without a calculation or unasked
     QString calculationCase;  // "saturation-by-pressure", ..., "constant-enthalpy", "isentropic"; "none" without one
     QStringList phases;       // per phase column: "compressed-water", "wet-steam", "superheated-steam" or empty
     std::vector<std::optional<double>> values;  // as printed, in the order of ValueSymbolsOf; set when reported
 };
 
 // Runs the window's calculation on its field texts (one text per field of FieldsOf; an empty text is an
-// empty box), with the units and settings currently in effect.
-WindowResult CalculateWindow(CalcWindow window, const QStringList& texts, PropertyEngine& engine);
+// empty box), with the units and settings currently in effect. With ReportText::Skip the report stays empty.
+WindowResult CalculateWindow(CalcWindow window, const QStringList& texts, PropertyEngine& engine,
+                             ReportText text = ReportText::Build);

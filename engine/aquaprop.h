@@ -51,14 +51,15 @@ AQUAPROP_API double STM_sPt(double T);           /* saturation pressure, 273.15 
 AQUAPROP_API double STM_sHtx(double T, double w); /* w h'(T) + (1 - w) h''(T) */
 AQUAPROP_API double STM_sStx(double T, double w); /* w s'(T) + (1 - w) s''(T) */
 AQUAPROP_API double STM_sDtx(double T, double w); /* w v' + (1 - w) v'', or its reciprocal as a density */
-AQUAPROP_API double STM_sXph(double p, double h); /* (h'' - h) / (h'' - h') at Tsat(p), h' <= h <= h'' */
+AQUAPROP_API double STM_sXph(double p, double h); /* (h'' - h) / (h'' - h') at Tsat(p), h' <= h <= h'', where
+                                                     h' and h'' are STM_sHtx(STM_sTp(p), 1) and (..., 0) */
 
 /* Latent heat h''(T) - h'(T), in the enthalpy unit, 273.15 K <= T <= 647.096 K; 0 at the critical point. */
 AQUAPROP_API double STM_sRt(double T);
 
 /* The wet state from p and s: the same mixture rule as STM_sXph, in the entropy.
  * STM_sXps gives w = (s'' - s) / (s'' - s') at Tsat(p), STM_sHps the enthalpy w h' + (1 - w) h'' of that
- * mixture. Defined for 611.2127 Pa <= p < 22.064 MPa and s' <= s <= s'' (each end within 1e-12 relative);
+ * mixture. Defined for 611.2127 Pa <= p < 22.064 MPa and s' <= s <= s'' (the values STM_sStx gives at STM_sTp(p));
  * STM_ERROR_VALUE outside the two-phase region and at or above the critical pressure. */
 AQUAPROP_API double STM_sXps(double p, double s);
 AQUAPROP_API double STM_sHps(double p, double s);
@@ -69,8 +70,8 @@ AQUAPROP_API double STM_sHps(double p, double s);
 AQUAPROP_API int16_t STM_IsSat_ph(double p, double h);
 AQUAPROP_API int16_t STM_IsSat_ps(double p, double s);
 
-/* Single-phase states, T and p within the range of validity (see STM_GetMinTemp below). On the saturation
- * line, T = Tsat(p) within 1e-12 relative, every function gives the saturated liquid's value. */
+/* Single-phase states, T and p within the range of validity (see STM_GetMinTemp below). At T = STM_sTp(p) every
+ * function gives the saturated liquid's value, at any higher T the vapour's. */
 AQUAPROP_API double STM_nHtp(double T, double p); /* enthalpy */
 AQUAPROP_API double STM_nStp(double T, double p); /* entropy */
 AQUAPROP_API double STM_nDtp(double T, double p); /* specific volume or density */
@@ -80,9 +81,10 @@ AQUAPROP_API double STM_nCVtp(double T, double p); /* isochoric heat capacity cv
 AQUAPROP_API double STM_nWtp(double T, double p);  /* speed of sound in m/s, whatever the units */
 
 /* Temperature from p and h, or from p and s, refined to the forward equations (STM_nHtp or STM_nStp at the
- * result gives h or s back to round-off); Tsat(p) inside the two-phase region. Where two regions' equations
- * meet (623.15 K, the B23 line, 1073.15 K) they differ slightly: an h or s between the two sides' values gives
- * the boundary's temperature. */
+ * result gives h or s back to round-off); STM_sTp(p) inside the two-phase region (the same test as STM_IsSat_ph),
+ * at most STM_sTp(p) below it and above STM_sTp(p) above it. Where two regions' equations meet (623.15 K, the
+ * B23 line, 1073.15 K) they differ slightly: an h or s that neither side reaches gives the boundary's
+ * temperature. */
 AQUAPROP_API double STM_nTph(double p, double h);
 AQUAPROP_API double STM_nTps(double p, double s);
 
@@ -99,8 +101,9 @@ AQUAPROP_API double STM_nPRtp(double T, double p);  /* Prandtl number cp mu / la
 AQUAPROP_API double STM_nKAPtp(double T, double p); /* isentropic exponent w^2 rho / p, over IF97's whole range */
 AQUAPROP_API double STM_sUtx(double T, double w);   /* w u'(T) + (1 - w) u''(T), in the enthalpy unit */
 /* Viscosity and thermal conductivity of the saturated liquid (w = 1) or vapour (w = 0) at T, 273.15 K <= T <=
- * 647.096 K; any other w gives STM_ERROR_VALUE, since a mixture has no single value. Within 1e-10 K of 647.096 K,
- * where IF97's saturated states have no positive cp, STM_sLAMtx gives STM_ERROR_VALUE as well. */
+ * 647.096 K; any other w gives STM_ERROR_VALUE, since a mixture has no single value. Within 1.4e-7 K of 647.096 K
+ * for the vapour and 3.5e-10 K for the liquid, where IF97's saturated states have no positive cp, STM_sLAMtx gives
+ * STM_ERROR_VALUE as well. */
 AQUAPROP_API double STM_sMUtx(double T, double w);
 AQUAPROP_API double STM_sLAMtx(double T, double w);
 AQUAPROP_API double STM_sSIGt(double T); /* surface tension on the saturation line, N/m, 273.15 K <= T <= 647.096 K */

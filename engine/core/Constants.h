@@ -36,8 +36,8 @@ inline constexpr double k2abMPa = 4.0;
 inline constexpr double kB2bcMinMPa = 6.5467;
 inline constexpr double k2bcEntropy = 5.85;           // kJ/(kg K)
 
-// A temperature within this relative distance of Tsat(p) counts as saturated: a Tsat passed back in
-// through a unit conversion then still gives the liquid value.
-inline constexpr double kSatRelTolerance = 1e-12;
+// A temperature refined to round-off may lie this far (relative) beyond a limit of the range and is then taken
+// as the limit, so that h or s given at a limit (say from (273.15 K, 100 MPa), through a unit conversion) finds it.
+inline constexpr double kRefinedRelTolerance = 1e-12;
 
 }  // namespace aquaprop

@@ -45,6 +45,10 @@ struct ValueAndSlope {
     double slope;
 };
 
+// Where a state given by p and h (or s) lies against the two-phase dome: on its liquid side (T <= Tsat(p)), inside
+// it, on its vapour side (T > Tsat(p)), or at or above the critical pressure, where there is no dome.
+enum class Phase { kLiquid, kTwoPhase, kVapour, kSupercritical };
+
 // The saturated liquid's and the saturated vapour's value of something.
 template <typename Value>
 struct Saturated {

@@ -19,14 +19,18 @@ double PropertyRhoT(double rho, double T);
 // Below the critical point the root is the liquid one for T <= Tsat(p), the vapour one for T > Tsat(p).
 double DensityPT(double p, double T);
 
-// Every property of that state: DensityPT and PropsRhoT in one, sharing the work for T.
+// Every property of that state: DensityPT and PropsRhoT in one, sharing the work for T; or the volume,
+// enthalpy or entropy alone.
 Props PropsPT(double p, double T);
+template <Quantity q>
+double PropertyPT(double p, double T);
 
 // Saturated liquid and vapour densities at T, 623.15 K <= T <= Tc, at the region 4 saturation
 // pressure: both roots of Pressure(rho, T) = psat(T) with equal Gibbs energies as IF97 prescribes
-// for the region 3 part of the saturation line. Within 1e-4 K of Tc the region 4 pressure passes
-// above the region 3 isotherm's loop and the two roots cease to exist; there they are continued
-// to rhoc by the square-root law of the equation's critical behaviour (both rhoc at Tc).
+// for the region 3 part of the saturation line. Within 3.47e-5 K of Tc the region 4 pressure passes
+// above the region 3 isotherm's loop and the vapour root ceases to exist; there both are continued
+// from their values at that join to rhoc by the square-root law of the equation's critical behaviour
+// (both rhoc at Tc).
 Saturated<double> SaturationDensitiesT(double T);
 
 // Every property of both saturated states at T, sharing the work for T.
@@ -38,5 +42,12 @@ Saturated<Props> SaturationPropsT(double T);
 // pc the result lies on the phase's side of Tsat(p), so that DensityPT there finds the same phase.
 template <Quantity kGiven>
 double Temperature(double p, double x);
+
+// The same temperature when the caller has placed (p, x) against the dome: on the liquid side the result is at
+// most Tsat(p), on the vapour side above it (both below pc); kSupercritical for p >= pc. An x between the phase's
+// own value at Tsat(p) and the saturated state's gives Tsat(p) on the liquid side and the next double above it on
+// the vapour side. NaN for kTwoPhase or a phase that p contradicts.
+template <Quantity kGiven>
+double TemperatureOnSide(double p, double x, Phase phase);
 
 }  // namespace aquaprop::region3

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "engine/core/Backward1.h"
 #include "engine/core/Backward2.h"
@@ -22,34 +23,15 @@ namespace {
 constexpr double kBackwardMarginK = 1.0;  // a backward estimate this far inside region 2 settles the region
 constexpr double kSeamK = 0.1;  // temperatures this far beyond a region's limit belong to the seam with the next
 
-bool AtOrBelowSaturation(double T, double Ts) { return T <= Ts * (1.0 + kSatRelTolerance); }
-
 // Temperatures refined to round-off may overshoot a region's limit by an ulp or so; those are pulled back,
 // anything further out is outside the range.
 double WithinLimits(double T, double lo, double hi) {
-    if (!(T >= lo * (1.0 - kSatRelTolerance) && T <= hi * (1.0 + kSatRelTolerance))) return kNaN;
+    if (!(T >= lo * (1.0 - kRefinedRelTolerance) && T <= hi * (1.0 + kRefinedRelTolerance))) return kNaN;
     return std::clamp(T, lo, hi);
 }
 
-// Saturated liquid density when (p, T) lies on the saturation line, NaN elsewhere: right at saturation the
-// liquid root comes from the saturation solve rather than a density search that would have to pick
-// between two roots a rounding error apart.
-double Region3SaturatedLiquidDensity(double p, double T) {
-    if (!(p <= kCriticalMPa && T <= kCriticalK)) return kNaN;
-    const double Ts = region4::SaturationTemperature(p);
-    return std::fabs(T - Ts) <= Ts * kSatRelTolerance ? region3::SaturationDensitiesT(T).liquid : kNaN;
-}
-
-template <Quantity q>
-double Region3Property(double p, double T) {
-    double rho = Region3SaturatedLiquidDensity(p, T);
-    if (std::isnan(rho)) rho = region3::DensityPT(p, T);
-    return region3::PropertyRhoT<q>(rho, T);
-}
-
 Props Region3State(double p, double T) {
-    const double rho = Region3SaturatedLiquidDensity(p, T);
-    Props x = std::isnan(rho) ? region3::PropsPT(p, T) : region3::PropsRhoT(rho, T);
+    Props x = region3::PropsPT(p, T);
     // At the critical point dp/drho vanishes and cp comes out as a huge number of either sign.
     if (!(x.cp > 0.0 && std::isfinite(x.cp))) x.cp = kNaN;
     return x;
@@ -91,15 +73,14 @@ double VapourTemperature(double p, double x, double Tlo) {
     // extrapolation that may point anywhere, so there the value at 1073.15 K decides.
     if (Tb > Tlo - kBackwardMarginK && Tb < kRegion25K - kBackwardMarginK) {
         const double T = Region2Temperature<kGiven>(p, x, Tb);
-        if (T >= Tlo * (1.0 - kSatRelTolerance) && T <= kRegion25K) return WithinLimits(T, Tlo, kRegion25K);
+        if (T >= Tlo * (1.0 - kRefinedRelTolerance) && T <= kRegion25K) return WithinLimits(T, Tlo, kRegion25K);
     }
     const double x25 = region2::Property<kGiven>(p, kRegion25K);
-    if (x <= x25) {
+    // Above 50 MPa region 2 ends the range: an x a round-off beyond its value at 1073.15 K still gives 1073.15 K.
+    if (x <= x25 || p > kMaxRegion5MPa) {
         return WithinLimits(Region2Temperature<kGiven>(p, x, VapourStart<kGiven>(p, x, Tlo)), Tlo, kRegion25K);
     }
-    if (p > kMaxRegion5MPa) return kNaN;
     const double xMax = region5::Property<kGiven>(p, kMaxK);
-    if (x > xMax) return kNaN;
     const double T5 = RefineTemperature([p](double T) { return region5::PropertyAndSlope<kGiven>(p, T); }, x,
                                         Interpolated<kGiven>(x, kRegion25K, x25, kMaxK, xMax));
     // Regions 2 and 5 differ slightly at 1073.15 K (h by up to 0.1 kJ/kg): a value between the two lies
@@ -122,18 +103,29 @@ double LiquidTemperature(double p, double x, double Thi) {
     return WithinLimits(region1::Temperature<kGiven>(p, x), kMinK, Thi);
 }
 
+// Above psat(623.15 K): region 1 up to its value at 623.15 K, region 2 from its value on the B23 line, region 3
+// between, on the given side of the dome (or none above pc).
+template <Quantity kGiven>
+double AboveRegion1And2(double p, double x, Phase phase) {
+    if (phase != Phase::kVapour && x <= region1::Property<kGiven>(p, kRegion13K)) {
+        return LiquidTemperature<kGiven>(p, x, kRegion13K);
+    }
+    const double T23 = boundary::B23Temperature(p);
+    if (phase != Phase::kLiquid && x >= region2::Property<kGiven>(p, T23)) return VapourTemperature<kGiven>(p, x, T23);
+    return OnRegion3Seams(region3::TemperatureOnSide<kGiven>(p, x, phase), T23);
+}
+
 }  // namespace
 
 Region RegionPT(double p, double T) {
     if (!(p > kMinMPa && T >= kMinK)) return Region::kNone;
     if (T > kRegion25K) return T <= kMaxK && p <= kMaxRegion5MPa ? Region::k5 : Region::kNone;
     if (!(p <= kMaxMPa)) return Region::kNone;
-    if (T <= kRegion13K) {
-        if (p > kSat13MPa) return Region::k1;
-        if (p < kSatMinMPa) return Region::k2;
-        return AtOrBelowSaturation(T, region4::SaturationTemperature(p)) ? Region::k1 : Region::k2;
-    }
+    if (T <= kRegion13K) return region4::AtOrBelowSaturation(p, T) ? Region::k1 : Region::k2;
     if (T <= kB23MaxK && p > boundary::B23Pressure(T)) return Region::k3;
+    // The B23 line meets the saturation line at 623.15 K only to 2e-11 MPa; in the sliver between them a state on
+    // the liquid side is still region 3's.
+    if (p > kSat13MPa && T <= kCriticalK && region4::AtOrBelowSaturation(p, T)) return Region::k3;
     return Region::k2;
 }
 
@@ -145,7 +137,7 @@ double PropertyPT(double p, double T) {
         case Region::k2:
             return region2::Property<q>(p, T);
         case Region::k3:
-            return Region3Property<q>(p, T);
+            return region3::PropertyPT<q>(p, T);
         case Region::k5:
             return region5::Property<q>(p, T);
         case Region::kNone:
@@ -170,20 +162,35 @@ Props StatePT(double p, double T) {
     return kNoState;
 }
 
+Phase PhaseAgainst(const Saturated<double>& saturated, double x) {
+    if (x < saturated.liquid) return Phase::kLiquid;
+    if (x > saturated.vapour) return Phase::kVapour;
+    return Phase::kTwoPhase;  // between them, ends included
+}
+
 template <Quantity kGiven>
 double Temperature(double p, double x) {
     if (!(p > kMinMPa && p <= kMaxMPa && std::isfinite(x))) return kNaN;
     if (p < kSatMinMPa) return VapourTemperature<kGiven>(p, x, kMinK);
-    if (p <= kSat13MPa) {
-        const double Ts = region4::SaturationTemperature(p);
-        if (x <= region1::Property<kGiven>(p, Ts)) return LiquidTemperature<kGiven>(p, x, Ts);
-        if (x < region2::Property<kGiven>(p, Ts)) return Ts;
-        return VapourTemperature<kGiven>(p, x, Ts);
+    if (p >= kCriticalMPa) return AboveRegion1And2<kGiven>(p, x, Phase::kSupercritical);
+    const double Ts = region4::SaturationTemperature(p);
+    const Phase phase = PhaseAgainst(saturation::Property<kGiven>(Ts), x);
+    return phase == Phase::kTwoPhase ? Ts : TemperatureOnSide<kGiven>(p, x, phase);
+}
+
+template <Quantity kGiven>
+double TemperatureOnSide(double p, double x, Phase phase) {
+    if (!(p >= kSatMinMPa && p < kCriticalMPa && std::isfinite(x))) return kNaN;
+    const double Ts = region4::SaturationTemperature(p);
+    double T = kNaN;
+    if (phase == Phase::kLiquid) {
+        T = p <= kSat13MPa ? LiquidTemperature<kGiven>(p, x, Ts) : AboveRegion1And2<kGiven>(p, x, phase);
+        return std::min(T, Ts);
     }
-    if (x <= region1::Property<kGiven>(p, kRegion13K)) return LiquidTemperature<kGiven>(p, x, kRegion13K);
-    const double T23 = boundary::B23Temperature(p);
-    if (x >= region2::Property<kGiven>(p, T23)) return VapourTemperature<kGiven>(p, x, T23);
-    return OnRegion3Seams(region3::Temperature<kGiven>(p, x), T23);
+    if (phase != Phase::kVapour) return kNaN;
+    T = p <= kSat13MPa ? VapourTemperature<kGiven>(p, x, Ts) : AboveRegion1And2<kGiven>(p, x, phase);
+    if (std::isnan(T) || T > Ts) return T;
+    return std::nextafter(Ts, std::numeric_limits<double>::infinity());
 }
 
 template <Quantity q>
@@ -193,15 +200,16 @@ double SaturatedMixture(double T, double w) {
     return w * sat.liquid + (1.0 - w) * sat.vapour;
 }
 
+double LiquidFraction(const Saturated<double>& saturated, double x) {
+    if (!(saturated.vapour > saturated.liquid)) return kNaN;
+    return std::clamp((saturated.vapour - x) / (saturated.vapour - saturated.liquid), 0.0, 1.0);
+}
+
 template <Quantity kGiven>
 double Wetness(double p, double x) {
     if (!(p < kCriticalMPa && std::isfinite(x))) return kNaN;
-    const Saturated<double> sat = saturation::Property<kGiven>(region4::SaturationTemperature(p));
-    // h' and h'' (or s', s'') handed back from a saturation call at T = Tsat(p) may differ from these in the
-    // last bits.
-    const double slack = std::fabs(x) * kSatRelTolerance;
-    if (!(x >= sat.liquid - slack && x <= sat.vapour + slack && sat.vapour > sat.liquid)) return kNaN;
-    return std::clamp((sat.vapour - x) / (sat.vapour - sat.liquid), 0.0, 1.0);
+    const Saturated<double> saturated = saturation::Property<kGiven>(region4::SaturationTemperature(p));
+    return PhaseAgainst(saturated, x) == Phase::kTwoPhase ? LiquidFraction(saturated, x) : kNaN;
 }
 
 double LatentHeat(double T) {
@@ -226,6 +234,8 @@ template double PropertyPT<Quantity::kEnthalpy>(double p, double T);
 template double PropertyPT<Quantity::kEntropy>(double p, double T);
 template double Temperature<Quantity::kEnthalpy>(double p, double h);
 template double Temperature<Quantity::kEntropy>(double p, double s);
+template double TemperatureOnSide<Quantity::kEnthalpy>(double p, double h, Phase phase);
+template double TemperatureOnSide<Quantity::kEntropy>(double p, double s, Phase phase);
 template double SaturatedMixture<Quantity::kVolume>(double T, double w);
 template double SaturatedMixture<Quantity::kEnthalpy>(double T, double w);
 template double SaturatedMixture<Quantity::kEntropy>(double T, double w);

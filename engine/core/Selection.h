@@ -1,6 +1,10 @@
 // Where a state lies, decided first, then evaluated there. Every function checks the range of
 // validity of IF97 and answers NaN outside it (and for NaN or infinite arguments).
 // SI core units: p in MPa, T in K, h in kJ/kg, s in kJ/(kg K), v in m3/kg.
+//
+// One rule for the saturation line: a state of (p, T) is on the liquid side where T <= Tsat(p), so that
+// (Tsat(p), p) is the saturated liquid and the next temperature up the vapour; a state of (p, h) or (p, s) is wet
+// where h' <= h <= h'' (s' <= s <= s'') with the saturated values at Tsat(p) that SaturatedMixture gives.
 #pragma once
 
 #include "engine/core/Props.h"
@@ -9,8 +13,8 @@ namespace aquaprop {
 
 enum class Region { kNone, k1, k2, k3, k5 };
 
-// The region of (p, T). At T = Tsat(p) (within kSatRelTolerance) the liquid side; on the B23 line region 2;
-// at 623.15 K region 1 or 2; at 1073.15 K region 2.
+// The region of (p, T). At T = Tsat(p) the liquid side; on the B23 line region 2; at 623.15 K region 1 or 2;
+// at 1073.15 K region 2.
 Region RegionPT(double p, double T);
 
 // The volume, enthalpy or entropy of (p, T); at T = Tsat(p) the saturated liquid's.
@@ -22,17 +26,32 @@ double PropertyPT(double p, double T);
 // every field NaN outside the range.
 Props StatePT(double p, double T);
 
-// The temperature of (p, h) or of (p, s); Tsat(p) inside the two-phase region. Refined to the forward
-// equations, so that h (or s) at the result reproduces the argument to round-off.
+// The temperature of (p, h) or of (p, s); Tsat(p) inside the two-phase region, ends included. Refined to the
+// forward equations, so that h (or s) at the result reproduces the argument to round-off. Beside the dome the
+// result lies on the phase's side of Tsat(p), so that PropertyPT there gives the same phase.
 template <Quantity kGiven>
 double Temperature(double p, double x);
+
+// Where x lies against the saturated values: below the liquid's, above the vapour's, or between (ends included,
+// and for NaN anywhere).
+Phase PhaseAgainst(const Saturated<double>& saturated, double x);
+
+// The temperature of (p, x) on a side of the dome that the caller has decided, for 611.2127 Pa <= p < pc: kLiquid
+// gives at most Tsat(p), kVapour more than Tsat(p). An x beyond that side's value at Tsat(p) gives Tsat(p) or
+// the next double above it.
+template <Quantity kGiven>
+double TemperatureOnSide(double p, double x, Phase side);
 
 // w * (liquid value) + (1 - w) * (vapour value) of q at the saturation temperature T, 0 <= w <= 1.
 template <Quantity q>
 double SaturatedMixture(double T, double w);
 
-// The liquid mass fraction (x'' - x) / (x'' - x') at Tsat(p) of a given h or s, for x' <= x <= x'' (each end
-// within kSatRelTolerance, the result kept within 0..1). NaN at the critical pressure, where x' = x''.
+// The liquid mass fraction (x'' - x) / (x'' - x') of x, kept within 0..1; NaN where the saturated values
+// coincide.
+double LiquidFraction(const Saturated<double>& saturated, double x);
+
+// The liquid mass fraction at Tsat(p) of a given h or s, for x' <= x <= x''. NaN at the critical pressure, where
+// x' = x''.
 template <Quantity kGiven>
 double Wetness(double p, double x);
 

@@ -1,8 +1,10 @@
 #include "engine/units/Units.h"
 
 #include <atomic>
+#include <cmath>
 #include <cstddef>
 #include <iterator>
+#include <limits>
 
 namespace aquaprop::units {
 
@@ -99,8 +101,18 @@ bool Set(Choice unit, int32_t code) {
     return true;
 }
 
+// Converting a value to SI and back rounds the sum with the offset and the product with the scale, each by half
+// a unit in the last place, and the unit's constants themselves are rounded; four units of the larger magnitude
+// cover all of it. The SI units themselves convert exactly.
+constexpr double kRoundOffUnits = 4.0;
+
 double ToSI(const Linear& u, double value) { return (value + u.offset) * u.scale; }
-double FromSI(const Linear& u, double si) { return si / u.scale - u.offset; }
+
+double RoundOff(const Linear& u, double si) {
+    if (u.offset == 0.0 && u.scale == 1.0) return 0.0;
+    return kRoundOffUnits * std::numeric_limits<double>::epsilon() * (std::fabs(si) + std::fabs(u.offset * u.scale));
+}
+double FromSI(const Linear& u, double si) { return (u.scale == 1.0 ? si : si / u.scale) - u.offset; }
 
 const Linear& Current(const Linear* table, Choice unit) { return table[unit.Get()]; }
 
@@ -127,6 +139,8 @@ void ResetUnits() {
     SetVolumeUnit(kCubicMetrePerKg);
 }
 
+double TemperatureRoundOff(double kelvin) { return RoundOff(Current(kTemperature, TemperatureUnit()), kelvin); }
+double PressureRoundOff(double megapascal) { return RoundOff(Current(kPressure, PressureUnit()), megapascal); }
 double TemperatureToSI(double value) { return ToSI(Current(kTemperature, TemperatureUnit()), value); }
 double TemperatureFromSI(double kelvin) { return FromSI(Current(kTemperature, TemperatureUnit()), kelvin); }
 double PressureToSI(double value) { return ToSI(Current(kPressure, PressureUnit()), value); }

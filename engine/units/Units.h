@@ -47,6 +47,12 @@ bool SetVolumeUnit(int32_t code);
 // Back to the defaults, as if set: degC, MPa, kJ/kg, kJ/(kg K), m3/kg.
 void ResetUnits();
 
+// How far a temperature or pressure converted to SI may lie from the exact conversion of the same quantity: a
+// few units in the last place of the magnitudes involved, the value and the unit's offset (a gauge
+// pressure's atmosphere, the zero of degC or degF); nothing in K and MPa.
+double TemperatureRoundOff(double kelvin);
+double PressureRoundOff(double megapascal);
+
 double TemperatureToSI(double value);
 double TemperatureFromSI(double kelvin);
 double PressureToSI(double value);

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -55,7 +56,7 @@ struct Scan {
 };
 
 // "&H1F", "&o17": an unsigned integer in base 16 or 8, as long as its digits go.
-Scan prefixedInteger(const std::u16string& s)
+Scan prefixedInteger(std::u16string_view s)
 {
     const char16_t prefix = s[1];
     const bool hex = prefix == u'H' || prefix == u'h';
@@ -73,7 +74,7 @@ Scan prefixedInteger(const std::u16string& s)
 
 // The exponent that starts at s[i] with E or D, an optional sign and digits; 0 when there is none, and then
 // `end` stays at i.
-int exponentAt(const std::u16string& s, size_t i, size_t& end)
+int exponentAt(std::u16string_view s, size_t i, size_t& end)
 {
     end = i;
     if (i + 1 >= s.size() || (s[i] != u'E' && s[i] != u'e' && s[i] != u'D' && s[i] != u'd'))
@@ -93,7 +94,7 @@ int exponentAt(const std::u16string& s, size_t i, size_t& end)
 }
 
 // Sign, digits, at most one point, then an optional exponent.
-Scan decimalNumber(const std::u16string& s)
+Scan decimalNumber(std::u16string_view s)
 {
     size_t i = 0;
     bool negative = false;
@@ -139,12 +140,8 @@ Scan decimalNumber(const std::u16string& s)
     return scan;
 }
 
-}  // namespace
-
-LeadingNumberRead ReadLeadingNumber(const QString& text)
+Scan scanNumber(std::u16string_view s)
 {
-    const Compact c = compact(text);
-    const std::u16string& s = c.chars;
     Scan scan;
     if (s.size() >= 2 && s[0] == u'&') {
         const char16_t prefix = s[1];
@@ -153,6 +150,21 @@ LeadingNumberRead ReadLeadingNumber(const QString& text)
     } else {
         scan = decimalNumber(s);
     }
+    return scan;
+}
+
+}  // namespace
+
+LeadingNumberRead ReadLeadingNumber(const QString& text)
+{
+    const std::u16string_view whole(QStringView(text).utf16(), static_cast<size_t>(text.size()));
+    if (std::none_of(whole.begin(), whole.end(), isIgnored)) {
+        // Nothing to leave out (a typed number, a batch cell): the text as it is.
+        const Scan scan = scanNumber(whole);
+        return {scan.value, static_cast<qsizetype>(scan.end)};
+    }
+    const Compact c = compact(text);
+    const Scan scan = scanNumber(c.chars);
     return {scan.value, scan.end == 0 ? 0 : c.origin[scan.end - 1] + 1};
 }
 

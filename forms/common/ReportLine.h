@@ -3,6 +3,10 @@
 
 #include <QString>
 
+// Whether a calculation builds its report's lines, or only the numbers behind them (the command line's batch
+// mode, which prints no report).
+enum class ReportText { Build, Skip };
+
 // The number field's width in columns.
 inline constexpr int kNumberFieldWidth = 17;
 

@@ -29,7 +29,7 @@ SetPhase PhaseOf(double value, double liquidValue, double vapourValue)
     return SetPhase::Superheated;
 }
 
-HeatContentOutcome CalculateHeatContent(const HeatContentInputs& inputs, PropertyEngine& engine)
+HeatContentOutcome CalculateHeatContent(const HeatContentInputs& inputs, PropertyEngine& engine, ReportText text)
 {
     const double pRef = inputs.referencePressure;
     const double pSet = inputs.setPressure;
@@ -70,6 +70,8 @@ HeatContentOutcome CalculateHeatContent(const HeatContentInputs& inputs, Propert
     outcome.phase = phase;
     outcome.reference = reference;
     outcome.set = set;
+    if (text == ReportText::Skip)
+        return outcome;
     outcome.report << StateLabel::ReferenceTitle;
     PrintState(outcome.report, reference);
     outcome.report << StateLabel::SetTitle + PhaseLabels[static_cast<size_t>(phase)];

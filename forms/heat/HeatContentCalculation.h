@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/seam/PropertyEngine.h"
+#include "forms/common/ReportLine.h"
 
 #include <QString>
 #include <QStringList>
@@ -69,4 +70,5 @@ struct HeatContentOutcome {
 
 // Asks the engine for both states and builds the report. A wet set state is reported at the
 // saturation temperature with the mixture's entropy and specific volume.
-HeatContentOutcome CalculateHeatContent(const HeatContentInputs& inputs, PropertyEngine& engine);
+HeatContentOutcome CalculateHeatContent(const HeatContentInputs& inputs, PropertyEngine& engine,
+                                        ReportText text = ReportText::Build);

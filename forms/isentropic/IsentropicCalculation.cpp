@@ -131,7 +131,7 @@ std::optional<IsentropicInputs> ReadIsentropicFields(const QStringList& texts)
     return inputs;
 }
 
-IsentropicOutcome CalculateIsentropic(const IsentropicInputs& inputs, PropertyEngine& engine)
+IsentropicOutcome CalculateIsentropic(const IsentropicInputs& inputs, PropertyEngine& engine, ReportText text)
 {
     const std::optional<double>& efficiency = inputs.efficiency;
     if (efficiency && !(*efficiency > 0 && *efficiency <= 100))  // a NaN is out of range too
@@ -156,5 +156,5 @@ IsentropicOutcome CalculateIsentropic(const IsentropicInputs& inputs, PropertyEn
         if (!result.actual || refused(*result.actual))
             return message(StateOutOfRange);
     }
-    return {QString(), reportOf(result), result};
+    return {QString(), text == ReportText::Build ? reportOf(result) : QStringList(), result};
 }

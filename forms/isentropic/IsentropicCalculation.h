@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/seam/PropertyEngine.h"
+#include "forms/common/ReportLine.h"
 #include "forms/main/ResultReport.h"
 
 #include <QString>
@@ -55,4 +56,5 @@ struct IsentropicOutcome {
 // An efficiency outside 0 < η <= 100 gets its own message, before the engine is asked; any refused state the
 // constant-enthalpy window's. An outlet pressure above the inlet's is a compression: h2 = h1 + (h2s - h1) / η;
 // otherwise an expansion: h2 = h1 - η (h1 - h2s).
-IsentropicOutcome CalculateIsentropic(const IsentropicInputs& inputs, PropertyEngine& engine);
+IsentropicOutcome CalculateIsentropic(const IsentropicInputs& inputs, PropertyEngine& engine,
+                                      ReportText text = ReportText::Build);

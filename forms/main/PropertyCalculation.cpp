@@ -24,19 +24,22 @@ bool anyError(std::initializer_list<double> results)
 }
 
 CalculationOutcome message(const QString& text) { return {text, {}}; }
+
+// The numbers of a report; Calculate adds the lines where they are wanted.
 CalculationOutcome report(const SaturationState& state)
 {
-    CalculationOutcome outcome{{}, SaturationReport(state)};
+    CalculationOutcome outcome;
     outcome.saturation = state;
     return outcome;
 }
 
 CalculationOutcome report(const PhaseState& state)
 {
-    CalculationOutcome outcome{{}, StateReport(state)};
+    CalculationOutcome outcome;
     outcome.state = state;
     return outcome;
 }
+
 
 // h', h'', s', s'', v', v'' at a saturation temperature, fetched in that order.
 void fetchSaturatedValues(PropertyEngine& engine, double T, SaturationState& state)
@@ -193,7 +196,9 @@ std::vector<int> DiscardedFields(CalculationCase calculationCase)
     }
 }
 
-CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine)
+namespace {
+
+CalculationOutcome calculate(InputFields& fields, PropertyEngine& engine)
 {
     const auto value = [&fields](int field) { return LeadingNumber(fields.Text(field)); };
     const auto filled = [&fields](int field) { return !fields.Text(field).isEmpty(); };
@@ -217,4 +222,18 @@ CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine)
         return pressureDryness(engine, value(kPressure), value(kDryness));
     }
     return {};
+}
+
+}  // namespace
+
+CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine, ReportText text)
+{
+    CalculationOutcome outcome = calculate(fields, engine);
+    if (text == ReportText::Build) {
+        if (outcome.saturation)
+            outcome.report = SaturationReport(*outcome.saturation);
+        else if (outcome.state)
+            outcome.report = StateReport(*outcome.state);
+    }
+    return outcome;
 }

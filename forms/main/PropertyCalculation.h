@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/seam/PropertyEngine.h"
+#include "forms/common/ReportLine.h"
 #include "forms/main/ResultReport.h"
 
 #include <QString>
@@ -71,4 +72,4 @@ struct EnthalpyState {
 EnthalpyState StateFromPressureEnthalpy(PropertyEngine& engine, double P, double h);
 
 // Runs one calculation. Fields that the case discards are cleared before the first engine call.
-CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine);
+CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine, ReportText text = ReportText::Build);

@@ -26,7 +26,8 @@ std::vector<QStringList> readAll(QIODevice& device)
     return records;
 }
 
-// Quoted only where needed, and read back whole across many read chunks with quoted cells on their ends.
+// Quoted only where needed, and read back whole across many read chunks with quoted cells on their ends; each
+// record's line counts the line feeds inside the quoted cells before it.
 TEST(CliCsv, WrittenRecordsReadBackAcrossChunks)
 {
     std::vector<QStringList> records;
@@ -44,6 +45,13 @@ TEST(CliCsv, WrittenRecordsReadBackAcrossChunks)
     QBuffer buffer(&text);
     buffer.open(QIODevice::ReadOnly);
     EXPECT_EQ(readAll(buffer), records);
+
+    buffer.seek(0);
+    CsvReader reader(buffer);
+    qint64 record = 0;
+    for (QStringList cells; reader.Next(cells); ++record)
+        ASSERT_EQ(reader.LineNumber(), 1 + 2 * record);
+    EXPECT_EQ(record, 20000);
 }
 
 // ℃, kJ/kg and kJ/(kg K), as nothing here changes them, with this pressure unit, volume unit and basis.

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+
 #include "engine/aquaprop.h"
 
 namespace aquaprop::testing {
@@ -20,5 +23,29 @@ protected:
 
 template <typename Param>
 class DefaultUnitsWithParam : public DefaultUnits, public ::testing::WithParamInterface<Param> {};
+
+// One code per quantity, named for parameterised tests.
+struct UnitSet {
+    const char* name;
+    int32_t T, p, h, s, volume;
+};
+
+// Between them every kind of conversion: the SI units, the defaults, degF with MPa gauge and kcal, degC with mmHg
+// gauge; volumes and densities.
+inline constexpr UnitSet kUnitSets[] = {{"Defaults", 2, 12, 32, 52, 71},
+                                        {"KelvinPaJoulesDensity", 1, 11, 31, 51, 72},
+                                        {"FahrenheitMPaGaugeKilocalories", 3, 21, 33, 53, 72},
+                                        {"CelsiusMmHgGauge", 2, 16, 32, 52, 71}};
+
+// A test run once in each unit set, which it starts from.
+class InUnitSet : public DefaultUnitsWithParam<UnitSet> {
+protected:
+    void SetUp() override {
+        const UnitSet& u = GetParam();
+        SetUnits(u.T, u.p, u.h, u.s, u.volume);
+    }
+};
+
+inline std::string UnitSetName(const ::testing::TestParamInfo<UnitSet>& row) { return row.param.name; }
 
 }  // namespace aquaprop::testing

@@ -22,8 +22,8 @@ constexpr double kKgfPa = 98066.5;
 constexpr double kMmHgPa = kAtmPa / 760.0;
 constexpr double kKcal = 4.1868;
 
-// 1 atm boils at 99.9743 degC (373.1243 K) in every pressure unit; saturation pressures round-trip; 0 Pa absolute
-// (minus one atmosphere gauge) is outside the range.
+// 1 atm boils at 99.9743 degC (373.1243 K) in every pressure unit; 0 Pa absolute (minus one atmosphere gauge) is
+// outside the range.
 TEST_F(DefaultUnits, EveryPressureUnit) {
     const struct {
         int32_t code;
@@ -35,7 +35,6 @@ TEST_F(DefaultUnits, EveryPressureUnit) {
         SCOPED_TRACE(c.code);
         ASSERT_NE(STM_SetPressUnit(c.code), 0);
         EXPECT_NEAR(STM_sTp(c.oneAtmosphere), 99.9743, 5e-5);
-        for (double T : {20.0, 99.9743, 180.0, 300.0}) EXPECT_NEAR(STM_sTp(STM_sPt(T)), T, 1e-9) << T;
         EXPECT_EQ(STM_nHtp(200.0, c.zeroPa), STM_ERROR_VALUE);
         EXPECT_NE(STM_nHtp(200.0, c.oneAtmosphere), STM_ERROR_VALUE);
     }

@@ -21,10 +21,11 @@ constexpr double kRoundOff = 1e-16;
 // A bracket collapsed to round-off is accepted only if the pressure matches this well.
 constexpr double kPressureTolerance = 1e-12;
 
-// Below Tc - kScalingBandK the region 4 pressure cuts the region 3 isotherm in two stable roots;
-// closer to Tc it passes above the isotherm's small loop, so the two roots are continued to the
-// critical density by the square-root law of the equation's own critical behaviour.
-constexpr double kScalingBandK = 1e-4;
+// Up to kJoinK the region 4 pressure cuts the region 3 isotherm in two roots, the saturated liquid and vapour.
+// Above it psat(T) passes over the top of the isotherm's small loop (3.47e-5 K below Tc), the vapour root ceases
+// to exist, and both densities are continued from their values here to rhoc at Tc by the square-root law of the
+// equation's own critical behaviour.
+constexpr double kJoinK = 647.0959653424;
 
 bool InRange(double p, double T) {
     return std::isfinite(p) && std::isfinite(T) && p > kMinMPa && p <= kMaxMPa && T >= kRegion13K && T <= kB23MaxK;
@@ -60,18 +61,18 @@ double DensityOnIsotherm(const Isotherm& isotherm, double p) {
 
 Saturated<double> RootsAtSaturation(const Isotherm& isotherm) {
     const double T = isotherm.T();
-    const double ps = region4::SaturationPressure(T);
-    const double liquidStart = 1.0 / SubregionVolume(SaturatedLiquidSubregion(ps), ps, T);
-    const double vapourStart = 1.0 / SubregionVolume(SaturatedVapourSubregion(ps), ps, T);
+    const Isotherm::Wide ps = region4::SaturationPressureWide(T);
+    const double psD = static_cast<double>(ps);
+    const double liquidStart = 1.0 / SubregionVolume(SaturatedLiquidSubregion(psD), psD, T);
+    const double vapourStart = 1.0 / SubregionVolume(SaturatedVapourSubregion(psD), psD, T);
     return {SolveDensity(isotherm, ps, Branch::kLiquid, liquidStart),
             SolveDensity(isotherm, ps, Branch::kVapour, vapourStart)};
 }
 
 Saturated<double> SaturationOnIsotherm(const Isotherm& isotherm) {
-    const double distance = kCriticalK - isotherm.T();
-    if (distance >= kScalingBandK) return RootsAtSaturation(isotherm);
-    const Saturated<double> edge = RootsAtSaturation(Isotherm(kCriticalK - kScalingBandK));
-    const double scale = std::sqrt(distance / kScalingBandK);
+    if (isotherm.T() <= kJoinK) return RootsAtSaturation(isotherm);
+    const Saturated<double> edge = RootsAtSaturation(Isotherm(kJoinK));
+    const double scale = std::sqrt((kCriticalK - isotherm.T()) / (kCriticalK - kJoinK));
     return {kCriticalDensity + (edge.liquid - kCriticalDensity) * scale,
             kCriticalDensity - (kCriticalDensity - edge.vapour) * scale};
 }
@@ -80,15 +81,15 @@ bool InSaturationRange(double T) { return T >= kRegion13K && T <= kCriticalK; }
 
 }  // namespace
 
-double SolveDensity(const Isotherm& isotherm, double p, Branch branch, double start) {
+double SolveDensity(const Isotherm& isotherm, Isotherm::Wide p, Branch branch, double start) {
     double lo = branch == Branch::kLiquid ? kCriticalDensity : 0.0;
     double hi = branch == Branch::kVapour ? kCriticalDensity : kMaxDensity;
     double x = start > lo && start < hi ? start : 0.5 * (lo + hi);
     double previousStep = hi - lo;
     double previousNewton = 0.0;  // the last Newton step, if the last step was one
     for (int i = 0; i < kMaxIterations; ++i) {
-        const ValueAndSlope ps = isotherm.PressureAndSlope(x);
-        const double f = ps.value - p;
+        const ValueAndSlope ps = isotherm.ExcessAndSlope(x, p);
+        const double f = ps.value;
         if (f == 0.0 && (branch == Branch::kAny || ps.slope > 0.0)) return x;
         if (AboveRoot(branch, f, ps.slope)) {
             hi = x;
@@ -115,7 +116,7 @@ double SolveDensity(const Isotherm& isotherm, double p, Branch branch, double st
             x = 0.5 * (lo + hi);
             if (x <= lo || x >= hi) {
                 // The bracket has shrunk to neighbouring doubles: a root only if the pressure agrees.
-                return std::fabs(isotherm.Pressure(x) - p) <= kPressureTolerance * p ? x : kNaN;
+                return std::fabs(isotherm.ExcessAndSlope(x, p).value) <= kPressureTolerance * p ? x : kNaN;
             }
         }
         previousStep = step;
@@ -137,15 +138,49 @@ Props PropsPT(double p, double T) {
     return PropsFromReduced(isotherm.Derivatives(rho), rho, T);
 }
 
+template <Quantity q>
+double PropertyPT(double p, double T) {
+    if (!InRange(p, T)) return kNaN;
+    const Isotherm isotherm(T);
+    const double rho = DensityOnIsotherm(isotherm, p);
+    if constexpr (q == Quantity::kVolume) {
+        return 1.0 / rho;
+    } else {
+        return PropertyFromReduced<q>(isotherm.Derivatives(rho), rho, T);
+    }
+}
+
+template double PropertyPT<Quantity::kVolume>(double p, double T);
+template double PropertyPT<Quantity::kEnthalpy>(double p, double T);
+template double PropertyPT<Quantity::kEntropy>(double p, double T);
+
+namespace {
+
+// The last saturation temperature's densities, per thread: a caller asks for h', h'', s', s'', v' and v'' at one
+// temperature in turn, and each would solve the same two roots again.
+struct LastSaturation {
+    double T = kNaN;
+    Saturated<double> rho{kNaN, kNaN};
+};
+thread_local LastSaturation last;
+
+Saturated<double> SaturationOn(const Isotherm& isotherm, double T) {
+    if (T != last.T) last = {T, SaturationOnIsotherm(isotherm)};
+    return last.rho;
+}
+
+}  // namespace
+
 Saturated<double> SaturationDensitiesT(double T) {
     if (!InSaturationRange(T)) return {kNaN, kNaN};
-    return SaturationOnIsotherm(Isotherm(T));
+    if (T == last.T) return last.rho;
+    return SaturationOn(Isotherm(T), T);
 }
 
 Saturated<Props> SaturationPropsT(double T) {
     if (!InSaturationRange(T)) return {kNoState, kNoState};
     const Isotherm isotherm(T);
-    const Saturated<double> d = SaturationOnIsotherm(isotherm);
+    const Saturated<double> d = SaturationOn(isotherm, T);
     return {PropsFromReduced(isotherm.Derivatives(d.liquid), d.liquid, T),
             PropsFromReduced(isotherm.Derivatives(d.vapour), d.vapour, T)};
 }

@@ -15,9 +15,9 @@ enum class Branch { kAny, kLiquid, kVapour };
 inline constexpr double kMaxDensity = 800.0;
 
 // The root of Pressure(rho) = p on the given branch, started at `start` (any value; a good one
-// saves iterations), so that the pressure matches within round-off. NaN when the branch has no
+// saves iterations), so that the pressure matches within round-off; p may be given in extended precision. NaN when the branch has no
 // root at p. Bounded: Newton steps inside a shrinking bracket, bisection where Newton strays.
-double SolveDensity(const Isotherm& isotherm, double p, Branch branch, double start);
+double SolveDensity(const Isotherm& isotherm, Isotherm::Wide p, Branch branch, double start);
 
 // Region 3 density at (p, T) on the given branch, started from the v(p, T) equations; falls back
 // to the single remaining root when the branch has none. NaN outside 623.15..863.15 K and 0..100 MPa.

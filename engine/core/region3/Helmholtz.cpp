@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 #include "engine/core/Constants.h"
 #include "engine/core/Region3.h"
@@ -80,17 +81,34 @@ double Isotherm::Pressure(double rho) const {
     return rho * rt_ * d * 1e-3;
 }
 
-ValueAndSlope Isotherm::PressureAndSlope(double rho) const {
-    const Wide delta = rho / kCriticalDensity;
-    Wide s1 = kDegree * a_[kDegree];
-    Wide s2 = kDegree * (kDegree - 1) * a_[kDegree];
+namespace {
+
+// delta phi_delta, unrounded, and delta^2 phi_deltadelta of one isotherm at delta.
+template <typename Coefficients>
+std::pair<Isotherm::Wide, double> SumsForPressure(const Coefficients& a, Isotherm::Wide delta) {
+    constexpr int kDegree = Isotherm::kDegree;
+    Isotherm::Wide s1 = kDegree * a[kDegree];
+    Isotherm::Wide s2 = kDegree * (kDegree - 1) * a[kDegree];
     for (int i = kDegree - 1; i >= 1; --i) {
-        s1 = s1 * delta + i * a_[i];
-        s2 = s2 * delta + i * (i - 1) * a_[i];
+        s1 = s1 * delta + i * a[i];
+        s2 = s2 * delta + i * (i - 1) * a[i];
     }
-    const double d = static_cast<double>(kN1 + s1 * delta);
-    const double dd = static_cast<double>(-kN1 + s2 * delta);
+    return {kN1 + s1 * delta, static_cast<double>(-kN1 + s2 * delta)};
+}
+
+}  // namespace
+
+ValueAndSlope Isotherm::PressureAndSlope(double rho) const {
+    const auto [wide, dd] = SumsForPressure(a_, rho / kCriticalDensity);
+    const double d = static_cast<double>(wide);
     return {rho * rt_ * d * 1e-3, rt_ * (2.0 * d + dd) * 1e-3};
+}
+
+ValueAndSlope Isotherm::ExcessAndSlope(double rho, long double p) const {
+    const auto [wide, dd] = SumsForPressure(a_, rho / kCriticalDensity);
+    const double d = static_cast<double>(wide);
+    const Wide excess = static_cast<Wide>(rho) * rt_ * wide * 1e-3L - p;
+    return {static_cast<double>(excess), rt_ * (2.0 * d + dd) * 1e-3};
 }
 
 Reduced Isotherm::Derivatives(double rho) const {

@@ -27,6 +27,9 @@ public:
     double Pressure(double rho) const;
     // p in MPa and dp/drho in MPa per kg/m3.
     ValueAndSlope PressureAndSlope(double rho) const;
+    // p(rho) - p before p(rho) is rounded to double, and dp/drho: a root is then found to far below the
+    // pressure's own round-off, where p hardly changes with rho.
+    ValueAndSlope ExcessAndSlope(double rho, long double p) const;
     Reduced Derivatives(double rho) const;
 
     static constexpr int kDegree = 11;  // highest power of delta

@@ -90,20 +90,26 @@ ValueAndSlope AlongIsobar(double rho, double T) {
 bool Stable(const Jacobian& j, double rho) { return j.dpdrho * rho > -kSlopeTolerance * j.p; }
 
 // Newton in (rho, T) on p and the given property; true once both residuals are at round-off
-// on a mechanically stable state.
+// on a mechanically stable state. The step computed from the last residuals is still taken: near the critical
+// point, where p hardly changes with rho, a pressure residual of 1e-13 stands for a far larger error in rho.
 template <Quantity kGiven>
 bool NewtonRhoT(double p, double x, double& rho, double& T) {
     for (int i = 0; i < kMaxNewtonIterations; ++i) {
         const Jacobian j = Evaluate<kGiven>(rho, T);
         const double fp = j.p - p;
         const double fx = j.x - x;
+        const double det = j.dpdrho * j.dxdT - j.dpdT * j.dxdrho;
+        const bool solvable = std::isfinite(det) && det != 0.0;
+        const double drho = solvable ? (fp * j.dxdT - fx * j.dpdT) / det : 0.0;
+        const double dT = solvable ? (j.dpdrho * fx - j.dxdrho * fp) / det : 0.0;
         if (std::fabs(fp) <= kResidualTolerance * p && std::fabs(fx) <= kResidualTolerance * std::fabs(x)) {
+            if (std::fabs(drho) < kMaxDensityChange * rho && std::fabs(dT) < kMaxTemperatureChangeK) {
+                rho -= drho;
+                T -= dT;
+            }
             return Stable(j, rho);
         }
-        const double det = j.dpdrho * j.dxdT - j.dpdT * j.dxdrho;
-        if (!std::isfinite(det) || det == 0.0) return false;
-        const double drho = (fp * j.dxdT - fx * j.dpdT) / det;
-        const double dT = (j.dpdrho * fx - j.dxdrho * fp) / det;
+        if (!solvable) return false;
         if (std::fabs(drho) <= kStepTolerance * rho && std::fabs(dT) <= kStepTolerance * T) {
             // Steps at round-off: the residuals are as small as the arithmetic allows.
             return Stable(j, rho) && std::fabs(fp) <= kAcceptPressure * p &&
@@ -118,10 +124,6 @@ bool NewtonRhoT(double p, double x, double& rho, double& T) {
     }
     return false;
 }
-
-// Where (p, x) lies: on the liquid or vapour side of the two-phase dome, inside it, or at or
-// above the critical pressure where there is no dome.
-enum class Phase { kLiquid, kTwoPhase, kVapour, kSupercritical };
 
 // Below pc the approximate saturation pressure p_3sat(x) decides when p is clearly away from it,
 // the saturated states at Tsat(p) decide otherwise.
@@ -161,12 +163,20 @@ double TemperatureOnIsobar(double p, double x, Branch branch, double lo, double 
     const double accept = kAcceptProperty * std::fabs(x);
     if (std::fabs(atLo.value) <= accept) return lo;
     if (std::fabs(atHi.value) <= accept) return hi;
+    // Beyond the phase's own value at Tsat(p), on the dome's side of the isobar: x lies between that value and
+    // the saturated state's, which differ where the saturated states follow the scaled law near the critical
+    // point. The answer is Tsat(p) itself.
+    if (branch == Branch::kLiquid && atHi.value < 0.0) return hi;
+    if (branch == Branch::kVapour && atLo.value > 0.0) return lo;
     if (!(atLo.value < 0.0 && atHi.value > 0.0)) return kNaN;
     double T = 0.5 * (lo + hi);
     for (int i = 0; i < kMaxTemperatureIterations; ++i) {
         const ValueAndSlope r = residual(T);
         if (!std::isfinite(r.value)) return kNaN;
-        if (std::fabs(r.value) <= kResidualTolerance * std::fabs(x)) return T;
+        if (std::fabs(r.value) <= kResidualTolerance * std::fabs(x)) {
+            const double last = r.slope > 0.0 ? T - r.value / r.slope : T;  // the last step, for free
+            return last > lo && last < hi ? last : T;
+        }
         if (r.value > 0.0) {
             hi = T;
         } else {
@@ -175,8 +185,9 @@ double TemperatureOnIsobar(double p, double x, Branch branch, double lo, double 
         double next = r.slope > 0.0 ? T - r.value / r.slope : kNaN;
         if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
         if (next <= lo || next >= hi) {
-            // Bracket at round-off; the answer stands only if it meets the promised accuracy.
-            return std::fabs(r.value) <= accept ? T : kNaN;
+            // Bracket at round-off. Where the residual is still large, x falls into a jump of the isobar: just
+            // below pc the vapour branch appears only above Tsat(p), and the jump is where it does.
+            return T;
         }
         T = next;
     }
@@ -261,11 +272,20 @@ double Temperature(double p, double x) {
     return Solve<kGiven>(p, x).T;
 }
 
+template <Quantity kGiven>
+double TemperatureOnSide(double p, double x, Phase phase) {
+    if (!(std::isfinite(p) && std::isfinite(x) && p > kMinMPa && p <= kMaxMPa)) return kNaN;
+    if (phase == Phase::kTwoPhase || (phase == Phase::kSupercritical) != (p >= kCriticalMPa)) return kNaN;
+    return StateByNewton<kGiven>(p, x, phase).T;
+}
+
 template DensityTemperature Solve<Quantity::kEnthalpy>(double p, double h);
 template DensityTemperature Solve<Quantity::kEntropy>(double p, double s);
 template DensityTemperature SolveAlongIsobar<Quantity::kEnthalpy>(double p, double h);
 template DensityTemperature SolveAlongIsobar<Quantity::kEntropy>(double p, double s);
 template double Temperature<Quantity::kEnthalpy>(double p, double h);
 template double Temperature<Quantity::kEntropy>(double p, double s);
+template double TemperatureOnSide<Quantity::kEnthalpy>(double p, double h, Phase phase);
+template double TemperatureOnSide<Quantity::kEntropy>(double p, double s, Phase phase);
 
 }  // namespace aquaprop::region3

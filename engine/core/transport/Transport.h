@@ -32,7 +32,7 @@ double KinematicViscosityPT(double p, double T);
 double PrandtlPT(double p, double T);
 
 // mu and lambda of the saturated liquid and vapour at T (K), 273.15 K <= T <= Tc; NaN outside, and lambda NaN
-// within 1e-10 K of Tc, where the saturated states have no positive cp.
+// where the saturated state has no positive cp: the vapour within 1.4e-7 K of Tc, the liquid within 3.5e-10 K.
 Saturated<double> SaturatedViscosity(double T);
 Saturated<double> SaturatedConductivity(double T);
 

@@ -89,54 +89,60 @@ TEST(SolveDensity, FindsTheRootOnTheRequestedBranchOrNone) {
 
 double Gibbs(double rho, double T) { return PropertyRhoT<kEnthalpy>(rho, T) - T * PropertyRhoT<kEntropy>(rho, T); }
 
-// Closer to Tc than this the densities follow the square-root law instead of the pressure roots.
-constexpr double kScalingBandK = 1e-4;
+// Where psat(T) passes over the top of the isotherm's loop: above it the saturated densities follow the scaled law.
+constexpr double kJoinK = 647.0959653424;
 
-// Both roots give the region 4 pressure, on their own sides of rhoc, with equal Gibbs energies: the two phases
-// in equilibrium, not a metastable or unstable root. The region 4 pressure is not exactly the region 3
-// equation's own equilibrium pressure; the difference stays below 1e-5 RT (about 7e-6 RT near 638 K).
-TEST(SaturationDensitiesT, BothPhasesAtTheSaturationPressure) {
-    auto check = [](double T) {
-        const double ps = region4::SaturationPressure(T);
-        const Saturated<double> d = SaturationDensitiesT(T);
-        EXPECT_NEAR(Pressure(d.liquid, T), ps, 1e-12 * ps) << T;
-        EXPECT_NEAR(Pressure(d.vapour, T), ps, 1e-12 * ps) << T;
-        EXPECT_GT(d.liquid, kCriticalDensity) << T;
-        EXPECT_LT(d.vapour, kCriticalDensity) << T;
-        EXPECT_NEAR(Gibbs(d.liquid, T), Gibbs(d.vapour, T), 1e-5 * kGasConstant * T) << T;
-    };
-    for (double T = kRegion13K; T < 647.0; T += 0.0937) check(T);
-    for (double d = 0.1; d > kScalingBandK; d *= 0.83) check(kCriticalK - d);
-    check(kCriticalK - kScalingBandK);
-}
-
-// The two roots stay apart right up to Tc, move together monotonically and meet at rhoc, with no jump where
-// the square-root continuation takes over.
-TEST(SaturationDensitiesT, RootsStayApartUpToTheCriticalPoint) {
-    double previousGap = kInf;
-    for (double d = 1.0; d > 1e-12; d *= 0.5) {
-        const double T = kCriticalK - d;
-        const Saturated<double> s = SaturationDensitiesT(T);
-        EXPECT_GT(s.liquid, kCriticalDensity) << d;
-        EXPECT_LT(s.vapour, kCriticalDensity) << d;
-        EXPECT_LT(s.liquid - s.vapour, previousGap) << d;
-        previousGap = s.liquid - s.vapour;
-        EXPECT_NEAR(Gibbs(s.liquid, T), Gibbs(s.vapour, T), 1e-5 * kGasConstant * T) << d;
+// The saturated densities from 623.15 K to Tc, closing in on Tc and on the join in steps of 2 % (below the join
+// down to 2e-6 K from it: closer, steps of under 4e-8 K move the roots by less than psat's round-off does, see
+// below): up to the join
+// both roots of p(rho) = psat(T), on their own sides of rhoc and with equal Gibbs energies within the formulation's
+// consistency (below 1e-5 RT: the region 4 pressure is not exactly region 3's own equilibrium pressure); above it
+// the square-root law from the join's roots; rho' falling and rho'' rising with T, h' rising and h'' falling, all
+// the way to rhoc at Tc.
+TEST(SaturationDensitiesT, ExactRootsUpToTheJoinAndTheScaledLawAbove) {
+    std::vector<double> temperatures;
+    for (double d = kCriticalK - kRegion13K; d > 1e-13; d *= 0.98) temperatures.push_back(kCriticalK - d);
+    for (double d = 3e-5; d > 1e-13; d *= 0.98) {
+        if (d > 2e-6) temperatures.push_back(kJoinK - d);
+        if (kJoinK + d < kCriticalK) temperatures.push_back(kJoinK + d);
     }
-    EXPECT_EQ(SaturationDensitiesT(kCriticalK).liquid, kCriticalDensity);
-    EXPECT_EQ(SaturationDensitiesT(kCriticalK).vapour, kCriticalDensity);
-    const double edge = kCriticalK - kScalingBandK;
-    const Saturated<double> outside = SaturationDensitiesT(std::nextafter(edge, 0.0));
-    const Saturated<double> inside = SaturationDensitiesT(std::nextafter(edge, kCriticalK));
-    // So close to Tc a pressure round-off of 1e-15 moves the roots by about 1e-6 kg/m3.
-    EXPECT_NEAR(outside.liquid, inside.liquid, 1e-5);
-    EXPECT_NEAR(outside.vapour, inside.vapour, 1e-5);
-    // Inside the band the pressure of both phases still matches psat to the scale of the loop.
-    const double T = kCriticalK - 0.3 * kScalingBandK;
-    const Saturated<double> s = SaturationDensitiesT(T);
-    const double ps = region4::SaturationPressure(T);
-    EXPECT_NEAR(Pressure(s.liquid, T), ps, 1e-9 * ps);
-    EXPECT_NEAR(Pressure(s.vapour, T), ps, 1e-9 * ps);
+    temperatures.insert(temperatures.end(), {kJoinK, std::nextafter(kJoinK, kInf), kCriticalK});
+    std::sort(temperatures.begin(), temperatures.end());
+    const Saturated<double> join = SaturationDensitiesT(kJoinK);
+    Saturated<double> previous = SaturationDensitiesT(kRegion13K);
+    Saturated<double> previousH = {PropertyRhoT<kEnthalpy>(previous.liquid, kRegion13K),
+                                   PropertyRhoT<kEnthalpy>(previous.vapour, kRegion13K)};
+    for (double T : temperatures) {
+        SCOPED_TRACE(::testing::Message() << "Tc - " << kCriticalK - T << " K");
+        const Saturated<double> d = SaturationDensitiesT(T);
+        const Saturated<double> h = {PropertyRhoT<kEnthalpy>(d.liquid, T), PropertyRhoT<kEnthalpy>(d.vapour, T)};
+        if (T <= kJoinK) {
+            const double ps = region4::SaturationPressure(T);
+            EXPECT_NEAR(Pressure(d.liquid, T), ps, 1e-12 * ps);
+            EXPECT_NEAR(Pressure(d.vapour, T), ps, 1e-12 * ps);
+            EXPECT_NEAR(Gibbs(d.liquid, T), Gibbs(d.vapour, T), 1e-5 * kGasConstant * T);
+        } else {
+            const double scale = std::sqrt((kCriticalK - T) / (kCriticalK - kJoinK));
+            EXPECT_NEAR(d.liquid - kCriticalDensity, (join.liquid - kCriticalDensity) * scale, 1e-12);
+            EXPECT_NEAR(kCriticalDensity - d.vapour, (kCriticalDensity - join.vapour) * scale, 1e-12);
+        }
+        EXPECT_TRUE(T == kCriticalK ? d.liquid == kCriticalDensity && d.vapour == kCriticalDensity
+                                    : d.liquid > kCriticalDensity && d.vapour < kCriticalDensity);
+        EXPECT_LE(d.liquid, previous.liquid);
+        EXPECT_GE(d.vapour, previous.vapour);
+        EXPECT_GE(h.liquid, previousH.liquid);
+        EXPECT_LE(h.vapour, previousH.vapour);
+        previous = d;
+        previousH = h;
+    }
+    // Right below the join the vapour root sits near the top of the loop, where psat's own round-off (a few
+    // 1e-15) moves it by up to 4e-4 kg/m3; a microkelvin above, the loop's top lies below psat and the vapour
+    // branch has no root there.
+    const Saturated<double> below = SaturationDensitiesT(std::nextafter(kJoinK, 0.0));
+    EXPECT_NEAR(below.vapour, join.vapour, 1e-3);
+    EXPECT_NEAR(below.liquid, join.liquid, 1e-5);
+    const double above = kJoinK + 1e-6;
+    EXPECT_TRUE(std::isnan(SolveDensity(Isotherm(above), region4::SaturationPressure(above), Branch::kVapour, 321.0)));
 }
 
 double PropertyAt(Quantity given, double rho, double T) {

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <tuple>
 
 void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
@@ -223,6 +225,47 @@ TEST_F(Calculation, RangeChecksGiveTheCaseMessage)
         EXPECT_EQ(outcome.report.isEmpty(), !row.message.isEmpty());
         EXPECT_TRUE(row.arg ? Calls().contains(QLatin1String(row.arg)) : Calls().isEmpty()) << Calls().toStdString();
     }
+}
+
+// Where the engine's edges lie, the window's phase from h' and h'' is the engine's own: in the corner above
+// psat(623.15 K), where region 2 on the B23 line lies below region 3's h'', beside the dome's edges and near the
+// critical point, in MPa and in MPa gauge with kcal/kg. Wet steam exactly where STM_IsSat_ph says so; compressed
+// water and superheated steam on their side of Ts.
+TEST_F(Calculation, PhaseFromEnthalpyIsTheEngines)
+{
+    PropertyEngine& real = Engine();
+    for (const auto& [temperature, pressure, enthalpy, gauge] : {std::tuple{2, 12, 32, 0.0}, {3, 21, 33, 0.101325}}) {
+        Module1::TempUnit = int16_t(temperature);
+        Module1::PressUnit = int16_t(pressure);
+        Module1::EnthalUnit = int16_t(enthalpy);
+        HandUnitsToEngine();
+        for (double absolute : {16.52917, 16.5292, 16.5294, 16.5297, 20.0, 22.06}) {
+            const double P = absolute - gauge;
+            const double Ts = real.STM_sTp(P);
+            const double liquid = real.STM_sHtx(Ts, 1.0);
+            const double vapour = real.STM_sHtx(Ts, 0.0);
+            for (double h : {std::nextafter(liquid, 0.0), liquid, std::nextafter(liquid, 1e9), vapour - 0.02,
+                             vapour - 1e-3, std::nextafter(vapour, 0.0), vapour, std::nextafter(vapour, 1e9)}) {
+                SCOPED_TRACE(QStringLiteral("units %1, %2, %3: P %4, h %5")
+                                 .arg(temperature).arg(pressure).arg(enthalpy).arg(P, 0, 'g', 17).arg(h, 0, 'g', 17)
+                                 .toStdString());
+                texts = {QString::number(P, 'g', 17), QString(), QString::number(h, 'g', 17), QString()};
+                const CalculationOutcome outcome = Calculate(*this, real);
+                ASSERT_TRUE(outcome.state.has_value());
+                const Phase phase = outcome.state->phase;
+                EXPECT_EQ(phase == Phase::WetSteam, real.STM_IsSat_ph(P, h) == 1);
+                if (phase == Phase::CompressedWater) {
+                    EXPECT_LE(outcome.state->T, Ts);
+                } else if (phase == Phase::SuperheatedSteam) {
+                    EXPECT_GT(outcome.state->T, Ts);
+                }
+            }
+        }
+    }
+    Module1::TempUnit = 2;
+    Module1::PressUnit = 12;
+    Module1::EnthalUnit = 32;
+    HandUnitsToEngine();
 }
 
 // The report's exact lines with the real engine; numbers from an independent 50-digit evaluation of IF97.
