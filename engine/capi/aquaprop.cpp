@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <optional>
 
+#include "engine/capi/CallersDome.h"
 #include "engine/core/Constants.h"
 #include "engine/core/Props.h"
 #include "engine/core/Region4.h"
@@ -22,9 +22,7 @@
 
 namespace {
 
-using aquaprop::Phase;
 using aquaprop::Quantity;
-using aquaprop::Saturated;
 namespace units = aquaprop::units;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
@@ -102,55 +100,31 @@ aquaprop::Props StateTP(double T, double p) {
     return aquaprop::StatePT(pSI, SidedTemperature(T, pSI));
 }
 
-// h or s: between the caller's unit and SI.
-template <Quantity kGiven>
-double GivenToSI(double x) {
-    return kGiven == Quantity::kEnthalpy ? units::EnthalpyToSI(x) : units::EntropyToSI(x);
-}
-
-template <Quantity kGiven>
-double GivenFromSI(double x) {
-    return kGiven == Quantity::kEnthalpy ? units::EnthalpyFromSI(x) : units::EntropyFromSI(x);
-}
-
-// The dome at p as a caller sees it: STM_sTp(p), and the saturated values that STM_sHtx (STM_sStx) give at that
-// temperature, in SI and in the current unit. None at or above pc and below the lowest saturation pressure.
-struct Dome {
-    double TsUser;
-    Saturated<double> si;
-    Saturated<double> user;
+// The current units for the two-phase region's decision.
+struct CurrentUnits {
+    static double TemperatureFromSI(double kelvin) { return units::TemperatureFromSI(kelvin); }
+    static double SaturationTemperatureToSI(double T) { return ::SaturationTemperatureToSI(T); }
+    template <Quantity kGiven>
+    static double GivenToSI(double x) {
+        return kGiven == Quantity::kEnthalpy ? units::EnthalpyToSI(x) : units::EntropyToSI(x);
+    }
+    template <Quantity kGiven>
+    static double GivenFromSI(double x) {
+        return kGiven == Quantity::kEnthalpy ? units::EnthalpyFromSI(x) : units::EntropyFromSI(x);
+    }
 };
-
-template <Quantity kGiven>
-std::optional<Dome> DomeAt(double pSI) {
-    if (!(pSI >= aquaprop::kSatMinMPa && pSI < aquaprop::kCriticalMPa)) return std::nullopt;
-    const double TsUser = units::TemperatureFromSI(aquaprop::region4::SaturationTemperature(pSI));
-    const Saturated<double> si = aquaprop::saturation::Property<kGiven>(SaturationTemperatureToSI(TsUser));
-    return Dome{TsUser, si, {GivenFromSI<kGiven>(si.liquid), GivenFromSI<kGiven>(si.vapour)}};
-}
+using Dome = aquaprop::capi::CallersDome<CurrentUnits>;
 
 // The wetness of a wet (p, x), NaN for any other; the saturation temperature it belongs to in TsUser.
 template <Quantity kGiven>
 double WetnessOf(double p, double x, double* TsUser = nullptr) {
-    const std::optional<Dome> dome = DomeAt<kGiven>(PressureToSI(p));
-    if (!dome || !std::isfinite(x) || aquaprop::PhaseAgainst(dome->user, x) != Phase::kTwoPhase) return aquaprop::kNaN;
-    if (TsUser != nullptr) *TsUser = dome->TsUser;
-    return aquaprop::LiquidFraction(dome->si, GivenToSI<kGiven>(x));
+    return Dome::Wetness<kGiven>(PressureToSI(p), x, TsUser);
 }
 
 // T of (p, x) in the current unit: STM_sTp(p) inside the dome, ends included; beside it on the phase's side.
 template <Quantity kGiven>
 double TemperatureOf(double p, double x) {
-    if (!std::isfinite(x)) return aquaprop::kNaN;
-    const double pSI = PressureToSI(p);
-    const double xSI = GivenToSI<kGiven>(x);
-    const std::optional<Dome> dome = DomeAt<kGiven>(pSI);
-    if (!dome) return units::TemperatureFromSI(aquaprop::Temperature<kGiven>(pSI, xSI));
-    const Phase side = aquaprop::PhaseAgainst(dome->user, x);
-    if (side == Phase::kTwoPhase) return dome->TsUser;
-    const double T = units::TemperatureFromSI(aquaprop::TemperatureOnSide<kGiven>(pSI, xSI, side));
-    if (std::isnan(T)) return T;
-    return side == Phase::kLiquid ? std::min(T, dome->TsUser) : std::max(T, std::nextafter(dome->TsUser, kInfinity));
+    return Dome::Temperature<kGiven>(PressureToSI(p), x);
 }
 
 // A core function of (p, T), called with the C interface's (T, p), on the caller's side of the saturation line.

@@ -6,6 +6,7 @@
 
 #include "engine/aquaprop.h"
 #include "engine/capi/ArrayForms.h"
+#include "engine/capi/CallersDome.h"
 #include "engine/core/Constants.h"
 #include "engine/core/Props.h"
 #include "engine/core/Region1.h"
@@ -39,9 +40,26 @@ double SiMixture(double T, double x) {
     return aquaprop::SaturatedMixture<q>(T, WetnessOf(x));
 }
 
+// SI units for the two-phase region's decision, made on the values aqp_h_Tx and aqp_s_Tx give.
+struct SiUnits {
+    static double TemperatureFromSI(double kelvin) { return kelvin; }
+    static double SaturationTemperatureToSI(double kelvin) { return kelvin; }
+    template <Quantity>
+    static double GivenToSI(double joules) { return CoreKilo(joules); }
+    template <Quantity>
+    static double GivenFromSI(double kilo) { return Joules(kilo); }
+};
+using Dome = aquaprop::capi::CallersDome<SiUnits>;
+
+// The liquid fraction of a wet (p, h) or (p, s), NaN for any other.
+template <Quantity kGiven>
+double SiWetness(double p, double given) {
+    return Dome::Wetness<kGiven>(CoreMPa(p), given);
+}
+
 template <Quantity kGiven>
 double SiDryness(double p, double given) {
-    return 1.0 - aquaprop::Wetness<kGiven>(CoreMPa(p), CoreKilo(given));
+    return 1.0 - SiWetness<kGiven>(p, given);
 }
 
 template <Quantity q>
@@ -114,12 +132,12 @@ double SaturatedPhase(double T, double x) {
 
 template <Quantity kGiven>
 double SiTemperature(double p, double given) {
-    return aquaprop::Temperature<kGiven>(CoreMPa(p), CoreKilo(given));
+    return Dome::Temperature<kGiven>(CoreMPa(p), given);
 }
 
 // h of (p, s): the wet mixture's inside the two-phase region, else h at T(p, s).
 double EnthalpyPS(double p, double s) {
-    const double w = aquaprop::Wetness<Quantity::kEntropy>(CoreMPa(p), CoreKilo(s));
+    const double w = SiWetness<Quantity::kEntropy>(p, s);
     if (!std::isnan(w)) {
         const double T = aquaprop::region4::SaturationTemperature(CoreMPa(p));
         return aquaprop::SaturatedMixture<Quantity::kEnthalpy>(T, w);
@@ -147,7 +165,7 @@ aqp_state WetState(double p, double T, double w, double x) {
 
 template <Quantity kGiven>
 aqp_state StateFrom(double p, double given) {
-    const double w = aquaprop::Wetness<kGiven>(CoreMPa(p), CoreKilo(given));
+    const double w = SiWetness<kGiven>(p, given);
     if (std::isnan(w)) return SingleState(p, SiTemperature<kGiven>(p, given));
     return WetState(p, aquaprop::region4::SaturationTemperature(CoreMPa(p)), w, 1.0 - w);
 }
