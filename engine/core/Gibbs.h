@@ -40,6 +40,7 @@ inline constexpr unsigned kForEnthalpy = kGt;
 inline constexpr unsigned kForEntropy = kG | kGt;
 inline constexpr unsigned kForEnthalpyCp = kGt | kGtt;
 inline constexpr unsigned kForEntropyCp = kG | kGt | kGtt;
+inline constexpr unsigned kForSlopes = kG | kGp | kGt | kGtt | kGpt;
 
 // A reduced state: T in K, pi = p/p*, tau = T*/T, and p* in MPa.
 struct Point {
@@ -55,6 +56,15 @@ inline double Volume(const Derivatives& d, const Point& x) {
 inline double Enthalpy(const Derivatives& d, const Point& x) { return kGasConstant * x.T * x.tau * d.gt; }
 inline double Entropy(const Derivatives& d, const Point& x) { return kGasConstant * (x.tau * d.gt - d.g); }
 inline double Cp(const Derivatives& d, const Point& x) { return -kGasConstant * x.tau * x.tau * d.gtt; }
+
+// dh/dp = R T tau gamma_pitau / p*, ds/dp = R (tau gamma_pitau - gamma_pi) / p*, written with the pi-scaled
+// derivatives over p = pi p*.
+inline EnthalpyEntropySlopes Slopes(const Derivatives& d, const Point& x) {
+    const double p = x.pi * x.refMPa;
+    const double cp = Cp(d, x);
+    return {Enthalpy(d, x), Entropy(d, x), kGasConstant * x.T * x.tau * d.pgpt / p,
+            kGasConstant * (x.tau * d.pgpt - d.pgp) / p, cp, cp / x.T};
+}
 
 inline Props AllProps(const Derivatives& d, const Point& x) {
     const double RT = kGasConstant * x.T;
@@ -115,6 +125,10 @@ struct RegionFunctions {
         const Point x = Model::Reduce(p, T);
         const Derivatives d = Model::template Evaluate<kForEntropyCp>(x);
         return {Entropy(d, x), Cp(d, x) / T};
+    }
+    static EnthalpyEntropySlopes SlopesAt(double p, double T) {
+        const Point x = Model::Reduce(p, T);
+        return Slopes(Model::template Evaluate<kForSlopes>(x), x);
     }
     static Props StateAt(double p, double T) {
         const Point x = Model::Reduce(p, T);

@@ -30,6 +30,7 @@ double Enthalpy(double p, double T) { return Functions::EnthalpyAt(p, T); }
 double Entropy(double p, double T) { return Functions::EntropyAt(p, T); }
 ValueAndSlope EnthalpyAndCp(double p, double T) { return Functions::EnthalpyAndCpAt(p, T); }
 ValueAndSlope EntropyAndSlope(double p, double T) { return Functions::EntropyAndSlopeAt(p, T); }
+EnthalpyEntropySlopes EnthalpyEntropyAndSlopes(double p, double T) { return Functions::SlopesAt(p, T); }
 Props State(double p, double T) { return Functions::StateAt(p, T); }
 
 }  // namespace aquaprop::region2

@@ -11,6 +11,7 @@ double Enthalpy(double p, double T);
 double Entropy(double p, double T);
 ValueAndSlope EnthalpyAndCp(double p, double T);
 ValueAndSlope EntropyAndSlope(double p, double T);
+EnthalpyEntropySlopes EnthalpyEntropyAndSlopes(double p, double T);
 Props State(double p, double T);
 
 }  // namespace aquaprop::region2
