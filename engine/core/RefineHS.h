@@ -40,4 +40,15 @@ struct DensityTemperature {
 };
 DensityTemperature SolveRegion3(double h, double s);
 
+// The two-phase region: the saturation temperature whose tie line, the straight line from (s', h') to (s'', h'')
+// of the engine's saturated states, passes through (s, h), and the liquid mass fraction w there
+// (h = w h' + (1 - w) h''), 0 <= w <= 1. Only tie lines at 273.15 K <= T <= Tc are searched. A state on a
+// saturation line within round-off of h (kSatRelTolerance; 1e-9 within 1 K of Tc) is the saturated liquid or
+// vapour there, w = 1 or 0; NaN outside the dome.
+struct Wet {
+    double T;
+    double w;
+};
+Wet SolveWet(double h, double s);
+
 }  // namespace aquaprop::hs
