@@ -45,6 +45,17 @@ struct ValueAndSlope {
     double slope;
 };
 
+// h and s with their partial derivatives in p (at constant T) and in T (at constant p): the Jacobian of a
+// Newton step in (p, T) towards a given h and s.
+struct EnthalpyEntropySlopes {
+    double h;     // kJ/kg
+    double s;     // kJ/(kg K)
+    double dhdp;  // kJ/kg per MPa
+    double dsdp;  // kJ/(kg K) per MPa
+    double dhdT;  // cp, kJ/(kg K)
+    double dsdT;  // cp/T, kJ/(kg K^2)
+};
+
 // The saturated liquid's and the saturated vapour's value of something.
 template <typename Value>
 struct Saturated {

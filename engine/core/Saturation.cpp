@@ -26,6 +26,15 @@ Saturated<double> Property(double T) {
     }
 }
 
+Saturated<Props> States(double T) {
+    if (!(T >= kMinK && T <= kCriticalK)) return {kNoState, kNoState};
+    if (T <= kRegion13K) {
+        const double p = region4::SaturationPressure(T);
+        return {region1::State(p, T), region2::State(p, T)};
+    }
+    return region3::SaturationPropsT(T);
+}
+
 template Saturated<double> Property<Quantity::kVolume>(double T);
 template Saturated<double> Property<Quantity::kEnthalpy>(double T);
 template Saturated<double> Property<Quantity::kEntropy>(double T);
