@@ -7,6 +7,7 @@
 #include "engine/core/Props.h"
 #include "engine/core/Region4.h"
 #include "engine/core/Selection.h"
+#include "engine/core/SelectionHS.h"
 #include "engine/units/Units.h"
 
 namespace {
@@ -27,6 +28,10 @@ double PropertyTP(double T, double p) {
 
 aquaprop::Props StateTP(double T, double p) {
     return aquaprop::StatePT(units::PressureToSI(p), units::TemperatureToSI(T));
+}
+
+aquaprop::HsState StateHS(double h, double s) {
+    return aquaprop::StateHS(units::EnthalpyToSI(h), units::EntropyToSI(s));
 }
 
 }  // namespace
@@ -118,6 +123,12 @@ double STM_nTps(double p, double s) {
     const double T = aquaprop::Temperature<Quantity::kEntropy>(units::PressureToSI(p), units::EntropyToSI(s));
     return Checked(units::TemperatureFromSI(T));
 }
+
+double STM_nPhs(double h, double s) { return Checked(units::PressureFromSI(StateHS(h, s).p)); }
+
+double STM_nThs(double h, double s) { return Checked(units::TemperatureFromSI(StateHS(h, s).T)); }
+
+double STM_sXhs(double h, double s) { return Checked(StateHS(h, s).w); }
 
 double STM_GetMinTemp(void) { return units::TemperatureFromSI(aquaprop::kMinK); }
 double STM_GetMaxTemp(void) { return units::TemperatureFromSI(aquaprop::kMaxK); }
