@@ -174,7 +174,8 @@ Wet SolveWet(double h, double s) {
     const double hLine = liquidSide ? boundary::SaturatedLiquidEnthalpy(s) : boundary::SaturatedVapourEnthalpy(s);
     if (h > hLine + boundary::kSaturatedEnthalpyTolerance) return {kNaN, kNaN};  // above the dome
     const TieLine cold = TieLineAt(kMinK, h, s);
-    if (!(cold.spans && cold.above >= 0.0)) return {kNaN, kNaN};  // below the 273.15 K tie line or beside the dome
+    // Below the 273.15 K tie line (beyond round-off: a mixture at 273.15 K lies on it) or beside the dome.
+    if (!(cold.spans && cold.above >= -EdgeWidth(h))) return {kNaN, kNaN};
     // Beside the saturation line the line itself decides, found from s: near its liquid end a tie line's
     // temperature is ill-determined, the saturated state's is not.
     double top = kCriticalK;

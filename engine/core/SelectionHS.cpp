@@ -112,8 +112,10 @@ bool WithinRange(double& p, double& T) {
     const auto roundOff = [](double& v, double limit, bool beyondAbove) {
         return PullBack(v, limit, limit * kSatRelTolerance, beyondAbove) != Pull::kBeyond;
     };
+    // Region 5's pressure limit holds only beyond 1073.15 K by more than round-off: region 2 on that isotherm goes
+    // on to 100 MPa.
     return roundOff(T, kMinK, false) && roundOff(T, kMaxK, true) && roundOff(p, kMaxMPa, true) &&
-           (T <= kRegion25K || roundOff(p, kMaxRegion5MPa, true));
+           (T <= kRegion25K * (1.0 + kSatRelTolerance) || roundOff(p, kMaxRegion5MPa, true));
 }
 
 // A region 3 state below pc must be on the branch that the forward equations take at (p, T): the liquid one

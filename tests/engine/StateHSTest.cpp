@@ -171,7 +171,8 @@ double B23(double p) { return boundary::B23Temperature(p); }
 
 States Around623(double d) { return AroundT(At623, 16.6, kMaxMPa, d); }
 States AroundB23(double d) { return AroundT(B23, kSat13MPa, kMaxMPa, d); }
-States Around1073(double d) { return AroundT(At1073, 1e-3, kMaxRegion5MPa, d); }
+// Above 50 MPa only the line itself and below it are in the range.
+States Around1073(double d) { return AroundT(At1073, 1e-3, kMaxMPa, d); }
 States Around273(double d) {
     States out;
     for (double p = 1e-6; p <= kMaxMPa; p *= 1.2) out.push_back({kMinK * (1.0 + d), p});
@@ -265,7 +266,7 @@ TEST(StateHS, FindsEveryWetState) {
                                         kCriticalK - 1e-5};
     for (double T = kMinK + 0.9; T < kCriticalK; T += 1.3) temperatures.push_back(T);
     for (double T : temperatures) {
-        for (double w : {0.0, 1e-9, 0.01, 0.25, 0.5, 0.75, 0.99, 1.0 - 1e-9, 1.0}) {
+        for (double w : {0.0, 1e-9, 0.01, 0.1, 0.25, 0.5, 0.75, 0.9, 0.99, 1.0 - 1e-9, 1.0}) {
             const double h = SaturatedMixture<Quantity::kEnthalpy>(T, w);
             const double s = SaturatedMixture<Quantity::kEntropy>(T, w);
             const HsState x = StateHS(h, s);
