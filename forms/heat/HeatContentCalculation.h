@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/seam/PropertyEngine.h"
+#include "forms/chart/ChartStates.h"
 
 #include <QString>
 #include <QStringList>
@@ -51,3 +52,7 @@ struct HeatContentOutcome {
 // Asks the engine for both states and builds the report. A wet set state is reported at the
 // saturation temperature with the mixture's entropy and specific volume.
 HeatContentOutcome CalculateHeatContent(const HeatContentInputs& inputs, PropertyEngine& engine);
+
+// The reference and set states of a reported calculation for the chart, joined by the throttling at constant
+// enthalpy; none with a message.
+ChartStates ChartStatesOf(const HeatContentInputs& inputs, const HeatContentOutcome& outcome);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/seam/PropertyEngine.h"
+#include "forms/chart/ChartStates.h"
 #include "forms/main/ResultReport.h"
 
 #include <QString>
@@ -44,3 +45,7 @@ CalculationCase Classify(const std::array<bool, 4>& filled);
 
 // Runs one calculation. Fields that the case discards are cleared before the first engine call.
 CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine);
+
+// The states of a reported calculation for the chart: a saturation's liquid and vapour joined across the dome, or
+// the one state; none without a report.
+ChartStates ChartStatesOf(const CalculationOutcome& outcome);

@@ -1,6 +1,8 @@
 // Renders each window offscreen to a PNG in the build folder's screenshots/, for a look without a display.
 // With QT_SCALE_FACTOR=2 (192 dots per inch, into screenshots/192dpi/) every picture doubles and the reports'
 // columns must stay aligned in device pixels.
+#include "forms/chart/ChartView.h"
+#include "forms/chart/Form7.h"
 #include "forms/common/NumericTextBox.h"
 #include "forms/common/ReportArea.h"
 #include "forms/heat/Form4.h"
@@ -12,6 +14,7 @@
 #include "tests/common/GuiFixture.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 
 namespace {
@@ -121,6 +124,43 @@ private slots:
         ReportArea& area = *(isHeat ? heat.Picture1 : main.Picture1);
         Render(isHeat ? static_cast<QWidget&>(heat) : main, name);
         CheckEqualsSignsAlign(area);
+    }
+
+    // The chart window in each kind: over the main window's state, and over the constant-enthalpy window's
+    // throttling from 10 MPa, 500 degC to 0.1 MPa.
+    void chart_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("throttling");
+        QTest::newRow("h-s, a state") << 0 << false;
+        QTest::newRow("h-s, throttling") << 0 << true;
+        QTest::newRow("T-s, throttling") << 1 << true;
+        QTest::newRow("p-h, throttling") << 2 << true;
+    }
+
+    void chart()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, throttling);
+        GuiFixture fixture;
+        Form1 main;
+        main.menu_SpecialCalculation_Chart->trigger();
+        Form7& chart = *main.Chart();
+        chart.Combo1->setCurrentIndex(kind);
+        chart.Combo1_Click();
+        if (throttling) {
+            Form4 heat;
+            for (auto [box, text] : {std::pair{heat.Text1, "10"}, {heat.Text2, "500"}, {heat.Text3, "0.1"}})
+                box->setText(text);
+            heat.Command1_Click();
+        } else {
+            main.Text1->setText("10");
+            main.Text2->setText("500");
+            main.Command1_Click();
+        }
+        const char* names[] = {"hs", "ts", "ph"};
+        Render(chart, QStringLiteral("Form7-%1%2").arg(names[kind], throttling ? "-throttling" : ""));
+        chart.close();
     }
 };
 
