@@ -137,6 +137,7 @@ WindowResult calculateMain(const QStringList& texts, PropertyEngine& engine)
     result.report = outcome.report;
     result.calculationCase = caseName(Classify(filled));
     result.values.resize(MainColumnCount);
+    result.chart = ChartStatesOf(outcome);
     if (outcome.saturation)
         takeSaturation(*outcome.saturation, result.values);
     if (outcome.state) {
@@ -178,6 +179,7 @@ WindowResult calculateHeat(const QStringList& texts, PropertyEngine& engine)
         return result;
 
     result.phase = heatPhaseName(outcome.phase);
+    result.chart = ChartStatesOf(inputs, outcome);
     const double factor = Module1::DensityFactor;
     result.values[TRef] = outcome.reference.T;
     result.values[HRef] = outcome.reference.h;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/seam/PropertyEngine.h"
+#include "forms/chart/ChartStates.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,7 @@ struct WindowResult {
     QString calculationCase;  // "saturation-by-pressure", ..., "constant-enthalpy"; "none" without a calculation
     QString phase;            // "compressed-water", "wet-steam", "superheated-steam"; empty without one
     std::vector<std::optional<double>> values;  // as printed, in the order of ValueSymbolsOf; set when reported
+    ChartStates chart;  // what the window publishes to the chart; set when reported
 };
 
 // Runs the window's calculation on its field texts (one text per field of FieldsOf; an empty text is an
