@@ -12,6 +12,7 @@
 #include "engine/core/Constants.h"
 #include "engine/core/Region4.h"
 #include "engine/core/Selection.h"
+#include "engine/core/transport/Transport.h"
 #include "engine/units/Units.h"
 
 namespace {
@@ -251,6 +252,51 @@ void Sat_sTp(benchmark::State& state) { Run1<STM_sTp>(state, SatP()); }
 BENCHMARK(Sat_sTp);
 void Sat_sPt(benchmark::State& state) { Run1<STM_sPt>(state, SatT()); }
 BENCHMARK(Sat_sPt);
+
+// Internal energy, transport properties and the numbers built from them; the transport functions end at 1173.15 K,
+// so region 5 is drawn up to there for them.
+const Inputs& R5Transport() {
+    static const Inputs in = StatesIn(Region::k5, 1e-4, kMaxRegion5MPa, kRegion25K, transport::kTransportMaxK);
+    return in;
+}
+
+// Saturation temperatures in degC, each with the liquid (w = 1) or the vapour (w = 0).
+const Inputs& SatPhases() {
+    static const Inputs in = [] {
+        Inputs out = Wet(kMinK, kCriticalK - 0.01);
+        for (std::size_t k = 0; k < kInputs; ++k) out.b[k] = double(k % 2);
+        return out;
+    }();
+    return in;
+}
+
+AQUAPROP_BENCH(Region1_nMUtp, STM_nMUtp, R1);
+AQUAPROP_BENCH(Region1_nLAMtp, STM_nLAMtp, R1);
+AQUAPROP_BENCH(Region1_nNUtp, STM_nNUtp, R1);
+AQUAPROP_BENCH(Region1_nPRtp, STM_nPRtp, R1);
+AQUAPROP_BENCH(Region1_nUtp, STM_nUtp, R1);
+AQUAPROP_BENCH(Region1_nKAPtp, STM_nKAPtp, R1);
+AQUAPROP_BENCH(Region2_nMUtp, STM_nMUtp, R2);
+AQUAPROP_BENCH(Region2_nLAMtp, STM_nLAMtp, R2);
+AQUAPROP_BENCH(Region2_nNUtp, STM_nNUtp, R2);
+AQUAPROP_BENCH(Region2_nPRtp, STM_nPRtp, R2);
+AQUAPROP_BENCH(Region2_nUtp, STM_nUtp, R2);
+AQUAPROP_BENCH(Region2_nKAPtp, STM_nKAPtp, R2);
+AQUAPROP_BENCH(Region3_nMUtp, STM_nMUtp, R3);
+AQUAPROP_BENCH(Region3_nLAMtp, STM_nLAMtp, R3);
+AQUAPROP_BENCH(Region3_nNUtp, STM_nNUtp, R3);
+AQUAPROP_BENCH(Region3_nPRtp, STM_nPRtp, R3);
+AQUAPROP_BENCH(Region3_nUtp, STM_nUtp, R3);
+AQUAPROP_BENCH(Region3_nKAPtp, STM_nKAPtp, R3);
+AQUAPROP_BENCH(Region5_nMUtp, STM_nMUtp, R5Transport);
+AQUAPROP_BENCH(Region5_nLAMtp, STM_nLAMtp, R5Transport);
+AQUAPROP_BENCH(Region5_nUtp, STM_nUtp, R5);
+AQUAPROP_BENCH(Region5_nKAPtp, STM_nKAPtp, R5);
+AQUAPROP_BENCH(Sat_sUtx, STM_sUtx, SatT);
+AQUAPROP_BENCH(Sat_sMUtx, STM_sMUtx, SatPhases);
+AQUAPROP_BENCH(Sat_sLAMtx, STM_sLAMtx, SatPhases);
+void Sat_sSIGt(benchmark::State& state) { Run1<STM_sSIGt>(state, SatT()); }
+BENCHMARK(Sat_sSIGt);
 
 }  // namespace
 

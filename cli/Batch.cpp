@@ -5,14 +5,25 @@
 #include "cli/WindowCalculation.h"
 
 #include <charconv>
+#include <optional>
 #include <vector>
 
 namespace {
 
 constexpr int kSignificantDigits = 17;
 
-const QString kColumnsHint = QStringLiteral("the columns are pressure, temperature, enthalpy, dryness or "
-                                            "reference_pressure, reference_temperature, set_pressure");
+// "the columns are pressure, temperature, enthalpy, dryness or reference_pressure, ..."
+QString columnsHint()
+{
+    QStringList windows;
+    for (CalcWindow window : kCalcWindows) {
+        QStringList columns;
+        for (const FieldName& field : FieldsOf(window))
+            columns << field.column;
+        windows << columns.join(QStringLiteral(", "));
+    }
+    return QStringLiteral("the columns are ") + windows.join(QStringLiteral(" or "));
+}
 
 // Column names compare without regard to case, surrounding blanks, or "-" and " " for "_".
 QString columnKey(const QString& name)
@@ -36,26 +47,34 @@ struct Layout {
     std::vector<int> fieldOfColumn;  // field index of each input column; -1 for a column without a name
 };
 
-// A column without a name (a spreadsheet's trailing comma) is ignored; any other name must be a field.
+// The window whose field a column key names, if any.
+std::optional<CalcWindow> windowOf(const QString& key)
+{
+    for (CalcWindow window : kCalcWindows)
+        if (fieldIndex(window, key) >= 0)
+            return window;
+    return std::nullopt;
+}
+
+// A column without a name (a spreadsheet's trailing comma) is ignored; any other name must be a field, and all
+// fields of one window.
 QString readLayout(const QStringList& header, Layout& layout)
 {
-    bool seen[2] = {false, false};
+    std::optional<CalcWindow> seen;
     for (const QString& name : header) {
         const QString key = columnKey(name);
         if (key.isEmpty())
             continue;
-        if (fieldIndex(CalcWindow::Main, key) >= 0)
-            seen[0] = true;
-        else if (fieldIndex(CalcWindow::HeatContent, key) >= 0)
-            seen[1] = true;
-        else
-            return QStringLiteral("unknown column '%1' in the header; %2").arg(name, kColumnsHint);
+        const std::optional<CalcWindow> window = windowOf(key);
+        if (!window)
+            return QStringLiteral("unknown column '%1' in the header; %2").arg(name, columnsHint());
+        if (seen && *seen != *window)
+            return QStringLiteral("the header mixes %1 with %2").arg(FieldsName(*seen), FieldsName(*window));
+        seen = window;
     }
-    if (!seen[0] && !seen[1])
-        return QStringLiteral("the header names no field; %1").arg(kColumnsHint);
-    if (seen[0] && seen[1])
-        return QStringLiteral("the header mixes the main window's fields with the constant-enthalpy fields");
-    layout.window = seen[1] ? CalcWindow::HeatContent : CalcWindow::Main;
+    if (!seen)
+        return QStringLiteral("the header names no field; %1").arg(columnsHint());
+    layout.window = *seen;
     std::vector<bool> taken(FieldsOf(layout.window).size(), false);
     for (const QString& name : header) {
         const int field = fieldIndex(layout.window, columnKey(name));
@@ -66,6 +85,15 @@ QString readLayout(const QStringList& header, Layout& layout)
             return QStringLiteral("column '%1' appears twice in the header").arg(name);
         taken[static_cast<size_t>(field)] = true;
     }
+    return {};
+}
+
+// With --properties the main window's fields give the property list's columns.
+QString propertiesOf(Layout& layout)
+{
+    if (layout.window != CalcWindow::Main)
+        return kPropertiesOfMainFields;
+    layout.window = CalcWindow::Properties;
     return {};
 }
 
@@ -84,7 +112,11 @@ QByteArray headerLine(CalcWindow window, const char* lineEnd)
         AppendCsvCell(line, field.column);
         line += ',';
     }
-    line += "case,phase";
+    line += "case";
+    for (const QString& phase : PhaseColumnsOf(window)) {
+        line += ',';
+        AppendCsvCell(line, phase);
+    }
     const QStringList& symbols = ValueSymbolsOf(window);
     const QStringList units = ValueUnitsOf(window);
     for (qsizetype i = 0; i < symbols.size(); ++i) {
@@ -96,16 +128,18 @@ QByteArray headerLine(CalcWindow window, const char* lineEnd)
     return line;
 }
 
-void appendRow(QByteArray& out, const QStringList& texts, const WindowResult& result, const QString& error,
-               const char* lineEnd)
+void appendRow(QByteArray& out, CalcWindow window, const QStringList& texts, const WindowResult& result,
+               const QString& error, const char* lineEnd)
 {
     for (const QString& text : texts) {
         AppendCsvCell(out, text);
         out += ',';
     }
     AppendCsvCell(out, result.calculationCase);
-    out += ',';
-    AppendCsvCell(out, result.phase);
+    for (qsizetype phase = 0; phase < PhaseColumnsOf(window).size(); ++phase) {
+        out += ',';
+        AppendCsvCell(out, result.phases.value(phase));
+    }
     for (const std::optional<double>& value : result.values) {
         out += ',';
         if (value)
@@ -179,6 +213,8 @@ BatchSummary RunBatch(QIODevice& input, OutputSink& output, PropertyEngine& engi
     }
     Layout layout;
     summary.error = readLayout(cells, layout);
+    if (summary.error.isEmpty() && options.properties)
+        summary.error = propertiesOf(layout);
     if (!summary.error.isEmpty())
         return summary;
 
@@ -203,7 +239,7 @@ BatchSummary RunBatch(QIODevice& input, OutputSink& output, PropertyEngine& engi
         if (!error.isEmpty())
             ++summary.failedRows;
         line.clear();
-        appendRow(line, texts, result, error, lineEnd);
+        appendRow(line, layout.window, texts, result, error, lineEnd);
         output.Write(line);
     }
     if (!output.Failed())

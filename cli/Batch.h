@@ -20,6 +20,8 @@ struct BatchOptions {
     bool asTyped = false;
     // For spreadsheets: a UTF-8 byte-order mark and CR LF line ends.
     bool excel = false;
+    // Rows of the main window's fields list every property of their state (--properties).
+    bool properties = false;
 };
 
 // Reads the header to learn the window and the columns, then calculates and writes row by row. A row

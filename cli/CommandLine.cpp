@@ -47,9 +47,11 @@ void addOptions(QCommandLineParser& parser)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")});
     parser.addOption({QStringLiteral("version"), QStringLiteral("Show the version.")});
-    for (CalcWindow window : {CalcWindow::Main, CalcWindow::HeatContent})
+    for (CalcWindow window : kCalcWindows)
         for (const FieldName& field : FieldsOf(window))
             parser.addOption(fieldOption(field));
+    parser.addOption({QStringLiteral("properties"),
+                      QStringLiteral("Every property of the main window's state instead of its report (below).")});
     for (const UnitOption& unit : unitOptions()) {
         const bool basis = unit.quantity == UnitQuantity::DrynessBasis;
         parser.addOption({unit.name, unit.description + QStringLiteral(" (choices below)."),
@@ -110,16 +112,20 @@ QString readUnits(const QCommandLineParser& parser, UnitOverrides& units)
     return {};
 }
 
-// Which window the field options belong to; both at once is an error.
+// Which window the field options belong to; fields of two windows are an error.
 QString readFields(const QCommandLineParser& parser, CommandLine& commandLine)
 {
-    bool given[2] = {false, false};
-    for (CalcWindow window : {CalcWindow::Main, CalcWindow::HeatContent})
-        for (const FieldName& field : FieldsOf(window))
-            given[static_cast<int>(window)] |= parser.isSet(field.option);
-    if (given[0] && given[1])
-        return QStringLiteral("the main window's fields and the constant-enthalpy fields cannot be mixed");
-    commandLine.window = given[1] ? CalcWindow::HeatContent : CalcWindow::Main;
+    std::optional<CalcWindow> given;
+    for (CalcWindow window : kCalcWindows) {
+        for (const FieldName& field : FieldsOf(window)) {
+            if (!parser.isSet(field.option))
+                continue;
+            if (given && *given != window)
+                return QStringLiteral("%1 and %2 cannot be mixed").arg(FieldsName(*given), FieldsName(window));
+            given = window;
+        }
+    }
+    commandLine.window = given.value_or(CalcWindow::Main);
 
     QString error;
     for (const FieldName& field : FieldsOf(commandLine.window)) {
@@ -128,7 +134,7 @@ QString readFields(const QCommandLineParser& parser, CommandLine& commandLine)
             return error;
         commandLine.fields << text;
     }
-    if (commandLine.batch && (given[0] || given[1]))
+    if (commandLine.batch && given)
         return QStringLiteral("batch mode takes its fields from the CSV file, not from options");
     return {};
 }
@@ -234,6 +240,12 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
         error = readFields(parser, commandLine);
     if (error.isEmpty())
         error = readUnits(parser, commandLine.units);
+    commandLine.batchOptions.properties = parser.isSet(QStringLiteral("properties"));
+    if (error.isEmpty() && commandLine.batchOptions.properties && !commandLine.batch) {
+        if (commandLine.window != CalcWindow::Main)
+            error = kPropertiesOfMainFields;
+        commandLine.window = CalcWindow::Properties;
+    }
     return parsed;
 }
 
@@ -242,9 +254,10 @@ QString HelpText()
     QCommandLineParser parser;
     addOptions(parser);
     parser.setApplicationDescription(QStringLiteral(
-        "Prints the report of Vaporlane's main window, or of its constant-enthalpy window, for the field\n"
-        "texts given as options. Units are those of Vaporlane's settings file (read, never written) unless\n"
-        "given as options. An installed copy, or one in a folder the user cannot write, reads the user's\n"
+        "Prints the report of Vaporlane's main window, or of its constant-enthalpy or isentropic window, or\n"
+        "every property of the main window's state, for the field texts given as options. Units are those of\n"
+        "Vaporlane's settings file (read, never written) unless given as options. An installed copy, or one\n"
+        "in a folder the user cannot write, reads the user's\n"
         "$XDG_CONFIG_HOME/vaporlane/Vaporlane.cfg (~/.config/vaporlane/Vaporlane.cfg where XDG_CONFIG_HOME is\n"
         "unset or not an absolute path) or, while that does not exist, Vaporlane.cfg beside the program; a\n"
         "portable copy in a writable folder reads Vaporlane.cfg beside the program.\n"
@@ -256,15 +269,28 @@ QString HelpText()
         "\n"
         "Which fields are filled selects the calculation, as in the main window: pressure alone or\n"
         "temperature alone (saturation), pressure and temperature, pressure and enthalpy, pressure and\n"
-        "dryness. The constant-enthalpy window needs all three of its fields.\n"
+        "dryness. The constant-enthalpy window needs all three of its fields; the isentropic window its\n"
+        "inlet pressure, inlet temperature and outlet pressure, and with an efficiency (0 to 100 per cent)\n"
+        "it reports the actual outlet state too.\n"
+        "\n"
+        "--properties lists every property of the main window's state instead of its report, one per line\n"
+        "in the report's layout: P, T, h, s, v, density, internal energy, cp, cv, speed of sound, isentropic\n"
+        "exponent, viscosity, kinematic viscosity, thermal conductivity and Prandtl number; for wet steam\n"
+        "(pressure or temperature with dryness, or pressure and enthalpy) the dryness and both saturated\n"
+        "phases' viscosities and conductivities with the surface tension; for saturation both phases.\n"
+        "Viscosity in uPa s, kinematic viscosity in mm2/s, conductivity in mW/(m K), surface tension in mN/m;\n"
+        "above 1173.15 K (900 degC) the transport properties read 範囲外. In batch mode every property is a\n"
+        "column.\n"
         "\n"
         "Batch mode reads a CSV file whose header names the fields (pressure, temperature, enthalpy,\n"
-        "dryness; or reference_pressure, reference_temperature, set_pressure); a missing column or an empty\n"
-        "cell is an empty field, blank lines are skipped. Each cell must hold one number (blanks around it\n"
+        "dryness; or reference_pressure, reference_temperature, set_pressure; or inlet_pressure,\n"
+        "inlet_temperature, outlet_pressure, efficiency); a missing column or an empty cell is an empty\n"
+        "field, blank lines are skipped. Each cell must hold one number (blanks around it\n"
         "aside), such as 10, 0.5, +1.5e3; any other text (10kPa, 1,5) is a row error, unless --as-typed.\n"
         "A record longer than 1 MiB is a row error; where no line end follows within 2 MiB, reading stops.\n"
-        "It writes CSV: the fields, the case, the phase, every reported number to 17 significant digits in\n"
-        "the unit its column header names, and an error column with the window's message. An output file\n"
+        "It writes CSV: the fields, the case, the phase (for the isentropic window phase_2s and phase_2, of\n"
+        "the isentropic and the actual outlet), every reported number to 17 significant digits in the unit\n"
+        "its column header names, and an error column with the window's message. An output file\n"
         "is replaced only once every row is written; a device or FIFO is written straight.\n"
         "\n"
         "--chart draws the h-s (Mollier), T-s or p-h chart of the window, in the units in effect, into the\n"
@@ -281,6 +307,9 @@ QString HelpText()
         "  vaporlane-calc -p 1 -x 0.9 --dryness-basis SBV\n"
         "  vaporlane-calc -p 1 -t 250 --pressure-unit atm --temperature-unit F\n"
         "  vaporlane-calc --reference-pressure 10 --reference-temperature 300 --set-pressure 0.5\n"
+        "  vaporlane-calc --properties -p 1 -t 100     every property of water at 1 MPa, 100 degC\n"
+        "  vaporlane-calc --properties -t 150 -x 0.2   wet steam at 150 degC, with both phases\n"
+        "  vaporlane-calc --inlet-pressure 10 --inlet-temperature 500 --outlet-pressure 0.01 --efficiency 85\n"
         "  vaporlane-calc --batch states.csv -o results.csv\n"
         "  vaporlane-calc --batch states.csv --excel -o results.csv    for a spreadsheet\n"
         "  vaporlane-calc --chart hs -o mollier.png -p 10 -t 500       the state on the Mollier chart\n"

@@ -24,7 +24,7 @@ struct UnitOverrides {
 struct CommandLine {
     bool help = false;
     bool version = false;
-    CalcWindow window = CalcWindow::Main;
+    CalcWindow window = CalcWindow::Main;  // Properties with --properties and the main window's fields
     QStringList fields;  // one text per field of the window; empty when not given
     UnitOverrides units;
     QString settingsFolder;  // empty: the settings file Vaporlane itself reads

@@ -2,11 +2,14 @@
 
 #include "forms/common/LeadingNumber.h"
 #include "forms/heat/HeatContentCalculation.h"
+#include "forms/isentropic/IsentropicCalculation.h"
 #include "forms/main/PropertyCalculation.h"
+#include "forms/main/PropertyList.h"
 #include "settings/Module1.h"
 #include "settings/UnitCatalogue.h"
 
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -27,7 +30,7 @@ private:
 
 struct ValueColumn {
     QString symbol;
-    UnitQuantity unit;
+    std::optional<UnitQuantity> unit;  // none for a dryness
 };
 
 // Main window columns, in the order of the report's quantities.
@@ -59,9 +62,34 @@ const std::vector<ValueColumn>& heatColumns()
     return columns;
 }
 
+// Inlet, isentropic outlet, actual outlet (T is Ts when wet; x only when wet), then the two enthalpy drops.
+enum IsentropicColumn { Inlet = 0, Outlet2s = 4, Outlet2 = 9, Drop2s = 14, Drop2, IsentropicColumnCount };
+
+const std::vector<ValueColumn>& isentropicColumns()
+{
+    using enum UnitQuantity;
+    static const std::vector<ValueColumn> columns{
+        {QStringLiteral("T1"), Temperature},  {QStringLiteral("h1"), Enthalpy},
+        {QStringLiteral("s1"), Entropy},      {QStringLiteral("v1"), Volume},
+        {QStringLiteral("T2s"), Temperature}, {QStringLiteral("h2s"), Enthalpy},
+        {QStringLiteral("s2s"), Entropy},     {QStringLiteral("v2s"), Volume},
+        {QStringLiteral("x2s"), std::nullopt}, {QStringLiteral("T2"), Temperature},
+        {QStringLiteral("h2"), Enthalpy},     {QStringLiteral("s2"), Entropy},
+        {QStringLiteral("v2"), Volume},       {QStringLiteral("x2"), std::nullopt},
+        {QStringLiteral("h1-h2s"), Enthalpy}, {QStringLiteral("h1-h2"), Enthalpy},
+    };
+    return columns;
+}
+
 const std::vector<ValueColumn>& columnsOf(CalcWindow window)
 {
-    return window == CalcWindow::Main ? mainColumns() : heatColumns();
+    switch (window) {
+    case CalcWindow::Main: return mainColumns();
+    case CalcWindow::HeatContent: return heatColumns();
+    case CalcWindow::Isentropic:
+    case CalcWindow::Properties: break;  // the property list's columns are its properties
+    }
+    return isentropicColumns();
 }
 
 QString caseName(CalculationCase calculationCase)
@@ -79,6 +107,8 @@ QString caseName(CalculationCase calculationCase)
         return QStringLiteral("pressure-enthalpy");
     case CalculationCase::PressureDryness:
         return QStringLiteral("pressure-dryness");
+    case CalculationCase::TemperatureDryness:
+        return QStringLiteral("temperature-dryness");
     }
     return QStringLiteral("none");
 }
@@ -137,13 +167,27 @@ WindowResult calculateMain(const QStringList& texts, PropertyEngine& engine)
     result.report = outcome.report;
     result.calculationCase = caseName(Classify(filled));
     result.values.resize(MainColumnCount);
-    result.chart = ChartStatesOf(outcome);
     if (outcome.saturation)
         takeSaturation(*outcome.saturation, result.values);
     if (outcome.state) {
-        result.phase = phaseName(outcome.state->phase);
+        result.phases = {phaseName(outcome.state->phase)};
         takeState(*outcome.state, result.values);
     }
+    return result;
+}
+
+// Every property of the state, each number in the column of its property.
+WindowResult calculateProperties(const QStringList& texts, PropertyEngine& engine)
+{
+    const PropertyList list = ListProperties(texts, engine);
+    WindowResult result;
+    result.message = list.message;
+    result.report = PropertyReport(list.rows);
+    result.calculationCase = caseName(list.calculationCase);
+    result.phases = {phaseName(list.phase)};
+    result.values.resize(kPropertyCount);
+    for (const PropertyRow& row : list.rows)
+        result.values[static_cast<size_t>(row.property)] = row.value;
     return result;
 }
 
@@ -178,7 +222,7 @@ WindowResult calculateHeat(const QStringList& texts, PropertyEngine& engine)
     if (!outcome.message.isEmpty())
         return result;
 
-    result.phase = heatPhaseName(outcome.phase);
+    result.phases = {heatPhaseName(outcome.phase)};
     result.chart = ChartStatesOf(inputs, outcome);
     const double factor = Module1::DensityFactor;
     result.values[TRef] = outcome.reference.T;
@@ -192,7 +236,56 @@ WindowResult calculateHeat(const QStringList& texts, PropertyEngine& engine)
     return result;
 }
 
+// T, h, s, v and the dryness of one state from its first column on.
+void takePoint(const IsentropicPoint& point, size_t first, std::vector<std::optional<double>>& values)
+{
+    values[first] = point.T;
+    values[first + 1] = point.h;
+    values[first + 2] = point.s;
+    values[first + 3] = Module1::DensityFactor * point.v;
+    if (first != Inlet)
+        values[first + 4] = point.dryness;
+}
+
+WindowResult calculateIsentropic(const QStringList& texts, PropertyEngine& engine)
+{
+    WindowResult result;
+    result.values.resize(IsentropicColumnCount);
+    result.calculationCase = QStringLiteral("none");
+    const std::optional<IsentropicInputs> inputs = ReadIsentropicFields(texts);
+    if (!inputs)
+        return result;
+
+    const IsentropicOutcome outcome = CalculateIsentropic(*inputs, engine);
+    result.calculationCase = QStringLiteral("isentropic");
+    result.message = outcome.message;
+    result.report = outcome.report;
+    if (!outcome.result)
+        return result;
+
+    const IsentropicResult& states = *outcome.result;
+    result.phases = {phaseName(states.isentropic.phase), states.actual ? phaseName(states.actual->phase) : QString()};
+    takePoint(states.inlet, Inlet, result.values);
+    takePoint(states.isentropic, Outlet2s, result.values);
+    if (states.actual)
+        takePoint(*states.actual, Outlet2, result.values);
+    result.values[Drop2s] = states.IsentropicDrop();
+    result.values[Drop2] = states.ActualDrop();
+    return result;
+}
+
 }  // namespace
+
+QString FieldsName(CalcWindow window)
+{
+    switch (window) {
+    case CalcWindow::Main:
+    case CalcWindow::Properties: return QStringLiteral("the main window's fields");
+    case CalcWindow::HeatContent: return QStringLiteral("the constant-enthalpy fields");
+    case CalcWindow::Isentropic: break;
+    }
+    return QStringLiteral("the isentropic fields");
+}
 
 const std::vector<FieldName>& FieldsOf(CalcWindow window)
 {
@@ -214,7 +307,30 @@ const std::vector<FieldName>& FieldsOf(CalcWindow window)
         {QStringLiteral("set_pressure"), QStringLiteral("set-pressure"), QString(),
          QStringLiteral("Set pressure (constant-enthalpy window)."), QStringLiteral("設定圧力")},
     };
-    return window == CalcWindow::Main ? mainFields : heatFields;
+    static const std::vector<FieldName> isentropicFields{
+        {QStringLiteral("inlet_pressure"), QStringLiteral("inlet-pressure"), QString(),
+         QStringLiteral("Inlet pressure (isentropic window)."), QStringLiteral("基準圧力")},
+        {QStringLiteral("inlet_temperature"), QStringLiteral("inlet-temperature"), QString(),
+         QStringLiteral("Inlet temperature (isentropic window)."), QStringLiteral("基準温度")},
+        {QStringLiteral("outlet_pressure"), QStringLiteral("outlet-pressure"), QString(),
+         QStringLiteral("Outlet pressure (isentropic window)."), QStringLiteral("設定圧力")},
+        {QStringLiteral("efficiency"), QStringLiteral("efficiency"), QString(),
+         QStringLiteral("Efficiency in per cent, optional (isentropic window)."), QStringLiteral("効率")},
+    };
+    switch (window) {
+    case CalcWindow::Main:
+    case CalcWindow::Properties: return mainFields;
+    case CalcWindow::HeatContent: return heatFields;
+    case CalcWindow::Isentropic: break;
+    }
+    return isentropicFields;
+}
+
+const QStringList& PhaseColumnsOf(CalcWindow window)
+{
+    static const QStringList one{QStringLiteral("phase")};
+    static const QStringList outlets{QStringLiteral("phase_2s"), QStringLiteral("phase_2")};
+    return window == CalcWindow::Isentropic ? outlets : one;
 }
 
 const QStringList& ValueSymbolsOf(CalcWindow window)
@@ -225,20 +341,37 @@ const QStringList& ValueSymbolsOf(CalcWindow window)
             list << column.symbol;
         return list;
     };
-    static const QStringList mainSymbols = symbols(mainColumns());
-    static const QStringList heatSymbols = symbols(heatColumns());
-    return window == CalcWindow::Main ? mainSymbols : heatSymbols;
+    static const QStringList propertyColumns = [] {
+        QStringList list;
+        for (size_t i = 0; i < kPropertyCount; ++i)
+            list << PropertyColumn(static_cast<Property>(i));
+        return list;
+    }();
+    static const QStringList lists[] = {symbols(mainColumns()), symbols(heatColumns()), symbols(isentropicColumns()),
+                                        propertyColumns};
+    return lists[static_cast<size_t>(window)];
 }
 
 QStringList ValueUnitsOf(CalcWindow window)
 {
     QStringList units;
+    if (window == CalcWindow::Properties) {
+        for (size_t i = 0; i < kPropertyCount; ++i)
+            units << PropertyUnit(static_cast<Property>(i));
+        return units;
+    }
     for (const ValueColumn& column : columnsOf(window))
-        units << UnitText(column.unit);
+        units << (column.unit ? UnitText(*column.unit) : QString());
     return units;
 }
 
 WindowResult CalculateWindow(CalcWindow window, const QStringList& texts, PropertyEngine& engine)
 {
-    return window == CalcWindow::Main ? calculateMain(texts, engine) : calculateHeat(texts, engine);
+    switch (window) {
+    case CalcWindow::Main: return calculateMain(texts, engine);
+    case CalcWindow::HeatContent: return calculateHeat(texts, engine);
+    case CalcWindow::Properties: return calculateProperties(texts, engine);
+    case CalcWindow::Isentropic: break;
+    }
+    return calculateIsentropic(texts, engine);
 }

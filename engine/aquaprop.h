@@ -89,6 +89,24 @@ AQUAPROP_API double STM_nTps(double p, double s);
 AQUAPROP_API double STM_nPhs(double h, double s); /* pressure */
 AQUAPROP_API double STM_nThs(double h, double s); /* temperature */
 AQUAPROP_API double STM_sXhs(double h, double s); /* wetness of a wet state */
+/* Internal energy, transport properties and surface tension.
+ * Viscosity and thermal conductivity by the IAPWS formulations of 2008 and 2011 for industrial use with IF97
+ * (thermal conductivity with its critical enhancement), from IF97's densities, cp, cv and speed of sound;
+ * defined for 273.15 K <= T <= 1173.15 K within IF97's pressure range: above 1173.15 K (region 5) they give
+ * STM_ERROR_VALUE. Their results are in SI units whatever the units set. */
+AQUAPROP_API double STM_nUtp(double T, double p);   /* specific internal energy, in the enthalpy unit */
+AQUAPROP_API double STM_nMUtp(double T, double p);  /* dynamic viscosity, Pa s */
+AQUAPROP_API double STM_nLAMtp(double T, double p); /* thermal conductivity, W/(m K) */
+AQUAPROP_API double STM_nNUtp(double T, double p);  /* kinematic viscosity mu / rho, m2/s */
+AQUAPROP_API double STM_nPRtp(double T, double p);  /* Prandtl number cp mu / lambda */
+AQUAPROP_API double STM_nKAPtp(double T, double p); /* isentropic exponent w^2 rho / p, over IF97's whole range */
+AQUAPROP_API double STM_sUtx(double T, double w);   /* w u'(T) + (1 - w) u''(T), in the enthalpy unit */
+/* Viscosity and thermal conductivity of the saturated liquid (w = 1) or vapour (w = 0) at T, 273.15 K <= T <=
+ * 647.096 K; any other w gives STM_ERROR_VALUE, since a mixture has no single value. Within 1e-10 K of 647.096 K,
+ * where IF97's saturated states have no positive cp, STM_sLAMtx gives STM_ERROR_VALUE as well. */
+AQUAPROP_API double STM_sMUtx(double T, double w);
+AQUAPROP_API double STM_sLAMtx(double T, double w);
+AQUAPROP_API double STM_sSIGt(double T); /* surface tension on the saturation line, N/m, 273.15 K <= T <= 647.096 K */
 
 /* The range of validity in the current units: 273.15 K <= T <= 2273.15 K and 0 < p <= 100 MPa, where above
  * 1073.15 K only p <= 50 MPa is valid. The lower pressure limit is absolute zero pressure and is itself

@@ -8,6 +8,8 @@
 #include "engine/core/Region4.h"
 #include "engine/core/Selection.h"
 #include "engine/core/SelectionHS.h"
+#include "engine/core/transport/SurfaceTension.h"
+#include "engine/core/transport/Transport.h"
 #include "engine/units/Units.h"
 
 namespace {
@@ -32,6 +34,20 @@ aquaprop::Props StateTP(double T, double p) {
 
 aquaprop::HsState StateHS(double h, double s) {
     return aquaprop::StateHS(units::EnthalpyToSI(h), units::EntropyToSI(s));
+}
+
+// A core function of (p, T), called with the C interface's (T, p).
+template <double (*F)(double, double)>
+double CoreTP(double T, double p) {
+    return F(units::PressureToSI(p), units::TemperatureToSI(T));
+}
+
+// The saturated liquid's (w = 1) or vapour's (w = 0) value of a core function of T; a mixture has no single value.
+template <aquaprop::Saturated<double> (*F)(double)>
+double SaturatedPhase(double T, double w) {
+    if (!(w == 1.0 || w == 0.0)) return STM_ERROR_VALUE;
+    const aquaprop::Saturated<double> both = F(units::TemperatureToSI(T));
+    return Checked(w == 1.0 ? both.liquid : both.vapour);
 }
 
 }  // namespace
@@ -129,6 +145,30 @@ double STM_nPhs(double h, double s) { return Checked(units::PressureFromSI(State
 double STM_nThs(double h, double s) { return Checked(units::TemperatureFromSI(StateHS(h, s).T)); }
 
 double STM_sXhs(double h, double s) { return Checked(StateHS(h, s).w); }
+
+double STM_nUtp(double T, double p) { return Checked(units::EnthalpyFromSI(StateTP(T, p).u)); }
+
+double STM_nMUtp(double T, double p) { return Checked(CoreTP<aquaprop::transport::ViscosityPT>(T, p)); }
+
+double STM_nLAMtp(double T, double p) {
+    return Checked(aquaprop::transport::TransportPT(units::PressureToSI(p), units::TemperatureToSI(T)).lambda);
+}
+
+double STM_nNUtp(double T, double p) { return Checked(CoreTP<aquaprop::transport::KinematicViscosityPT>(T, p)); }
+
+double STM_nPRtp(double T, double p) { return Checked(CoreTP<aquaprop::transport::PrandtlPT>(T, p)); }
+
+double STM_nKAPtp(double T, double p) { return Checked(CoreTP<aquaprop::IsentropicExponentPT>(T, p)); }
+
+double STM_sUtx(double T, double w) {
+    return Checked(units::EnthalpyFromSI(aquaprop::SaturatedInternalEnergy(units::TemperatureToSI(T), w)));
+}
+
+double STM_sMUtx(double T, double w) { return SaturatedPhase<aquaprop::transport::SaturatedViscosity>(T, w); }
+
+double STM_sLAMtx(double T, double w) { return SaturatedPhase<aquaprop::transport::SaturatedConductivity>(T, w); }
+
+double STM_sSIGt(double T) { return Checked(aquaprop::transport::SurfaceTension(units::TemperatureToSI(T))); }
 
 double STM_GetMinTemp(void) { return units::TemperatureFromSI(aquaprop::kMinK); }
 double STM_GetMaxTemp(void) { return units::TemperatureFromSI(aquaprop::kMaxK); }

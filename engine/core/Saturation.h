@@ -10,8 +10,8 @@ namespace aquaprop::saturation {
 template <Quantity q>
 Saturated<double> Property(double T);
 
-// Every property of the saturated liquid and of the saturated vapour at T, one evaluation per phase (above
-// 623.15 K one for both); every field NaN outside 273.15 K..Tc.
+// Every property of the saturated liquid and of the saturated vapour at T, 273.15 K <= T <= Tc; kNoState
+// outside.
 Saturated<Props> States(double T);
 
 }  // namespace aquaprop::saturation

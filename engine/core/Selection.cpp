@@ -209,6 +209,18 @@ double LatentHeat(double T) {
     return h.vapour - h.liquid;
 }
 
+double IsentropicExponentPT(double p, double T) {
+    constexpr double kPaPerMPa = 1e6;  // w^2 rho is in Pa
+    const Props x = StatePT(p, T);
+    return x.w * x.w / (x.v * p * kPaPerMPa);
+}
+
+double SaturatedInternalEnergy(double T, double w) {
+    if (!(w >= 0.0 && w <= 1.0)) return kNaN;
+    const Saturated<Props> sat = saturation::States(T);
+    return w * sat.liquid.u + (1.0 - w) * sat.vapour.u;
+}
+
 template double PropertyPT<Quantity::kVolume>(double p, double T);
 template double PropertyPT<Quantity::kEnthalpy>(double p, double T);
 template double PropertyPT<Quantity::kEntropy>(double p, double T);

@@ -39,4 +39,10 @@ double Wetness(double p, double x);
 // The latent heat h'' - h' at the saturation temperature T (0 at the critical point).
 double LatentHeat(double T);
 
+// The isentropic exponent w^2 rho / p of (p, T), from one evaluation of the state; NaN outside the range.
+double IsentropicExponentPT(double p, double T);
+
+// w u' + (1 - w) u'' at the saturation temperature T, 0 <= w <= 1: the internal energy of the wet mixture.
+double SaturatedInternalEnergy(double T, double w);
+
 }  // namespace aquaprop

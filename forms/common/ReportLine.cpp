@@ -2,7 +2,6 @@
 
 namespace {
 
-constexpr int kFieldWidth = 17;
 constexpr int kDecimals = 8;
 
 }  // namespace
@@ -15,10 +14,12 @@ QString NumberField(double value)
     static const QString zero = QString::number(0.0, 'f', kDecimals);
     if (text == QLatin1Char('-') + zero)
         text = zero;
-    return text.rightJustified(kFieldWidth, QLatin1Char(' '));
+    return text.rightJustified(kNumberFieldWidth, QLatin1Char(' '));
 }
 
 QString ReportLine(const QString& label, double value, const QString& unitText)
 {
+    if (unitText.isEmpty())
+        return label + NumberField(value);
     return label + NumberField(value) + QLatin1Char(' ') + unitText;
 }

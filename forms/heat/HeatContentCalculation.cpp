@@ -6,31 +6,25 @@
 
 namespace {
 
-const QString kOutOfRange = QStringLiteral("圧力or温度が範囲外です。");
-
-const QString kReferenceTitle = QStringLiteral(" 基準値");
-const QString kSetTitle = QStringLiteral(" 設定値 ");
-const QString kTemperatureLabel = QStringLiteral("  温度        T   = ");
-const QString kEnthalpyLabel = QStringLiteral("  エンタルピ  h   = ");
-const QString kEntropyLabel = QStringLiteral("  エントロピ  s   = ");
-const QString kVolumeLabel = QStringLiteral("  比容積      v   = ");
-
-// Four lines: temperature, enthalpy, entropy, specific volume (or density) of one state.
 void PrintState(QStringList& report, const HeatContentState& state)
 {
-    report << ReportLine(kTemperatureLabel, state.T, TempUnitText())
-           << ReportLine(kEnthalpyLabel, state.h, EnthalUnitText())
-           << ReportLine(kEntropyLabel, state.s, EntroUnitText())
-           << ReportLine(kVolumeLabel, Module1::DensityFactor * state.v, DensityUnitText());
+    AppendStateLines(report, StateLabel::Temperature, state.T, state.h, state.s, state.v);
 }
 
 }  // namespace
 
-SetPhase PhaseOf(double enthalpy, double liquidEnthalpy, double vapourEnthalpy)
+void AppendStateLines(QStringList& report, const QString& temperatureLabel, double T, double h, double s, double v)
 {
-    if (enthalpy < liquidEnthalpy)
+    report << ReportLine(temperatureLabel, T, TempUnitText()) << ReportLine(StateLabel::Enthalpy, h, EnthalUnitText())
+           << ReportLine(StateLabel::Entropy, s, EntroUnitText())
+           << ReportLine(StateLabel::Volume, Module1::DensityFactor * v, DensityUnitText());
+}
+
+SetPhase PhaseOf(double value, double liquidValue, double vapourValue)
+{
+    if (value < liquidValue)
         return SetPhase::CompressedWater;
-    if (enthalpy <= vapourEnthalpy)
+    if (value <= vapourValue)
         return SetPhase::Saturated;
     return SetPhase::Superheated;
 }
@@ -68,7 +62,7 @@ HeatContentOutcome CalculateHeatContent(const HeatContentInputs& inputs, Propert
     HeatContentOutcome outcome;
     for (double value : {reference.h, reference.s, reference.v, set.T, set.s, set.v}) {
         if (value == EngineErrorValue) {
-            outcome.message = kOutOfRange;
+            outcome.message = StateOutOfRange;
             return outcome;
         }
     }
@@ -76,9 +70,9 @@ HeatContentOutcome CalculateHeatContent(const HeatContentInputs& inputs, Propert
     outcome.phase = phase;
     outcome.reference = reference;
     outcome.set = set;
-    outcome.report << kReferenceTitle;
+    outcome.report << StateLabel::ReferenceTitle;
     PrintState(outcome.report, reference);
-    outcome.report << kSetTitle + PhaseLabels[static_cast<size_t>(phase)];
+    outcome.report << StateLabel::SetTitle + PhaseLabels[static_cast<size_t>(phase)];
     PrintState(outcome.report, set);
     return outcome;
 }

@@ -26,9 +26,28 @@ inline const std::array<QString, 3> PhaseLabels = {
     QStringLiteral("（過熱蒸気）"),
 };
 
+// The message for a state outside the engine's range.
+inline const QString StateOutOfRange = QStringLiteral("圧力or温度が範囲外です。");
+
+// Labels of a state's lines in the special-calculation reports, 20 columns each when a full-width character
+// counts two, so that every "=" stands in one column; the state's title line starts one column further left.
+namespace StateLabel {
+inline const QString ReferenceTitle = QStringLiteral(" 基準値");
+inline const QString SetTitle = QStringLiteral(" 設定値 ");  // followed by the phase, "（圧縮水）"
+inline const QString Temperature = QStringLiteral("  温度        T   = ");
+inline const QString SaturationTemperature = QStringLiteral("  飽和温度    Ts  = ");
+inline const QString Enthalpy = QStringLiteral("  エンタルピ  h   = ");
+inline const QString Entropy = QStringLiteral("  エントロピ  s   = ");
+inline const QString Volume = QStringLiteral("  比容積      v   = ");
+inline const QString Dryness = QStringLiteral("  乾き度      x   = ");
+}  // namespace StateLabel
+
+// Four lines of one state: the temperature under its label, h, s, and v scaled by DensityFactor.
+void AppendStateLines(QStringList& report, const QString& temperatureLabel, double T, double h, double s, double v);
+
 // Below the saturated liquid: compressed water; up to and including the saturated vapour: saturated;
-// above it: superheated. The bounds are taken as they come, error values included.
-SetPhase PhaseOf(double enthalpy, double liquidEnthalpy, double vapourEnthalpy);
+// above it: superheated. The bounds are taken as they come, error values included. Enthalpies or entropies.
+SetPhase PhaseOf(double value, double liquidValue, double vapourValue);
 
 // One state's numbers in engine units (v before DensityFactor).
 struct HeatContentState {

@@ -11,6 +11,7 @@
 #include "forms/common/NumericTextBox.h"
 #include "forms/common/ReportArea.h"
 #include "forms/heat/Form4.h"
+#include "forms/isentropic/Form5.h"
 #include "forms/main/CommonDialog.h"
 #include "forms/main/PropertyCalculation.h"
 #include "forms/main/TwipsLayout.h"
@@ -150,6 +151,9 @@ void Form1::buildMenus()
     menu_SpecialCalculation_HeatContent =
         item(menu_SpecialCalculation, "menu_SpecialCalculation_HeatContent", QStringLiteral("エンタルピ一定"),
              &Form1::menu_SpecialCalculation_HeatContent_Click);
+    menu_SpecialCalculation_Isentropic =
+        item(menu_SpecialCalculation, "menu_SpecialCalculation_Isentropic", QStringLiteral("エントロピ一定"),
+             &Form1::menu_SpecialCalculation_Isentropic_Click);
     menu_SpecialCalculation_Chart = item(menu_SpecialCalculation, "menu_SpecialCalculation_Chart",
                                          QStringLiteral("線図"), &Form1::menu_SpecialCalculation_Chart_Click);
 
@@ -246,6 +250,13 @@ void Form1::menu_Option_Unit_Click()
 void Form1::menu_SpecialCalculation_HeatContent_Click()
 {
     Form4 dialog;
+    ShowModal(dialog);
+    ApplyAlwaysOnTop(this);
+}
+
+void Form1::menu_SpecialCalculation_Isentropic_Click()
+{
+    Form5 dialog;
     ShowModal(dialog);
     ApplyAlwaysOnTop(this);
 }

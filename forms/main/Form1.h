@@ -46,6 +46,7 @@ public:
     QAction* menu_Option_Unit = nullptr;
     QMenu* menu_SpecialCalculation = nullptr;
     QAction* menu_SpecialCalculation_HeatContent = nullptr;
+    QAction* menu_SpecialCalculation_Isentropic = nullptr;
     QAction* menu_SpecialCalculation_Chart = nullptr;
     QMenu* menu_Help = nullptr;
     QAction* menu_Help_Contents = nullptr;
@@ -81,6 +82,7 @@ public:
     void menu_Option_WindowShow_Click();
     void menu_Option_Unit_Click();
     void menu_SpecialCalculation_HeatContent_Click();
+    void menu_SpecialCalculation_Isentropic_Click();
     void menu_SpecialCalculation_Chart_Click();
     void menu_Help_Contents_Click();
     void menu_Help_Version_Click();

@@ -15,12 +15,6 @@ enum Field { kPressure = 1, kTemperature = 2, kEnthalpy = 3, kDryness = 4 };
 constexpr double kLiquid = 1.0;
 constexpr double kVapour = 0.0;
 
-const QString kPressureOutOfRange = QStringLiteral("圧力が範囲外です。");
-const QString kTemperatureOutOfRange = QStringLiteral("温度が範囲外です。");
-const QString kPressureOrTemperatureOutOfRange = QStringLiteral("圧力or温度が範囲外です。");
-const QString kPressureOrEnthalpyOutOfRange = QStringLiteral("圧力orエンタルピが範囲外です。");
-const QString kDrynessOutOfRange = QStringLiteral("乾き度が範囲外です。");
-
 bool anyError(std::initializer_list<double> results)
 {
     for (double result : results)
@@ -63,7 +57,7 @@ CalculationOutcome saturationByPressure(PropertyEngine& engine, double P)
     fetchSaturatedValues(engine, state.Ts, state);
     if (anyError({state.Ts, state.hLiquid, state.hVapour, state.sLiquid, state.sVapour, state.vLiquid,
                   state.vVapour}))
-        return message(kPressureOutOfRange);
+        return message(CalculationMessage::PressureOutOfRange);
     return report(state);
 }
 
@@ -75,7 +69,7 @@ CalculationOutcome saturationByTemperature(PropertyEngine& engine, double T)
     fetchSaturatedValues(engine, T, state);
     if (anyError({state.P, state.hLiquid, state.hVapour, state.sLiquid, state.sVapour, state.vLiquid,
                   state.vVapour}))
-        return message(kTemperatureOutOfRange);
+        return message(CalculationMessage::TemperatureOutOfRange);
     return report(state);
 }
 
@@ -86,7 +80,7 @@ CalculationOutcome pressureTemperature(PropertyEngine& engine, double P, double 
     const double s = engine.STM_nStp(T, P);
     const double v = engine.STM_nDtp(T, P);
     if (anyError({Ts, h, s, v}))
-        return message(kPressureOrTemperatureOutOfRange);
+        return message(CalculationMessage::PressureOrTemperatureOutOfRange);
     const Phase phase = T < Ts ? Phase::CompressedWater : T > Ts ? Phase::SuperheatedSteam : Phase::None;
     return report(PhaseState{phase, P, T, h, s, v});
 }
@@ -108,25 +102,12 @@ Phase enthalpyPhase(PropertyEngine& engine, double P, double h)
 
 CalculationOutcome pressureEnthalpy(PropertyEngine& engine, double P, double h)
 {
-    const Phase phase = enthalpyPhase(engine, P, h);
-    if (phase == Phase::None)
+    const EnthalpyState found = StateFromPressureEnthalpy(engine, P, h);
+    if (found.state.phase == Phase::None)
         return {};
-    double T = 0;
-    double s = 0;
-    double v = 0;
-    if (phase == Phase::WetSteam) {
-        T = engine.STM_sTp(P);
-        const double w = engine.STM_sXph(P, h);  // goes on unchecked, like the engine's own refusal would
-        s = engine.STM_sStx(T, w);
-        v = engine.STM_sDtx(T, w);
-    } else {
-        T = engine.STM_nTph(P, h);
-        s = engine.STM_nStp(T, P);
-        v = engine.STM_nDtp(T, P);
-    }
-    if (anyError({T, s, v}))
-        return message(kPressureOrEnthalpyOutOfRange);
-    return report(PhaseState{phase, P, T, h, s, v});
+    if (found.refused)
+        return message(CalculationMessage::PressureOrEnthalpyOutOfRange);
+    return report(found.state);
 }
 
 // The liquid share of the mixture's volume for dryness x, from the saturated values a (liquid) and
@@ -143,24 +124,47 @@ double volumeWetness(double x, double a, double b)
 CalculationOutcome pressureDryness(PropertyEngine& engine, double P, double x)
 {
     if (x < 0 || x > 1)
-        return message(kDrynessOutOfRange);
+        return message(CalculationMessage::DrynessOutOfRange);
     const double Ts = engine.STM_sTp(P);
     const double h = engine.STM_sHtx(Ts, 1 - x);
     const double s = engine.STM_sStx(Ts, 1 - x);
-    double v = 0;
-    if (Module1::DrynessBasis == 1) {
-        const double a = engine.STM_sDtx(Ts, kLiquid);
-        const double b = engine.STM_sDtx(Ts, kVapour);
-        v = engine.STM_sDtx(Ts, volumeWetness(x, a, b));
-    } else {
-        v = engine.STM_sDtx(Ts, 1 - x);  // mass basis, also for a basis the settings file should not hold
-    }
+    const double v = WetVolume(engine, Ts, x);
     if (anyError({Ts, h, s, v}))
-        return message(kPressureOutOfRange);
+        return message(CalculationMessage::PressureOutOfRange);
     return report(PhaseState{Phase::WetSteam, P, Ts, h, s, v});
 }
 
 }  // namespace
+
+double WetVolume(PropertyEngine& engine, double Ts, double x)
+{
+    if (Module1::DrynessBasis == 1) {
+        const double a = engine.STM_sDtx(Ts, kLiquid);
+        const double b = engine.STM_sDtx(Ts, kVapour);
+        return engine.STM_sDtx(Ts, volumeWetness(x, a, b));
+    }
+    return engine.STM_sDtx(Ts, 1 - x);  // mass basis, also for a basis the settings file should not hold
+}
+
+EnthalpyState StateFromPressureEnthalpy(PropertyEngine& engine, double P, double h)
+{
+    EnthalpyState found{PhaseState{enthalpyPhase(engine, P, h), P, 0, h, 0, 0}};
+    PhaseState& state = found.state;
+    if (state.phase == Phase::None)
+        return found;
+    if (state.phase == Phase::WetSteam) {
+        state.T = engine.STM_sTp(P);
+        found.wetness = engine.STM_sXph(P, h);  // goes on unchecked, like the engine's own refusal would
+        state.s = engine.STM_sStx(state.T, found.wetness);
+        state.v = engine.STM_sDtx(state.T, found.wetness);
+    } else {
+        state.T = engine.STM_nTph(P, h);
+        state.s = engine.STM_nStp(state.T, P);
+        state.v = engine.STM_nDtp(state.T, P);
+    }
+    found.refused = anyError({state.T, state.s, state.v});
+    return found;
+}
 
 CalculationCase Classify(const std::array<bool, 4>& filled)
 {
@@ -186,6 +190,7 @@ CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine)
     const auto filled = [&fields](int field) { return !fields.Text(field).isEmpty(); };
     switch (Classify({filled(kPressure), filled(kTemperature), filled(kEnthalpy), filled(kDryness)})) {
     case CalculationCase::None:
+    case CalculationCase::TemperatureDryness:
         return {};
     case CalculationCase::SaturationByPressure:
         return saturationByPressure(engine, value(kPressure));

@@ -30,7 +30,8 @@ struct CalculationOutcome {
     std::optional<PhaseState> state = std::nullopt;
 };
 
-// What the filled fields describe; None ends the calculation silently.
+// What the filled fields describe; None ends the calculation silently. TemperatureDryness is the property
+// list's alone (PropertyList.h): the main window has no such case.
 enum class CalculationCase {
     None,
     SaturationByPressure,
@@ -38,10 +39,33 @@ enum class CalculationCase {
     PressureTemperature,
     PressureEnthalpy,
     PressureDryness,
+    TemperatureDryness,
 };
 
 // Decides the case from which fields hold text (index 0 pressure ... 3 dryness).
 CalculationCase Classify(const std::array<bool, 4>& filled);
+
+// The messages of a calculation whose input is out of range.
+namespace CalculationMessage {
+inline const QString PressureOutOfRange = QStringLiteral("圧力が範囲外です。");
+inline const QString TemperatureOutOfRange = QStringLiteral("温度が範囲外です。");
+inline const QString PressureOrTemperatureOutOfRange = QStringLiteral("圧力or温度が範囲外です。");
+inline const QString PressureOrEnthalpyOutOfRange = QStringLiteral("圧力orエンタルピが範囲外です。");
+inline const QString DrynessOutOfRange = QStringLiteral("乾き度が範囲外です。");
+}  // namespace CalculationMessage
+
+// The specific volume (or density) of wet steam at the saturation temperature Ts for a dryness x, on the
+// dryness basis in effect, as the engine gives it.
+double WetVolume(PropertyEngine& engine, double Ts, double x);
+
+// A state given by pressure and enthalpy, by the pressure–enthalpy case's rules: the phase from where h lies
+// against h' and h'' (Phase::None where neither decides, and nothing more is asked), then T (Ts when wet), s, v.
+struct EnthalpyState {
+    PhaseState state;
+    double wetness = 0;    // the liquid fraction of wet steam, as the engine's (p, h) function gives it
+    bool refused = false;  // T, s or v is the engine's error value
+};
+EnthalpyState StateFromPressureEnthalpy(PropertyEngine& engine, double P, double h);
 
 // Runs one calculation. Fields that the case discards are cleared before the first engine call.
 CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine);

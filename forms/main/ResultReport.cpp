@@ -17,7 +17,9 @@ QString volumeLine(const QString& label, double v)
     return ReportLine(label, Module1::DensityFactor * v, DensityUnitText());
 }
 
-QString temperatureLabel(Phase phase)
+}  // namespace
+
+QString TemperatureLabel(Phase phase)
 {
     switch (phase) {
     case Phase::CompressedWater: return ReportLabel::CompressedWaterTemperature;
@@ -27,8 +29,6 @@ QString temperatureLabel(Phase phase)
     }
     return ReportLabel::SaturationTemperature;
 }
-
-}  // namespace
 
 QStringList SaturationReport(const SaturationState& state)
 {
@@ -49,7 +49,7 @@ QStringList StateReport(const PhaseState& state)
     QStringList lines;
     if (state.phase != Phase::None) {
         lines << pressureLine(state.P);
-        lines << temperatureLine(temperatureLabel(state.phase), state.T);
+        lines << temperatureLine(TemperatureLabel(state.phase), state.T);
     }
     lines << enthalpyLine(ReportLabel::Enthalpy, state.h);
     lines << entropyLine(ReportLabel::Entropy, state.s);

@@ -43,6 +43,9 @@ struct PhaseState {
     double v;
 };
 
+// The temperature line's label of a phase: compressed water, superheated steam, else the saturation temperature.
+QString TemperatureLabel(Phase phase);
+
 // Eight lines: P, Ts, h', h'', s', s'', v', v''.
 QStringList SaturationReport(const SaturationState& state);
 

@@ -36,6 +36,16 @@ TEST(CliCommandLine, ShortOptionsAndNegativeTextsAreFieldTexts)
     const ParsedCommandLine parsed = parse({"-p", "-1", "-t", "300", "-H", "5", "-x", "0.5"});
     ASSERT_EQ(parsed.error, QString());
     EXPECT_EQ(parsed.commandLine.fields, (QStringList{"-1", "300", "5", "0.5"}));
+    EXPECT_EQ(parsed.commandLine.window, CalcWindow::Main);
+}
+
+// --properties lists the main window's state; in batch mode the header decides, so the window stays.
+TEST(CliCommandLine, PropertiesOfTheMainWindowsFields)
+{
+    EXPECT_EQ(parse({"--properties", "-t", "150", "-x", "0.2"}).commandLine.window, CalcWindow::Properties);
+    const ParsedCommandLine batch = parse({"--properties", "--batch", "-"});
+    EXPECT_EQ(batch.commandLine.window, CalcWindow::Main);
+    EXPECT_TRUE(batch.commandLine.batchOptions.properties);
 }
 
 TEST(CliCommandLine, BadArgumentsAreRefusedWithAClearReason)
@@ -49,6 +59,7 @@ TEST(CliCommandLine, BadArgumentsAreRefusedWithAClearReason)
         {{"--batch="}, "--batch needs a file name"},
         {{"--batch", "a.csv", "-p", "1"}, "batch mode takes its fields from the CSV"},
         {{"-p", "1", "-o", "a.csv"}, "--output belongs to batch mode"},
+        {{"--properties", "--set-pressure", "2"}, kPropertiesOfMainFields},
     };
     for (const auto& [arguments, reason] : rows) {
         const QString error = parse(arguments).error;

@@ -148,6 +148,39 @@ TEST_F(CliCompanion, InputsThatCouldHangOrMislead)
     EXPECT_EQ(zeros.err, "vaporlane-calc: /dev/zero: line 1: no line end within 2 MiB; reading stopped\n");
 }
 
+// --properties for a compressed-water, a superheated, a wet and a supercritical state, in kelvin: the lines a user
+// reads, the temperature's naming the phase; viscosity, conductivity and surface tension agree with the releases'
+// check values (transport_pT_if97.csv, sigma(450 K) = 42.891499 mN/m) to their printed digits.
+TEST_F(CliCompanion, PropertiesOfFourKindsOfState)
+{
+    const std::tuple<QStringList, int, QStringList> rows[] = {
+        {{"-p", "1", "-t", "373.15"}, 15,
+         {" 圧縮水温度    T   =      373.15000000 [Ｋ]", " 密度          rho =      958.77499627 [Kg/m3]",
+          " 等エントロピ指数  =     2294.34514723", " 粘度          mu  =      281.82768603 [μPa s]",
+          " 熱伝導率      lam =      677.72668391 [mW/mK]"}},
+        {{"-p", "1", "-t", "573.15"}, 15,
+         {" 過熱蒸気温度  T   =      573.15000000 [Ｋ]", " 粘度          mu  =       20.20546854 [μPa s]",
+          " 熱伝導率      lam =       45.12229277 [mW/mK]", " プラントル数  Pr  =        0.95865131"}},
+        {{"-t", "450", "-x", "0.5"}, 15,
+         {" 圧力          P   =        0.93204108 [MPa]", " 飽和温度      Ts  =      450.00000000 [Ｋ]",
+          " 乾き度        x   =        0.50000000", "               mu''=       14.87802629 [μPa s]",
+          "              lam''=       34.31165894 [mW/mK]", " 表面張力      sig =       42.89149916 [mN/m]"}},
+        {{"-p", "30", "-t", "773.15"}, 15,
+         {" 温度          T   =      773.15000000 [Ｋ]", " 粘度          mu  =       31.92353773 [μPa s]",
+          " 熱伝導率      lam =      112.74022786 [mW/mK]"}},
+    };
+    for (const auto& [fields, lineCount, expected] : rows) {
+        SCOPED_TRACE(fields.join(' ').toStdString());
+        const CompanionRun result = run(QStringList{"--properties", "--temperature-unit", "K"} + fields);
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.err, QByteArray());
+        const QStringList lines = QString::fromUtf8(result.out).split('\n');
+        EXPECT_EQ(lines.size(), lineCount + 1);  // the last line ends too
+        for (const QString& line : expected)
+            EXPECT_TRUE(lines.contains(line)) << line.toStdString() << "\n" << result.out.toStdString();
+    }
+}
+
 TEST_F(CliCompanion, HelpHasExamplesAndTheUnitNames)
 {
     const CompanionRun help = RunCompanionProcess({"--help"});

@@ -3,18 +3,22 @@
 #include "forms/common/NumericTextBox.h"
 #include "forms/common/ReportArea.h"
 #include "forms/heat/Form4.h"
+#include "forms/isentropic/Form5.h"
 #include "forms/main/Form1.h"
 #include "tests/cli/CompanionProcess.h"
 #include "tests/common/GuiFixture.h"
 
+#include <QPushButton>
 #include <QtTest>
+
+#include <array>
 
 class CompanionWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Three texts are the constant-enthalpy window's. The status is the companion's: 0 report, 1 message,
-    // 3 no calculation.
+    // Three texts are the constant-enthalpy window's, rows named "isentropic" the isentropic window's. The status
+    // is the companion's: 0 report, 1 message, 3 no calculation.
     void sameAsTheWindow_data()
     {
         QTest::addColumn<bool>("imperial");
@@ -36,6 +40,10 @@ private slots:
         QTest::newRow("heat: a blank is a filled box") << false << QStringList{"10", " ", "1"} << 0;
         QTest::newRow("heat: reference out of range") << false << QStringList{"300", "300", "1"} << 1;
         QTest::newRow("heat: empty field") << false << QStringList{"10", "", "1"} << 3;
+        QTest::newRow("isentropic: worked example") << false << QStringList{"10", "500", "0.01", "85"} << 0;
+        QTest::newRow("isentropic: compression, imperial") << true << QStringList{"760", "300", "7600", "80"} << 0;
+        QTest::newRow("isentropic: efficiency out of range") << false << QStringList{"10", "500", "0.01", "0"} << 1;
+        QTest::newRow("isentropic: outlet pressure empty") << false << QStringList{"10", "500", "", "85"} << 3;
     }
 
     void sameAsTheWindow()
@@ -48,11 +56,16 @@ private slots:
             fixture.WriteSettings("3\r\n15\r\n33\r\n53\r\n74\r\n1\r\n#FALSE#\r\n");
         Form1 main;  // its start-up sets the units, for the constant-enthalpy window too
         Form4 heat;
-        const bool isHeat = texts.size() == 3;
-        const QList<NumericTextBox*> boxes = isHeat ? QList{heat.Text1, heat.Text2, heat.Text3}
-                                                    : QList{main.Text1, main.Text2, main.Text3, main.Text4};
-        const QStringList options = isHeat ? QStringList{"reference-pressure", "reference-temperature", "set-pressure"}
-                                           : QStringList{"pressure", "temperature", "enthalpy", "dryness"};
+        Form5 isentropic;
+        const bool isentropicRow = QByteArray(QTest::currentDataTag()).startsWith("isentropic");
+        const size_t window = texts.size() == 3 ? 1 : isentropicRow ? 2 : 0;
+        const QList<NumericTextBox*> boxes =
+            std::array{QList{main.Text1, main.Text2, main.Text3, main.Text4}, QList{heat.Text1, heat.Text2, heat.Text3},
+                       QList{isentropic.Text1, isentropic.Text2, isentropic.Text3, isentropic.Text4}}[window];
+        const QStringList options = std::array{
+            QStringList{"pressure", "temperature", "enthalpy", "dryness"},
+            QStringList{"reference-pressure", "reference-temperature", "set-pressure"},
+            QStringList{"inlet-pressure", "inlet-temperature", "outlet-pressure", "efficiency"}}[window];
         QStringList arguments{"--settings-dir", fixture.folder.path()};
         for (qsizetype i = 0; i < texts.size(); ++i) {
             boxes[i]->setText(texts[i]);
@@ -60,8 +73,8 @@ private slots:
                 arguments << "--" + options[i] + '=' + texts[i];
         }
         fixture.messages.messages.clear();
-        isHeat ? heat.Command1_Click() : main.Command1_Click();
-        const QStringList lines = (isHeat ? heat.Picture1 : main.Picture1)->Lines();
+        std::array{main.Command1, heat.Command1, isentropic.Command1}[window]->click();
+        const QStringList lines = std::array{main.Picture1, heat.Picture1, isentropic.Picture1}[window]->Lines();
         const QByteArray report = lines.isEmpty() ? "" : (lines.join('\n') + '\n').toUtf8();
         QCOMPARE(report.isEmpty(), status != 0);
         QCOMPARE(fixture.messages.messages.size(), size_t(status == 1));

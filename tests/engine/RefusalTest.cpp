@@ -28,6 +28,9 @@ constexpr auto sHtx = STM_sHtx, sStx = STM_sStx, sDtx = STM_sDtx, sXph = STM_sXp
 constexpr auto nHtp = STM_nHtp, nStp = STM_nStp, nDtp = STM_nDtp, nTph = STM_nTph, nTps = STM_nTps;
 constexpr auto nCPtp = STM_nCPtp, nCVtp = STM_nCVtp, nWtp = STM_nWtp;
 constexpr auto nPhs = STM_nPhs, nThs = STM_nThs, sXhs = STM_sXhs;
+double sSIGt(double T, double) { return STM_sSIGt(T); }
+constexpr auto nUtp = STM_nUtp, nMUtp = STM_nMUtp, nLAMtp = STM_nLAMtp, nNUtp = STM_nNUtp, nPRtp = STM_nPRtp;
+constexpr auto nKAPtp = STM_nKAPtp, sUtx = STM_sUtx, sMUtx = STM_sMUtx, sLAMtx = STM_sLAMtx;
 
 // Temperatures in K, pressures in MPa, h in kJ/kg, s in kJ/(kg K).
 struct RefusalCase {
@@ -87,6 +90,27 @@ const RefusalCase kRefusals[] = {
     {"nThs_HotterThan2273K", nThs, 7500, 10, false}, {"nPhs_Above100MPa", nPhs, 1000, 2.0, false},
     {"nPhs_EnthalpyNaN", nPhs, kNaN, 5, false}, {"nThs_EntropyInf", nThs, 2000, kInf, false},
     {"sXhs_EnthalpyMinusInf", sXhs, -kInf, 5, false},
+
+    // Internal energy, transport properties, surface tension (their upper temperature in every unit: in
+    // TransportCapiTest.cpp).
+    {"nUtp_At2273KAnd50MPa", nUtp, 2273.15, 50, true}, {"nUtp_Above2273K", nUtp, Above(2273.15), 1, false},
+    {"nKAPtp_At2273KAnd50MPa", nKAPtp, 2273.15, 50, true}, {"nKAPtp_ZeroPressure", nKAPtp, 400, 0, false},
+    {"nMUtp_At273K", nMUtp, 273.15, 1, true}, {"nMUtp_Below273K", nMUtp, Below(273.15), 1, false},
+    {"nMUtp_At100MPa", nMUtp, 300, 100, true}, {"nMUtp_Above100MPa", nMUtp, 300, Above(100), false},
+    {"nMUtp_At1173K", nMUtp, 1173.15, 1, true}, {"nMUtp_Above1173K", nMUtp, 1173.16, 1, false},
+    {"nLAMtp_At1173K", nLAMtp, 1173.15, 1, true}, {"nLAMtp_Above1173K", nLAMtp, 1173.16, 1, false},
+    {"nNUtp_At1173K", nNUtp, 1173.15, 1, true}, {"nNUtp_Above1173K", nNUtp, 1173.16, 1, false},
+    {"nPRtp_At1173K", nPRtp, 1173.15, 1, true}, {"nPRtp_Above1173K", nPRtp, 1173.16, 1, false},
+    {"nLAMtp_Region3", nLAMtp, 650, 30, true}, {"nPRtp_TemperatureNaN", nPRtp, kNaN, 1, false},
+    {"sUtx_WetnessHalf", sUtx, 400, 0.5, true}, {"sUtx_WetnessElevenTenths", sUtx, 400, 1.1, false},
+    {"sUtx_AboveTc", sUtx, Above(647.096), 0.5, false}, {"sMUtx_Liquid", sMUtx, 400, 1.0, true},
+    {"sMUtx_Vapour", sMUtx, 400, 0.0, true}, {"sMUtx_VapourMinusZero", sMUtx, 400, -0.0, true},
+    {"sMUtx_Mixture", sMUtx, 400, 0.5, false}, {"sMUtx_AlmostLiquid", sMUtx, 400, Below(1.0), false},
+    {"sMUtx_AboveTc", sMUtx, Above(647.096), 1.0, false}, {"sMUtx_Below273K", sMUtx, Below(273.15), 1.0, false},
+    {"sLAMtx_At273K", sLAMtx, 273.15, 0.0, true}, {"sLAMtx_Mixture", sLAMtx, 400, 0.5, false},
+    {"sLAMtx_WetnessNaN", sLAMtx, 400, kNaN, false}, {"sSIGt_At273K", sSIGt, 273.15, 0, true},
+    {"sSIGt_Below273K", sSIGt, Below(273.15), 0, false}, {"sSIGt_AtTc", sSIGt, 647.096, 0, true},
+    {"sSIGt_AboveTc", sSIGt, Above(647.096), 0, false}, {"sSIGt_NaN", sSIGt, kNaN, 0, false},
 };
 
 class Refusals : public testing::DefaultUnitsWithParam<RefusalCase> {};
@@ -121,6 +145,10 @@ constexpr NamedFunction kFunctions[] = {
     {"sXph", sXph, kP, kH},     {"nTph", nTph, kP, kH},      {"IsSat_ph", IsSatPh, kP, kH}, {"sXps", sXps, kP, kS},
     {"sHps", sHps, kP, kS},     {"nTps", nTps, kP, kS},      {"IsSat_ps", IsSatPs, kP, kS}, {"nPhs", nPhs, kH, kS},
     {"nThs", nThs, kH, kS},     {"sXhs", sXhs, kH, kS},
+    {"sHps", sHps, kP, kS},     {"nTps", nTps, kP, kS},      {"IsSat_ps", IsSatPs, kP, kS},
+    {"nUtp", nUtp, kT, kP},     {"nMUtp", nMUtp, kT, kP},    {"nLAMtp", nLAMtp, kT, kP},    {"nNUtp", nNUtp, kT, kP},
+    {"nPRtp", nPRtp, kT, kP},   {"nKAPtp", nKAPtp, kT, kP},  {"sUtx", sUtx, kT, kW},        {"sMUtx", sMUtx, kT, kW},
+    {"sLAMtx", sLAMtx, kT, kW}, {"sSIGt", sSIGt, kT, kNone},
 };
 
 struct UnitSet {
@@ -174,14 +202,14 @@ INSTANTIATE_TEST_SUITE_P(Units, NeverNaNOrInfinity,
                                            UnitSet{"CelsiusMmHgGauge", 2, 16, 32, 52, 71}),
                          [](const auto& row) { return std::string(row.param.name); });
 
-// Close to the critical point cp grows without bound, yet every answer stays finite and positive.
+// Close to the critical point cp and lambda grow without bound, yet every answer stays finite and positive.
 using CriticalPoint = testing::DefaultUnits;
 
-TEST_F(CriticalPoint, HeatCapacitiesAndSpeedOfSoundStayFiniteAndPositive) {
+TEST_F(CriticalPoint, HeatCapacitiesSpeedOfSoundAndTransportStayFiniteAndPositive) {
     testing::SetUnits(1, 12);
     for (double dT : {-1e-3, -1e-9, 0.0, 1e-9, 1e-3}) {
         for (double dp : {-1e-3, -1e-9, 0.0, 1e-9, 1e-3}) {
-            for (auto f : {nCPtp, nCVtp, nWtp}) {
+            for (auto f : {nCPtp, nCVtp, nWtp, nMUtp, nLAMtp, nNUtp, nPRtp, nKAPtp}) {
                 const double x = f(647.096 + dT, 22.064 + dp);
                 EXPECT_TRUE(std::isfinite(x) && x > 0.0) << dT << " " << dp << " " << x;
             }

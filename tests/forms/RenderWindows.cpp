@@ -6,6 +6,7 @@
 #include "forms/common/NumericTextBox.h"
 #include "forms/common/ReportArea.h"
 #include "forms/heat/Form4.h"
+#include "forms/isentropic/Form5.h"
 #include "forms/main/CommonDialog.h"
 #include "forms/main/Form1.h"
 #include "forms/main/HelpViewer.h"
@@ -16,6 +17,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QPushButton>
+
+#include <array>
 
 namespace {
 
@@ -105,6 +109,8 @@ private slots:
         QTest::newRow("main window, other units") << QByteArray("3\r\n14\r\n33\r\n53\r\n74\r\n0\r\n#FALSE#\r\n")
                                                   << QStringList{"10", "500"} << "Form1-other-units";
         QTest::newRow("constant enthalpy") << QByteArray() << QStringList{"1", "150", "0.2"} << "Form4";
+        QTest::newRow("isentropic, the longest report") << QByteArray("2\r\n12\r\n33\r\n53\r\n74\r\n0\r\n#FALSE#\r\n")
+                                                        << QStringList{"10", "500", "0.01", "85"} << "Form5";
     }
 
     void reports()
@@ -115,14 +121,21 @@ private slots:
         GuiFixture fixture;
         if (!settings.isNull())
             fixture.WriteSettings(settings);
-        Form1 main;  // its start-up sets the units, for the constant-enthalpy window too
+        Form1 main;  // its start-up sets the units, for the special-calculation windows too
         Form4 heat;
-        const bool isHeat = fields.size() == 3;
+        Form5 isentropic;
+        const size_t window = fields.size() - 2;  // two fields: the main window, three: Form4, four: Form5
+        const QList<NumericTextBox*> boxes =
+            std::array{QList{main.Text1, main.Text2}, QList{heat.Text1, heat.Text2, heat.Text3},
+                       QList{isentropic.Text1, isentropic.Text2, isentropic.Text3, isentropic.Text4}}[window];
         for (qsizetype i = 0; i < fields.size(); ++i)
-            (isHeat ? QList{heat.Text1, heat.Text2, heat.Text3} : QList{main.Text1, main.Text2})[i]->setText(fields[i]);
-        isHeat ? heat.Command1_Click() : main.Command1_Click();
-        ReportArea& area = *(isHeat ? heat.Picture1 : main.Picture1);
-        Render(isHeat ? static_cast<QWidget&>(heat) : main, name);
+            boxes[i]->setText(fields[i]);
+        std::array{main.Command1, heat.Command1, isentropic.Command1}[window]->click();
+        ReportArea& area = *std::array{main.Picture1, heat.Picture1, isentropic.Picture1}[window];
+        Render(*std::array<QWidget*, 3>{&main, &heat, &isentropic}[window], name);
+        // The whole report shows: its last character lies inside the area.
+        const QRect last = area.CharacterRect(static_cast<int>(area.Text().size()) - 2);
+        QVERIFY2(area.rect().contains(last), qPrintable(area.Lines().last()));
         CheckEqualsSignsAlign(area);
     }
 

@@ -104,8 +104,8 @@ private slots:
                 menus << item->text() + (item->isCheckable() ? "[ ]" : "") + item->shortcut().toString();
         }
         QCOMPARE(menus.join(' '), QStringLiteral("ファイル(&F): Quit Vaporlane(&X) オプション(&O): ウインドウを常に手前に"
-                                                 "表示[ ] 使用単位(&U) 特殊計算(&P): エンタルピ一定 線図 ヘルプ(&H): 目次(&C) "
-                                                 "バージョン情報(&A)..."));
+                                                 "表示[ ] 使用単位(&U) 特殊計算(&P): エンタルピ一定 エントロピ一定 線図 "
+                                                 "ヘルプ(&H): 目次(&C) バージョン情報(&A)..."));
     }
 
     // Texts: Label3, Label4, Label5, Label7; a null file: none. What cannot be read takes its default. Neither
@@ -299,7 +299,7 @@ private slots:
         QVERIFY(viewer->Contents()->isVisible());
         QVERIFY(viewer->Browser()->toPlainText().contains(QStringLiteral("Vaporlane ヘルプ")));
         QList<QTreeWidgetItem*> found;
-        for (const char* topic : {"メイン画面", "計算の選び方", "使用単位", "エンタルピ一定", "コマンドラインでの計算（vaporlane-calc）",
+        for (const char* topic : {"メイン画面", "計算の選び方", "使用単位", "エンタルピ一定", "エントロピ一定", "コマンドラインでの計算（vaporlane-calc）",
                                   "ほかのプログラムから使う計算エンジン", "メッセージ一覧", "計算方法"}) {
             found = viewer->Contents()->findItems(QString::fromUtf8(topic), Qt::MatchExactly | Qt::MatchRecursive);
             QVERIFY2(found.size() == 1, topic);
