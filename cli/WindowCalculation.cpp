@@ -167,6 +167,7 @@ WindowResult calculateMain(const QStringList& texts, PropertyEngine& engine)
     result.report = outcome.report;
     result.calculationCase = caseName(Classify(filled));
     result.values.resize(MainColumnCount);
+    result.chart = ChartStatesOf(outcome);
     if (outcome.saturation)
         takeSaturation(*outcome.saturation, result.values);
     if (outcome.state) {
@@ -264,6 +265,7 @@ WindowResult calculateIsentropic(const QStringList& texts, PropertyEngine& engin
         return result;
 
     const IsentropicResult& states = *outcome.result;
+    result.chart = ChartStatesOf(outcome);
     result.phases = {phaseName(states.isentropic.phase), states.actual ? phaseName(states.actual->phase) : QString()};
     takePoint(states.inlet, Inlet, result.values);
     takePoint(states.isentropic, Outlet2s, result.values);

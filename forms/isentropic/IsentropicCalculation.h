@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/seam/PropertyEngine.h"
+#include "forms/chart/ChartStates.h"
 #include "forms/main/ResultReport.h"
 
 #include <QString>
@@ -56,3 +57,7 @@ struct IsentropicOutcome {
 // constant-enthalpy window's. An outlet pressure above the inlet's is a compression: h2 = h1 + (h2s - h1) / η;
 // otherwise an expansion: h2 = h1 - η (h1 - h2s).
 IsentropicOutcome CalculateIsentropic(const IsentropicInputs& inputs, PropertyEngine& engine);
+
+// The inlet, the isentropic outlet and the actual one (with an efficiency) for the chart, joined by the isentropic
+// and the actual expansion or compression lines; none with a message.
+ChartStates ChartStatesOf(const IsentropicOutcome& outcome);

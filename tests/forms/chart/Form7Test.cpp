@@ -5,6 +5,7 @@
 #include "forms/chart/Form7.h"
 #include "forms/common/NumericTextBox.h"
 #include "forms/heat/Form4.h"
+#include "forms/isentropic/Form5.h"
 #include "forms/main/Form1.h"
 #include "tests/common/GuiFixture.h"
 
@@ -62,8 +63,8 @@ private slots:
     }
 
     // One modeless window without owner, in the chosen layer, also after the option changes; it follows every
-    // successful calculation of the main window and of the constant-enthalpy window, keeps its states through a
-    // failed one, and closes with the main window.
+    // successful calculation of the main window, the constant-enthalpy and the isentropic window, keeps its states
+    // through a failed one, and closes with the main window.
     void followsTheCalculations()
     {
         fixture->WriteSettings("2\r\n12\r\n32\r\n52\r\n71\r\n0\r\n#TRUE#\r\n");
@@ -90,6 +91,15 @@ private slots:
         heat.Command1_Click();
         QCOMPARE(w.chart->Picture1->Overlay().markers.size(), size_t(2));
         QCOMPARE(w.chart->Picture1->Overlay().processes.size(), size_t(1));
+        Form5 isentropic;
+        for (auto [box, text] :
+             {std::pair{isentropic.Text1, "10"}, {isentropic.Text2, "500"}, {isentropic.Text3, "0.01"},
+              {isentropic.Text4, "85"}})
+            box->setText(text);
+        isentropic.Command1_Click();
+        QCOMPARE(w.chart->Picture1->Overlay().markers.size(), size_t(3));  // inlet, isentropic and actual outlets
+        QCOMPARE(w.chart->Picture1->Overlay().processes.size(), size_t(2));
+        QCOMPARE(w.chart->Picture1->Overlay().markers[1].y, Engine().STM_sHps(0.01, Engine().STM_nStp(500, 10)));
         QVERIFY(fixture->unexpectedDialogs.isEmpty());
         w.main.close();
         QVERIFY(!w.chart || !w.chart->isVisible());
