@@ -142,7 +142,7 @@ QString readFields(const QCommandLineParser& parser, CommandLine& commandLine)
 const std::pair<QString, ChartKind> kChartNames[] = {
     {QStringLiteral("hs"), ChartKind::kHs}, {QStringLiteral("ts"), ChartKind::kTs}, {QStringLiteral("ph"), ChartKind::kPh}};
 
-// --chart KIND with -o FILE.png or FILE.svg; not with batch mode.
+// --chart KIND with -o FILE.png or FILE.svg; not with batch mode or the property list.
 QString readChart(const QCommandLineParser& parser, CommandLine& commandLine)
 {
     QString name;
@@ -154,8 +154,10 @@ QString readChart(const QCommandLineParser& parser, CommandLine& commandLine)
     const auto known = std::ranges::find(kChartNames, name.toLower(), &std::pair<QString, ChartKind>::first);
     if (known == std::end(kChartNames))
         return QStringLiteral("unknown chart '%1'; choose one of: hs, ts, ph").arg(name);
-    if (commandLine.batch)
-        return QStringLiteral("--chart and --batch cannot be combined");
+    for (const char* other : {"batch", "properties"}) {
+        if (parser.isSet(QLatin1String(other)))
+            return QStringLiteral("--chart and --%1 cannot be combined").arg(QLatin1String(other));
+    }
     if (commandLine.output.isEmpty() || commandLine.output == u"-")
         return QStringLiteral("--chart needs -o FILE.png or -o FILE.svg");
     if (!ImageFormatOf(commandLine.output))

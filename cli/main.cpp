@@ -20,7 +20,12 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
         return std::make_unique<QCoreApplication>(argc, argv);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QGuiApplication>(argc, argv);
+    // Outside a desktop session the platform's start warns of a missing runtime folder: noise on standard error
+    // that the user did not ask about and that scripts would take for a failure.
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    return application;
 }
 
 }  // namespace
