@@ -142,21 +142,10 @@ std::vector<QPolygonF> pixelRuns(const std::vector<WorldPoint>& points, const Ch
 // The parts of the runs inside the plot: where a label may go.
 std::vector<std::vector<QPointF>> visibleRuns(const std::vector<QPolygonF>& runs, const QRectF& plot)
 {
-    std::vector<std::vector<QPointF>> visible;
-    for (const QPolygonF& run : runs) {
-        std::vector<QPointF> piece;
-        for (const QPointF& p : run) {
-            if (plot.contains(p)) {
-                piece.push_back(p);
-            } else if (!piece.empty()) {
-                visible.push_back(std::move(piece));
-                piece.clear();
-            }
-        }
-        if (!piece.empty())
-            visible.push_back(std::move(piece));
-    }
-    return visible;
+    std::vector<std::vector<QPointF>> points;
+    for (const QPolygonF& run : runs)
+        points.emplace_back(run.begin(), run.end());
+    return VisibleRuns(points, plot);
 }
 
 void drawText(QPainter& painter, const LabelBox& box, const QString& text, const QColor& colour)

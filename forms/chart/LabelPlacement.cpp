@@ -4,7 +4,9 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <ranges>
+#include <utility>
 
 namespace {
 
@@ -144,6 +146,62 @@ bool LabelBox::Inside(const QRectF& area) const
     return std::ranges::all_of(cornersOf(*this), [&area](const QPointF& p) { return area.contains(p); });
 }
 
+namespace {
+
+// The part of the segment a-b inside the area (Liang-Barsky against its four edges); none if it misses it.
+std::optional<std::pair<QPointF, QPointF>> clipped(const QPointF& a, const QPointF& b, const QRectF& area)
+{
+    const QPointF d = b - a;
+    const double p[4] = {-d.x(), d.x(), -d.y(), d.y()};
+    const double q[4] = {a.x() - area.left(), area.right() - a.x(), a.y() - area.top(), area.bottom() - a.y()};
+    double t0 = 0.0;
+    double t1 = 1.0;
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return std::nullopt;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, r);
+        else
+            t1 = std::min(t1, r);
+    }
+    if (!(t0 <= t1))
+        return std::nullopt;
+    return std::pair{t0 == 0.0 ? a : a + t0 * d, t1 == 1.0 ? b : a + t1 * d};
+}
+
+}  // namespace
+
+std::vector<std::vector<QPointF>> VisibleRuns(const std::vector<std::vector<QPointF>>& runs, const QRectF& area)
+{
+    std::vector<std::vector<QPointF>> visible;
+    std::vector<QPointF> piece;
+    const auto flush = [&] {
+        if (piece.size() > 1)
+            visible.push_back(std::move(piece));
+        piece.clear();
+    };
+    for (const std::vector<QPointF>& run : runs) {
+        for (size_t i = 1; i < run.size(); ++i) {
+            const std::optional<std::pair<QPointF, QPointF>> part = clipped(run[i - 1], run[i], area);
+            if (!part) {
+                flush();
+                continue;
+            }
+            if (piece.empty() || piece.back() != part->first) {
+                flush();
+                piece.push_back(part->first);
+            }
+            piece.push_back(part->second);
+        }
+        flush();
+    }
+    return visible;
+}
+
 LabelPlacer::LabelPlacer(const QRectF& area) : area_(area) {}
 
 void LabelPlacer::Reserve(const LabelBox& box) { placed_.push_back(box); }
@@ -156,7 +214,7 @@ void LabelPlacer::ReserveLine(const std::vector<std::vector<QPointF>>& runs)
 }
 
 // Whether a reserved line passes through the box: each segment near it, turned into the box's own frame, clipped
-// against the box (Liang-Barsky).
+// against the box.
 bool LabelPlacer::Crosses(const LabelBox& box) const
 {
     const Corners corners = cornersOf(box);
@@ -169,34 +227,11 @@ bool LabelPlacer::Crosses(const LabelBox& box) const
         const QPointF d = p - box.centre;
         return QPointF(d.x() * c - d.y() * s, d.x() * s + d.y() * c);
     };
-    const double w = 0.5 * box.size.width();
-    const double h = 0.5 * box.size.height();
-    for (const Segment& segment : lines_) {
-        if (!near.intersects(segment.bounds.adjusted(-0.5, -0.5, 0.5, 0.5)))
-            continue;
-        const QPointF a = local(segment.a);
-        const QPointF d = local(segment.b) - a;
-        double t0 = 0.0;
-        double t1 = 1.0;
-        const double p[4] = {-d.x(), d.x(), -d.y(), d.y()};
-        const double q[4] = {a.x() + w, w - a.x(), a.y() + h, h - a.y()};
-        bool inside = true;
-        for (int i = 0; i < 4 && inside; ++i) {
-            if (p[i] == 0.0) {
-                inside = q[i] >= 0.0;
-            } else {
-                const double r = q[i] / p[i];
-                if (p[i] < 0.0)
-                    t0 = std::max(t0, r);
-                else
-                    t1 = std::min(t1, r);
-                inside = t0 <= t1;
-            }
-        }
-        if (inside)
-            return true;
-    }
-    return false;
+    const QRectF frame(-0.5 * box.size.width(), -0.5 * box.size.height(), box.size.width(), box.size.height());
+    return std::ranges::any_of(lines_, [&](const Segment& segment) {
+        return near.intersects(segment.bounds.adjusted(-0.5, -0.5, 0.5, 0.5)) &&
+               clipped(local(segment.a), local(segment.b), frame);
+    });
 }
 
 bool LabelPlacer::Free(const LabelBox& box) const

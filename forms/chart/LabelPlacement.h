@@ -20,6 +20,10 @@ struct LabelBox {
     bool Inside(const QRectF& area) const;
 };
 
+// The parts of polylines inside an area, each segment clipped at its edges: where a label may go. A straight
+// piece that crosses the whole area (an isobar in the dome of a zoomed view) keeps the part inside.
+std::vector<std::vector<QPointF>> VisibleRuns(const std::vector<std::vector<QPointF>>& runs, const QRectF& area);
+
 class LabelPlacer {
 public:
     explicit LabelPlacer(const QRectF& area);

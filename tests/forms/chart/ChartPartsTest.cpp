@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <numbers>
+#include <tuple>
 
 namespace {
 
@@ -72,6 +73,22 @@ TEST(LabelPlacer, LabelsNeitherOverlapNorLeaveThePlot)
         const LabelBox band{{200, 100}, {400, 0.5}, 0.0};  // the reserved line
         EXPECT_FALSE(i > 0 && boxes[i].Overlaps(band)) << i;
     }
+}
+
+// What of a line a view shows, for its label: segments clipped at the plot's edges, a piece per visit.
+TEST(VisibleRuns, SegmentsClippedAtThePlotsEdges)
+{
+    using Runs = std::vector<std::vector<QPointF>>;
+    const QRectF plot(0, 0, 100, 50);
+    const std::tuple<const char*, Runs, Runs> rows[] = {
+        {"inside: as it is", {{{10, 10}, {20, 20}, {30, 10}}}, {{{10, 10}, {20, 20}, {30, 10}}}},
+        {"straight across, both ends outside", {{{-50, 25}, {150, 25}}}, {{{0, 25}, {100, 25}}}},
+        {"out over the top and back", {{{10, 40}, {20, -10}, {30, 40}}}, {{{10, 40}, {18, 0}}, {{22, 0}, {30, 40}}}},
+        {"beside the plot: nothing", {{{-10, 0}, {-5, 60}}}, {}},
+        {"a single point: nothing", {{{10, 10}}}, {}},
+    };
+    for (const auto& [name, runs, expected] : rows)
+        EXPECT_EQ(VisibleRuns(runs, plot), expected) << name;
 }
 
 TEST(ChartStatesFeed, ListenersHearEveryPublicationWhileTheyLive)
