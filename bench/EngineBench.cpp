@@ -87,6 +87,43 @@ Inputs WetPx(double Tlo, double Thi, double (*mixture)(double, double)) {
     return out;
 }
 
+// The (h, s) pairs of states in degC and MPa.
+Inputs EnthalpyEntropy(const Inputs& states) {
+    Inputs out;
+    for (std::size_t k = 0; k < kInputs; ++k) {
+        out.a.push_back(STM_nHtp(states.a[k], states.b[k]));
+        out.b.push_back(STM_nStp(states.a[k], states.b[k]));
+    }
+    return out;
+}
+
+// The (h, s) pairs of wet states.
+Inputs WetHs(double Tlo, double Thi) {
+    const Inputs wet = Wet(Tlo, Thi);
+    Inputs out;
+    for (std::size_t k = 0; k < kInputs; ++k) {
+        out.a.push_back(STM_sHtx(wet.a[k], wet.b[k]));
+        out.b.push_back(STM_sStx(wet.a[k], wet.b[k]));
+    }
+    return out;
+}
+
+// (h, s) over a Mollier chart's box that no state has: what a cursor outside the range asks.
+Inputs RefusedHs() {
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> h(-200.0, 7800.0);
+    std::uniform_real_distribution<double> s(-1.0, 15.0);
+    Inputs out;
+    while (out.a.size() < kInputs) {
+        const double x = h(random);
+        const double y = s(random);
+        if (STM_nThs(x, y) != STM_ERROR_VALUE) continue;
+        out.a.push_back(x);
+        out.b.push_back(y);
+    }
+    return out;
+}
+
 template <double (*F)(double, double)>
 void Run(benchmark::State& state, const Inputs& in) {
     std::size_t k = 0;
@@ -128,6 +165,13 @@ const Inputs& R3ps() { static const Inputs in = Given<Quantity::kEntropy>(R3());
 const Inputs& R5ps() { static const Inputs in = Given<Quantity::kEntropy>(R5()); return in; }
 const Inputs& WetLow() { static const Inputs in = Wet(kMinK, kRegion13K); return in; }
 const Inputs& WetHigh() { static const Inputs in = Wet(kRegion13K, kCriticalK - 0.01); return in; }
+const Inputs& R1hs() { static const Inputs in = EnthalpyEntropy(R1()); return in; }
+const Inputs& R2hs() { static const Inputs in = EnthalpyEntropy(R2()); return in; }
+const Inputs& R3hs() { static const Inputs in = EnthalpyEntropy(R3()); return in; }
+const Inputs& R5hs() { static const Inputs in = EnthalpyEntropy(R5()); return in; }
+const Inputs& WetHsLow() { static const Inputs in = WetHs(kMinK, kRegion13K); return in; }
+const Inputs& WetHsHigh() { static const Inputs in = WetHs(kRegion13K, kCriticalK - 0.01); return in; }
+const Inputs& Refused() { static const Inputs in = RefusedHs(); return in; }
 const Inputs& WetPhLow() { static const Inputs in = WetPx(kMinK, kRegion13K, STM_sHtx); return in; }
 const Inputs& WetPhHigh() { static const Inputs in = WetPx(kRegion13K, kCriticalK - 0.01, STM_sHtx); return in; }
 const Inputs& WetPsLow() { static const Inputs in = WetPx(kMinK, kRegion13K, STM_sStx); return in; }
@@ -237,6 +281,14 @@ AQUAPROP_BENCH(Region5_nCPtp, STM_nCPtp, R5);
 AQUAPROP_BENCH(Region5_nCVtp, STM_nCVtp, R5);
 AQUAPROP_BENCH(Region5_nWtp, STM_nWtp, R5);
 AQUAPROP_BENCH(Region5_nTps, STM_nTps, R5ps);
+AQUAPROP_BENCH(Region1_nThs, STM_nThs, R1hs);
+AQUAPROP_BENCH(Region2_nThs, STM_nThs, R2hs);
+AQUAPROP_BENCH(Region3_nThs, STM_nThs, R3hs);
+AQUAPROP_BENCH(Region5_nThs, STM_nThs, R5hs);
+AQUAPROP_BENCH(Region1_nPhs, STM_nPhs, R1hs);
+AQUAPROP_BENCH(SatBelow623K_sXhs, STM_sXhs, WetHsLow);
+AQUAPROP_BENCH(SatAbove623K_sXhs, STM_sXhs, WetHsHigh);
+AQUAPROP_BENCH(Refused_nThs, STM_nThs, Refused);
 AQUAPROP_BENCH(SatBelow623K_sHtx, STM_sHtx, WetLow);
 AQUAPROP_BENCH(SatBelow623K_sStx, STM_sStx, WetLow);
 AQUAPROP_BENCH(SatBelow623K_sDtx, STM_sDtx, WetLow);

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/UnitNames.h"
+#include "forms/chart/ChartExport.h"
 
 #include <QCommandLineParser>
 
@@ -62,11 +63,16 @@ void addOptions(QCommandLineParser& parser)
                       QStringLiteral("folder")});
     parser.addOption({{QStringLiteral("b"), QStringLiteral("batch")}, QStringLiteral("Batch mode on a CSV file."),
                       QStringLiteral("file")});
-    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Batch output file."),
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
+                      QStringLiteral("Batch output file, or the chart's image file (FILE.png or FILE.svg)."),
                       QStringLiteral("file")});
     parser.addOption({QStringLiteral("as-typed"),
                       QStringLiteral("Batch cells read as the window reads its fields: the leading number, the rest "
                                      "ignored (else such a cell is a row error).")});
+    parser.addOption({QStringLiteral("chart"),
+                      QStringLiteral("Draw the chart hs (Mollier), ts or ph into the file of -o, with the state of "
+                                     "the fields given, if any."),
+                      QStringLiteral("kind")});
     parser.addOption({QStringLiteral("excel"),
                       QStringLiteral("Batch output for spreadsheets: UTF-8 with a byte-order mark, CR LF line ends.")});
 }
@@ -133,6 +139,34 @@ QString readFields(const QCommandLineParser& parser, CommandLine& commandLine)
     return {};
 }
 
+const std::pair<QString, ChartKind> kChartNames[] = {
+    {QStringLiteral("hs"), ChartKind::kHs}, {QStringLiteral("ts"), ChartKind::kTs}, {QStringLiteral("ph"), ChartKind::kPh}};
+
+// --chart KIND with -o FILE.png or FILE.svg; not with batch mode or the property list.
+QString readChart(const QCommandLineParser& parser, CommandLine& commandLine)
+{
+    QString name;
+    QString error;
+    if (!singleValue(parser, QStringLiteral("chart"), name, error))
+        return error;
+    if (name.isNull())
+        return {};
+    const auto known = std::ranges::find(kChartNames, name.toLower(), &std::pair<QString, ChartKind>::first);
+    if (known == std::end(kChartNames))
+        return QStringLiteral("unknown chart '%1'; choose one of: hs, ts, ph").arg(name);
+    for (const char* other : {"batch", "properties"}) {
+        if (parser.isSet(QLatin1String(other)))
+            return QStringLiteral("--chart and --%1 cannot be combined").arg(QLatin1String(other));
+    }
+    if (commandLine.output.isEmpty() || commandLine.output == u"-")
+        return QStringLiteral("--chart needs -o FILE.png or -o FILE.svg");
+    if (!ImageFormatOf(commandLine.output))
+        return QStringLiteral("the chart is written as PNG or SVG: name the file FILE.png or FILE.svg, not '%1'")
+            .arg(commandLine.output);
+    commandLine.chart = known->second;
+    return {};
+}
+
 // One block per unit option, its choices wrapped to the width of the rest of the help.
 QString unitChoicesText()
 {
@@ -186,8 +220,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
         || !singleValue(parser, QStringLiteral("settings-dir"), commandLine.settingsFolder, error))
         return parsed;
     for (const char* batchOnly : {"output", "as-typed", "excel"}) {
-        if (!commandLine.batch && parser.isSet(QLatin1String(batchOnly))) {
-            error = QStringLiteral("--%1 belongs to batch mode (--batch FILE)").arg(QLatin1String(batchOnly));
+        const bool chartsToo = QLatin1String(batchOnly) == u"output" && parser.isSet(QStringLiteral("chart"));
+        if (!commandLine.batch && !chartsToo && parser.isSet(QLatin1String(batchOnly))) {
+            error = QStringLiteral("--%1 belongs to batch mode (--batch FILE)%2")
+                        .arg(QLatin1String(batchOnly), QLatin1String(batchOnly) == u"output" ? " or to --chart" : "");
             return parsed;
         }
     }
@@ -201,7 +237,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
         error = QStringLiteral("--batch needs a file name, or - for standard input");
         return parsed;
     }
-    error = readFields(parser, commandLine);
+    error = readChart(parser, commandLine);
+    if (error.isEmpty())
+        error = readFields(parser, commandLine);
     if (error.isEmpty())
         error = readUnits(parser, commandLine.units);
     commandLine.batchOptions.properties = parser.isSet(QStringLiteral("properties"));
@@ -257,8 +295,13 @@ QString HelpText()
         "its column header names, and an error column with the window's message. An output file\n"
         "is replaced only once every row is written; a device or FIFO is written straight.\n"
         "\n"
-        "Exit status: 0 report printed; 1 the window would show a message (in batch mode: a row failed);\n"
-        "2 bad options, an unreadable file or a failed write; 3 the filled fields select no calculation.\n"
+        "--chart draws the h-s (Mollier), T-s or p-h chart of the window, in the units in effect, into the\n"
+        "file of -o: PNG or SVG by its extension, 1200 by 900 pixels. With field options the state (or the\n"
+        "process of the constant-enthalpy window) is drawn on it; a calculation that fails writes no file.\n"
+        "\n"
+        "Exit status: 0 report printed or chart written; 1 the window would show a message (in batch mode:\n"
+        "a row failed); 2 bad options, an unreadable file or a failed write; 3 the filled fields select no\n"
+        "calculation.\n"
         "\n"
         "Examples:\n"
         "  vaporlane-calc -p 1                       saturation at 1 MPa (in the settings file's units)\n"
@@ -271,5 +314,6 @@ QString HelpText()
         "  vaporlane-calc --inlet-pressure 10 --inlet-temperature 500 --outlet-pressure 0.01 --efficiency 85\n"
         "  vaporlane-calc --batch states.csv -o results.csv\n"
         "  vaporlane-calc --batch states.csv --excel -o results.csv    for a spreadsheet\n"
+        "  vaporlane-calc --chart hs -o mollier.png -p 10 -t 500       the state on the Mollier chart\n"
         "  printf 'pressure,enthalpy\\n1,2000\\n' | vaporlane-calc --batch -\n");
 }

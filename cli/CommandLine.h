@@ -1,8 +1,9 @@
-// The companion's command line: field texts, units, the settings folder and batch mode.
+// The companion's command line: field texts, units, the settings folder, batch mode and the chart.
 #pragma once
 
 #include "cli/Batch.h"
 #include "cli/WindowCalculation.h"
+#include "forms/chart/ChartAxes.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,8 +30,9 @@ struct CommandLine {
     QString settingsFolder;  // empty: the settings file Vaporlane itself reads
     bool batch = false;
     QString input;   // batch input file; "-" is standard input
-    QString output;  // batch output file; empty or "-" is standard output
+    QString output;  // batch output file (empty or "-" is standard output), or the chart's image file
     BatchOptions batchOptions;
+    std::optional<ChartKind> chart;  // draw this chart into the output file instead of printing a report
 };
 
 struct ParsedCommandLine {

@@ -5,6 +5,7 @@
 #include "cli/OutputSink.h"
 #include "cli/WindowCalculation.h"
 #include "engine/seam/PropertyEngine.h"
+#include "forms/chart/ChartExport.h"
 #include "forms/common/LeadingNumber.h"
 #include "forms/common/Messages.h"
 #include "settings/Module1.h"
@@ -15,7 +16,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -111,6 +114,17 @@ void warnOfIgnoredText(const CommandLine& commandLine)
     }
 }
 
+// The message of a calculation that printed no report, on standard error, and its exit status.
+int noReport(const WindowResult& result)
+{
+    if (!result.message.isEmpty()) {
+        toStandardError(result.message + QLatin1Char('\n'));
+        return kExitMessage;
+    }
+    toStandardError(QStringLiteral("%1: the filled fields select no calculation\n").arg(QLatin1String(kName)));
+    return kExitNoCalculation;
+}
+
 int runSingle(const CommandLine& commandLine, const StandardErrorMessages& messages)
 {
     warnOfIgnoredText(commandLine);
@@ -118,17 +132,11 @@ int runSingle(const CommandLine& commandLine, const StandardErrorMessages& messa
     QString report;
     for (const QString& line : result.report)
         report += line + QLatin1Char('\n');
-    const int status = !result.message.isEmpty() ? kExitMessage
-                       : result.report.isEmpty()  ? kExitNoCalculation
-                       : messages.shown > 0       ? kExitMessage
-                                                  : kExitReport;
     if (!printOut(report))
         return kExitUsage;
-    if (!result.message.isEmpty())
-        toStandardError(result.message + QLatin1Char('\n'));
-    else if (status == kExitNoCalculation)
-        toStandardError(QStringLiteral("%1: the filled fields select no calculation\n").arg(QLatin1String(kName)));
-    return status;
+    if (result.report.isEmpty())
+        return noReport(result);
+    return messages.shown > 0 ? kExitMessage : kExitReport;
 }
 
 bool openInput(QFile& file, const QString& name, QString& error)
@@ -141,6 +149,28 @@ bool openInput(QFile& file, const QString& name, QString& error)
     else if (!file.open(QIODevice::ReadOnly))
         error = QStringLiteral("cannot read '%1': %2").arg(name, file.errorString());
     return error.isEmpty();
+}
+
+// The chart as the window draws it, whole, at a fixed size; with field options, the calculation's states on it.
+// A failed calculation writes nothing: a chart without the state asked for would mislead.
+int runChart(const CommandLine& commandLine, const StandardErrorMessages& messages)
+{
+    constexpr QSize kChartSize(1200, 900);
+    ChartStates states;
+    if (std::ranges::any_of(commandLine.fields, [](const QString& text) { return !text.isNull(); })) {
+        warnOfIgnoredText(commandLine);
+        const WindowResult result = CalculateWindow(commandLine.window, commandLine.fields, Engine());
+        if (result.report.isEmpty())
+            return noReport(result);
+        states = result.chart;
+    }
+    const ChartData chart = BuildChart(*commandLine.chart, Engine());
+    const QByteArray bytes = RenderChart(*ImageFormatOf(commandLine.output), kChartSize, 1.0, QGuiApplication::font(),
+                                         chart, chart.extent, OverlayOf(chart, states, Engine()));
+    OutputSink output;
+    if (!output.Open(commandLine.output) || !output.Write(bytes) || !output.Finish())
+        return fileErrors({output.Error()});
+    return messages.shown > 0 ? kExitMessage : kExitReport;
 }
 
 // The results replace an earlier file only when the batch has run to its end and every write succeeded.
@@ -198,7 +228,9 @@ int RunCompanion(const QStringList& arguments)
     StandardErrorMessages messages;
     MessageSink* previous = SetMessageSink(&messages);
     setUpUnits(commandLine.units, commandLine.settingsFolder);
-    const int status = commandLine.batch ? runBatch(commandLine, messages) : runSingle(commandLine, messages);
+    const int status = commandLine.batch   ? runBatch(commandLine, messages)
+                       : commandLine.chart ? runChart(commandLine, messages)
+                                           : runSingle(commandLine, messages);
     SetMessageSink(previous);
     return status;
 }

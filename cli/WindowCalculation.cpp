@@ -167,6 +167,7 @@ WindowResult calculateMain(const QStringList& texts, PropertyEngine& engine, Rep
     result.report = outcome.report;
     result.calculationCase = caseName(Classify(filled));
     result.values.resize(MainColumnCount);
+    result.chart = ChartStatesOf(outcome);
     if (outcome.saturation)
         takeSaturation(*outcome.saturation, result.values);
     if (outcome.state) {
@@ -224,6 +225,7 @@ WindowResult calculateHeat(const QStringList& texts, PropertyEngine& engine, Rep
         return result;
 
     result.phases = {heatPhaseName(outcome.phase)};
+    result.chart = ChartStatesOf(inputs, outcome);
     const double factor = Module1::DensityFactor;
     result.values[TRef] = outcome.reference.T;
     result.values[HRef] = outcome.reference.h;
@@ -264,6 +266,7 @@ WindowResult calculateIsentropic(const QStringList& texts, PropertyEngine& engin
         return result;
 
     const IsentropicResult& states = *outcome.result;
+    result.chart = ChartStatesOf(outcome);
     result.phases = {phaseName(states.isentropic.phase), states.actual ? phaseName(states.actual->phase) : QString()};
     takePoint(states.inlet, Inlet, result.values);
     takePoint(states.isentropic, Outlet2s, result.values);

@@ -4,6 +4,7 @@
 
 #include "engine/seam/PropertyEngine.h"
 #include "forms/common/ReportLine.h"
+#include "forms/chart/ChartStates.h"
 
 #include <QString>
 #include <QStringList>
@@ -51,6 +52,7 @@ struct WindowResult {
     QString calculationCase;  // "saturation-by-pressure", ..., "constant-enthalpy", "isentropic"; "none" without one
     QStringList phases;       // per phase column: "compressed-water", "wet-steam", "superheated-steam" or empty
     std::vector<std::optional<double>> values;  // as printed, in the order of ValueSymbolsOf; set when reported
+    ChartStates chart;  // what the window publishes to the chart; set when reported
 };
 
 // Runs the window's calculation on its field texts (one text per field of FieldsOf; an empty text is an

@@ -88,6 +88,14 @@ AQUAPROP_API double STM_nWtp(double T, double p);  /* speed of sound in m/s, wha
 AQUAPROP_API double STM_nTph(double p, double h);
 AQUAPROP_API double STM_nTps(double p, double s);
 
+/* The state from h and s, refined to the forward equations (STM_nHtp and STM_nStp at the answer give h and s
+ * back to round-off), regions 1 to 5 (region 5 by iteration on its basic equation). Inside the two-phase region,
+ * saturation lines included, STM_nPhs and STM_nThs give psat and Tsat, and STM_sXhs the wetness w with
+ * h = w h' + (1 - w) h'' and s = w s' + (1 - w) s''; STM_sXhs is STM_ERROR_VALUE for a single phase. Where two
+ * regions' equations meet, an (h, s) between the two sides' values is answered on the boundary itself. */
+AQUAPROP_API double STM_nPhs(double h, double s); /* pressure */
+AQUAPROP_API double STM_nThs(double h, double s); /* temperature */
+AQUAPROP_API double STM_sXhs(double h, double s); /* wetness of a wet state */
 /* Internal energy, transport properties and surface tension.
  * Viscosity and thermal conductivity by the IAPWS formulations of 2008 and 2011 for industrial use with IF97
  * (thermal conductivity with its critical enhancement), from IF97's densities, cp, cv and speed of sound;

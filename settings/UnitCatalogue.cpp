@@ -89,6 +89,12 @@ void HandUnitsToEngine()
         handOver(engine, *quantity);
 }
 
+QString UnitName(UnitQuantity quantity)
+{
+    const UnitChoice* choice = UnitsOf(quantity).Find(Module1::Current.Code(quantity));
+    return choice ? ToQString(choice->entry) : QString();
+}
+
 QString UnitText(UnitQuantity quantity)
 {
     const std::span<QString> table = labelTable(quantity);

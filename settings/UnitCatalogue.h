@@ -134,6 +134,9 @@ inline QString EnthalUnitText() { return UnitText(UnitQuantity::Enthalpy); }
 inline QString EntroUnitText() { return UnitText(UnitQuantity::Entropy); }
 inline QString DensityUnitText() { return UnitText(UnitQuantity::Volume); }
 
+// The current unit's name as the units dialog lists it ("MPa", "℃"), for texts beside numbers in running text.
+QString UnitName(UnitQuantity quantity);
+
 // Whether the engine gives densities rather than specific volumes in this specific-volume unit.
 bool IsDensityUnit(int16_t code);
 

@@ -16,6 +16,7 @@
 #include "engine/core/Region4.h"
 #include "engine/core/Saturation.h"
 #include "engine/core/Selection.h"
+#include "engine/core/SelectionHS.h"
 #include "engine/core/transport/SurfaceTension.h"
 #include "engine/core/transport/Transport.h"
 #include "engine/units/Units.h"
@@ -127,6 +128,10 @@ double TemperatureOf(double p, double x) {
     return Dome::Temperature<kGiven>(PressureToSI(p), x);
 }
 
+aquaprop::HsState StateHS(double h, double s) {
+    return aquaprop::StateHS(units::EnthalpyToSI(h), units::EntropyToSI(s));
+}
+
 // A core function of (p, T), called with the C interface's (T, p), on the caller's side of the saturation line.
 template <double (*F)(double, double)>
 double CoreTP(double T, double p) {
@@ -214,6 +219,12 @@ double STM_nWtp(double T, double p) { return Checked(StateTP(T, p).w); }
 double STM_nTph(double p, double h) { return Checked(TemperatureOf<Quantity::kEnthalpy>(p, h)); }
 
 double STM_nTps(double p, double s) { return Checked(TemperatureOf<Quantity::kEntropy>(p, s)); }
+
+double STM_nPhs(double h, double s) { return Checked(units::PressureFromSI(StateHS(h, s).p)); }
+
+double STM_nThs(double h, double s) { return Checked(units::TemperatureFromSI(StateHS(h, s).T)); }
+
+double STM_sXhs(double h, double s) { return Checked(StateHS(h, s).w); }
 
 double STM_nUtp(double T, double p) { return Checked(units::EnthalpyFromSI(StateTP(T, p).u)); }
 

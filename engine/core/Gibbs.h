@@ -68,6 +68,17 @@ struct Formula<Quantity::kEntropy> {
     static double Slope(const Derivatives& d, const Point& x) { return Cp(d, x) / x.T; }
 };
 
+// h and s with their slopes in p and T: dh/dp = R T tau gamma_pitau / p*, ds/dp = R (tau gamma_pitau - gamma_pi) / p*,
+// written with the pi-scaled derivatives over p = pi p*.
+inline constexpr unsigned kSlopeParts = kG | kGp | kGt | kGtt | kGpt;
+
+inline EnthalpyEntropySlopes Slopes(const Derivatives& d, const Point& x) {
+    const double p = x.pi * x.refMPa;
+    const double cp = Cp(d, x);
+    return {Formula<Quantity::kEnthalpy>::Value(d, x), Formula<Quantity::kEntropy>::Value(d, x),
+            kGasConstant * x.T * x.tau * d.pgpt / p, kGasConstant * (x.tau * d.pgpt - d.pgp) / p, cp, cp / x.T};
+}
+
 inline Props AllProps(const Derivatives& d, const Point& x) {
     const double RT = kGasConstant * x.T;
     const double a = d.pgp - x.tau * d.pgpt;
@@ -124,6 +135,10 @@ struct RegionFunctions {
         const Point x = Model::Reduce(p, T);
         const Derivatives d = Model::template Evaluate<Formula<q>::kParts | kGtt>(x);
         return {Formula<q>::Value(d, x), Formula<q>::Slope(d, x)};
+    }
+    static EnthalpyEntropySlopes EnthalpyEntropyAndSlopes(double p, double T) {
+        const Point x = Model::Reduce(p, T);
+        return Slopes(Model::template Evaluate<kSlopeParts>(x), x);
     }
     static Props State(double p, double T) {
         const Point x = Model::Reduce(p, T);

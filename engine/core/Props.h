@@ -48,6 +48,16 @@ struct ValueAndSlope {
 // Where a state given by p and h (or s) lies against the two-phase dome: on its liquid side (T <= Tsat(p)), inside
 // it, on its vapour side (T > Tsat(p)), or at or above the critical pressure, where there is no dome.
 enum class Phase { kLiquid, kTwoPhase, kVapour, kSupercritical };
+// h and s with their partial derivatives in p (at constant T) and in T (at constant p): the Jacobian of a
+// Newton step in (p, T) towards a given h and s.
+struct EnthalpyEntropySlopes {
+    double h;     // kJ/kg
+    double s;     // kJ/(kg K)
+    double dhdp;  // kJ/kg per MPa
+    double dsdp;  // kJ/(kg K) per MPa
+    double dhdT;  // cp, kJ/(kg K)
+    double dsdT;  // cp/T, kJ/(kg K^2)
+};
 
 // The saturated liquid's and the saturated vapour's value of something.
 template <typename Value>

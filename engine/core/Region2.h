@@ -14,6 +14,9 @@ double Property(double p, double T);
 template <Quantity q>
 ValueAndSlope PropertyAndSlope(double p, double T);
 
+// h and s with their slopes in p and in T, for Newton steps in (p, T) towards a given (h, s).
+EnthalpyEntropySlopes EnthalpyEntropyAndSlopes(double p, double T);
+
 // Every property of (p, T).
 Props State(double p, double T);
 

@@ -26,6 +26,10 @@ ValueAndSlope PropertyAndSlope(double p, double T) {
     return Functions::PropertyAndSlope<q>(p, T);
 }
 
+EnthalpyEntropySlopes EnthalpyEntropyAndSlopes(double p, double T) {
+    return Functions::EnthalpyEntropyAndSlopes(p, T);
+}
+
 Props State(double p, double T) { return Functions::State(p, T); }
 
 template double Property<Quantity::kVolume>(double p, double T);

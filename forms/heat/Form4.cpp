@@ -1,5 +1,6 @@
 #include "forms/heat/Form4.h"
 
+#include "forms/chart/ChartStates.h"
 #include "forms/common/AlwaysOnTop.h"
 #include "forms/common/Controls.h"
 #include "forms/common/FieldGroup.h"
@@ -86,6 +87,7 @@ void Form4::Command1_Click()
     }
     for (const QString& line : outcome.report)
         Picture1->Print(line);
+    PublishChartStates(ChartStatesOf(inputs, outcome));
 }
 
 void Form4::Command2_Click() { close(); }

@@ -78,3 +78,13 @@ HeatContentOutcome CalculateHeatContent(const HeatContentInputs& inputs, Propert
     PrintState(outcome.report, set);
     return outcome;
 }
+
+ChartStates ChartStatesOf(const HeatContentInputs& inputs, const HeatContentOutcome& outcome)
+{
+    if (outcome.report.isEmpty())
+        return {};
+    const HeatContentState& a = outcome.reference;
+    const HeatContentState& b = outcome.set;
+    return Process({inputs.referencePressure, a.T, a.h, a.s}, {inputs.setPressure, b.T, b.h, b.s},
+                   ProcessPath::kConstantEnthalpy);
+}

@@ -4,6 +4,7 @@
 
 #include "engine/seam/PropertyEngine.h"
 #include "forms/common/ReportLine.h"
+#include "forms/chart/ChartStates.h"
 
 #include <QString>
 #include <QStringList>
@@ -72,3 +73,7 @@ struct HeatContentOutcome {
 // saturation temperature with the mixture's entropy and specific volume.
 HeatContentOutcome CalculateHeatContent(const HeatContentInputs& inputs, PropertyEngine& engine,
                                         ReportText text = ReportText::Build);
+
+// The reference and set states of a reported calculation for the chart, joined by the throttling at constant
+// enthalpy; none with a message.
+ChartStates ChartStatesOf(const HeatContentInputs& inputs, const HeatContentOutcome& outcome);

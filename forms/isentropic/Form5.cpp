@@ -103,6 +103,7 @@ void Form5::Command1_Click()
     }
     for (const QString& line : outcome.report)
         Picture1->Print(line);
+    PublishChartStates(ChartStatesOf(outcome));
 }
 
 void Form5::Command2_Click() { close(); }

@@ -158,3 +158,18 @@ IsentropicOutcome CalculateIsentropic(const IsentropicInputs& inputs, PropertyEn
     }
     return {QString(), text == ReportText::Build ? reportOf(result) : QStringList(), result};
 }
+
+namespace {
+
+ChartState chartState(const IsentropicPoint& point) { return {point.p, point.T, point.h, point.s}; }
+
+}  // namespace
+
+ChartStates ChartStatesOf(const IsentropicOutcome& outcome)
+{
+    if (!outcome.result)
+        return {};
+    const IsentropicResult& states = *outcome.result;
+    return Expansion(chartState(states.inlet), chartState(states.isentropic),
+                     states.actual ? std::optional(chartState(*states.actual)) : std::nullopt);
+}

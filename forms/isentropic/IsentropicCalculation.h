@@ -4,6 +4,7 @@
 
 #include "engine/seam/PropertyEngine.h"
 #include "forms/common/ReportLine.h"
+#include "forms/chart/ChartStates.h"
 #include "forms/main/ResultReport.h"
 
 #include <QString>
@@ -58,3 +59,7 @@ struct IsentropicOutcome {
 // otherwise an expansion: h2 = h1 - η (h1 - h2s).
 IsentropicOutcome CalculateIsentropic(const IsentropicInputs& inputs, PropertyEngine& engine,
                                       ReportText text = ReportText::Build);
+
+// The inlet, the isentropic outlet and the actual one (with an efficiency) for the chart, joined by the isentropic
+// and the actual expansion or compression lines; none with a message.
+ChartStates ChartStatesOf(const IsentropicOutcome& outcome);

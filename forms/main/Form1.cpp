@@ -1,6 +1,8 @@
 #include "forms/main/Form1.h"
 
 #include "engine/seam/PropertyEngine.h"
+#include "forms/chart/ChartStates.h"
+#include "forms/chart/Form7.h"
 #include "forms/common/AlwaysOnTop.h"
 #include "forms/common/Controls.h"
 #include "forms/common/FieldGroup.h"
@@ -156,6 +158,8 @@ void Form1::buildMenus()
     menu_SpecialCalculation_Properties =
         item(menu_SpecialCalculation, "menu_SpecialCalculation_Properties", QStringLiteral("物性値一覧"),
              &Form1::menu_SpecialCalculation_Properties_Click);
+    menu_SpecialCalculation_Chart = item(menu_SpecialCalculation, "menu_SpecialCalculation_Chart",
+                                         QStringLiteral("線図"), &Form1::menu_SpecialCalculation_Chart_Click);
 
     menu_Help = menu("menu_Help", QStringLiteral("ヘルプ(&H)"));
     menu_Help_Contents =
@@ -181,8 +185,9 @@ void Form1::RefreshUnitLabels() { fields_->ShowUnits({PressUnitText(), TempUnitT
 void Form1::UnitsChanged()
 {
     RefreshUnitLabels();
-    // A report printed before was computed in the old units.
+    // A report printed before was computed in the old units, and so were the chart's states.
     Picture1->Cls();
+    ClearChartStates();
     HandUnitsToEngine();
     showDrynessBasis();
 }
@@ -205,6 +210,8 @@ void Form1::Command1_Click()
     }
     for (const QString& line : outcome.report)
         Picture1->Print(line);
+    if (!outcome.report.isEmpty())
+        PublishChartStates(ChartStatesOf(outcome));
 }
 
 void Form1::Text1_KeyDown(int& KeyCode, Qt::KeyboardModifiers) { fields_->KeyDown(1, KeyCode); }
@@ -222,6 +229,8 @@ void Form1::menu_File_End_Click() { close(); }
 void Form1::closeEvent(QCloseEvent* event)
 {
     CommonDialog1->CloseHelp();
+    if (chart_)
+        chart_->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -229,6 +238,8 @@ void Form1::menu_Option_WindowShow_Click()
 {
     Module1::AlwaysOnTop = !Module1::AlwaysOnTop;
     ApplyAlwaysOnTop(this);
+    if (chart_)
+        ApplyAlwaysOnTop(chart_);
     menu_Option_WindowShow->setChecked(Module1::AlwaysOnTop);
     SaveSettings();
 }
@@ -259,6 +270,20 @@ void Form1::menu_SpecialCalculation_Properties_Click()
     Form6 dialog;
     ShowModal(dialog);
     ApplyAlwaysOnTop(this);
+}
+
+Form7* Form1::Chart() const { return chart_; }
+
+// The chart window is modeless and stays open beside this one; a second click brings it to the front.
+void Form1::menu_SpecialCalculation_Chart_Click()
+{
+    if (!chart_) {
+        chart_ = new Form7;
+        chart_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
 }
 
 void Form1::menu_Help_Contents_Click()

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <cstdint>
 #include <memory>
 
 class CommonDialog;
 class FieldGroup;
+class Form7;
 class NumericTextBox;
 class QAction;
 class QLabel;
@@ -46,6 +48,7 @@ public:
     QAction* menu_SpecialCalculation_HeatContent = nullptr;
     QAction* menu_SpecialCalculation_Isentropic = nullptr;
     QAction* menu_SpecialCalculation_Properties = nullptr;
+    QAction* menu_SpecialCalculation_Chart = nullptr;
     QMenu* menu_Help = nullptr;
     QAction* menu_Help_Contents = nullptr;
     QAction* menu_Help_Version = nullptr;
@@ -60,6 +63,9 @@ public:
     // The units dialog's new settings: unit texts, the report cleared, the units handed to the engine (one
     // message per refusal), the dryness basis as the dryness field's caption.
     void UnitsChanged();
+
+    // The chart window while it is open.
+    Form7* Chart() const;
 
     // The display operation.
     void Command1_Click();
@@ -79,6 +85,7 @@ public:
     void menu_SpecialCalculation_HeatContent_Click();
     void menu_SpecialCalculation_Isentropic_Click();
     void menu_SpecialCalculation_Properties_Click();
+    void menu_SpecialCalculation_Chart_Click();
     void menu_Help_Contents_Click();
     void menu_Help_Version_Click();
 
@@ -92,4 +99,5 @@ private:
     void showDrynessBasis();
 
     std::unique_ptr<FieldGroup> fields_;
+    QPointer<Form7> chart_;
 };

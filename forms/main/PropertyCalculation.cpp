@@ -237,3 +237,15 @@ CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine, Report
     }
     return outcome;
 }
+
+ChartStates ChartStatesOf(const CalculationOutcome& outcome)
+{
+    if (outcome.saturation) {
+        const SaturationState& x = *outcome.saturation;
+        return Process({x.P, x.Ts, x.hLiquid, x.sLiquid}, {x.P, x.Ts, x.hVapour, x.sVapour},
+                       ProcessPath::kConstantPressure);
+    }
+    if (outcome.state)
+        return SingleState({outcome.state->P, outcome.state->T, outcome.state->h, outcome.state->s});
+    return {};
+}

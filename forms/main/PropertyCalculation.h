@@ -4,6 +4,7 @@
 
 #include "engine/seam/PropertyEngine.h"
 #include "forms/common/ReportLine.h"
+#include "forms/chart/ChartStates.h"
 #include "forms/main/ResultReport.h"
 
 #include <QString>
@@ -73,3 +74,7 @@ EnthalpyState StateFromPressureEnthalpy(PropertyEngine& engine, double P, double
 
 // Runs one calculation. Fields that the case discards are cleared before the first engine call.
 CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine, ReportText text = ReportText::Build);
+
+// The states of a reported calculation for the chart: a saturation's liquid and vapour joined across the dome, or
+// the one state; none without a report.
+ChartStates ChartStatesOf(const CalculationOutcome& outcome);

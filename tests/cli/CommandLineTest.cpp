@@ -60,6 +60,13 @@ TEST(CliCommandLine, BadArgumentsAreRefusedWithAClearReason)
         {{"--batch", "a.csv", "-p", "1"}, "batch mode takes its fields from the CSV"},
         {{"-p", "1", "-o", "a.csv"}, "--output belongs to batch mode"},
         {{"--properties", "--set-pressure", "2"}, kPropertiesOfMainFields},
+        {{"--chart", "mollier", "-o", "a.png"}, "unknown chart 'mollier'; choose one of: hs, ts, ph"},
+        {{"--chart", "hs"}, "--chart needs -o FILE.png or -o FILE.svg"},
+        {{"--chart", "ts", "-o", "-"}, "--chart needs -o FILE.png"},
+        {{"--chart", "ph", "-o", "a.jpg"}, "name the file FILE.png or FILE.svg, not 'a.jpg'"},
+        {{"--chart", "hs", "-o", "a.png", "--batch", "-"}, "--chart and --batch cannot be combined"},
+        {{"--chart", "hs", "-o", "a.png", "--properties", "-p", "1"}, "--chart and --properties cannot be combined"},
+        {{"--chart", "hs", "-o", "a.png", "--excel"}, "--excel belongs to batch mode"},
     };
     for (const auto& [arguments, reason] : rows) {
         const QString error = parse(arguments).error;

@@ -1,5 +1,6 @@
 // The companion prints exactly what the windows print, for every case and in two unit sets: the report
-// byte for byte, or the window's message on standard error.
+// byte for byte, or the window's message on standard error; its chart marks the states the windows publish.
+#include "forms/chart/ChartPainter.h"
 #include "forms/common/NumericTextBox.h"
 #include "forms/common/ReportArea.h"
 #include "forms/heat/Form4.h"
@@ -8,7 +9,10 @@
 #include "tests/cli/CompanionProcess.h"
 #include "tests/common/GuiFixture.h"
 
+#include <QGuiApplication>
+#include <QImage>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <array>
@@ -84,6 +88,90 @@ private slots:
         QCOMPARE(companion.exitCode, status);
         const QByteArray message = status == 1 ? fixture.messages.messages.front().prompt.toUtf8() + '\n' : "";
         QCOMPARE(companion.err, status == 3 ? "vaporlane-calc: the filled fields select no calculation\n" : message);
+    }
+
+    // --chart draws the states that the window publishes to the chart window, each marker at its pixel of the
+    // 1200 by 900 image; a refused calculation writes no file.
+    void chartOfTheWindowsStates_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("markers");
+        QTest::newRow("h-s: superheated state") << "hs" << QStringList{"-p", "10", "-t", "500"} << "a.png" << 1;
+        QTest::newRow("p-h: throttling into the dome")
+            << "ph" << QStringList{"--reference-pressure=10", "--reference-temperature=300", "--set-pressure=0.5"}
+            << "a.PNG" << 2;
+        QTest::newRow("T-s: turbine with efficiency")
+            << "ts"
+            << QStringList{"--inlet-pressure=10", "--inlet-temperature=500", "--outlet-pressure=0.01",
+                           "--efficiency=85"}
+            << "a.png" << 3;
+        QTest::newRow("h-s: saturation as SVG") << "hs" << QStringList{"-p", "1"} << "a.svg" << 2;
+        QTest::newRow("h-s: refused state, no file") << "hs" << QStringList{"-p", "200", "-t", "300"} << "a.png" << 0;
+    }
+
+    void chartOfTheWindowsStates()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, options);
+        QFETCH(QString, file);
+        QFETCH(int, markers);
+        GuiFixture fixture;
+        Form1 main;  // sets the units up
+        const QString path = fixture.folder.filePath(file);
+        const CompanionRun companion =
+            RunCompanionProcess(QStringList{"--settings-dir", fixture.folder.path(), "--chart", kind, "-o", path} +
+                                options);
+        QCOMPARE(companion.exitCode, markers == 0 ? 1 : 0);
+        QCOMPARE(QFile::exists(path), markers > 0);
+        if (markers == 0) {
+            QCOMPARE(companion.err, QByteArray("圧力or温度が範囲外です。\n"));
+            return;
+        }
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray bytes = written.readAll();
+        if (file.endsWith(u"svg")) {
+            QVERIFY(bytes.contains("<svg") && bytes.contains("</svg>"));
+            return;
+        }
+        const QImage image = QImage::fromData(bytes, "PNG");
+        QCOMPARE(image.size(), QSize(1200, 900));
+
+        // The same calculation in process, as the companion makes it, and where its markers fall.
+        const ChartKind chartKind = kind == u"hs" ? ChartKind::kHs : kind == u"ts" ? ChartKind::kTs : ChartKind::kPh;
+        const ChartData chart = BuildChart(chartKind, Engine());
+        const ChartOverlay overlay = OverlayOf(chart, companionStates(options), Engine());
+        QCOMPARE(overlay.markers.size(), size_t(markers));
+        const ChartTransform t = TransformFor(QRectF(0, 0, 1200, 900), QGuiApplication::font(), chart.extent);
+        for (const WorldPoint& marker : overlay.markers)
+            QCOMPARE(image.pixelColor(t.ToPixel(marker).toPoint()), kMarkerColour);
+    }
+
+private:
+    // What the window of the options publishes for them.
+    static ChartStates companionStates(const QStringList& options)
+    {
+        ClearChartStates();
+        Form1 main;
+        Form4 heat;
+        Form5 isentropic;
+        const QStringList values = options.filter(QStringLiteral("=")).replaceInStrings(QRegularExpression(".*="), "");
+        if (values.size() == 3) {
+            for (int i = 0; i < 3; ++i)
+                QList{heat.Text1, heat.Text2, heat.Text3}[i]->setText(values[i]);
+            heat.Command1->click();
+        } else if (values.size() == 4) {
+            for (int i = 0; i < 4; ++i)
+                QList{isentropic.Text1, isentropic.Text2, isentropic.Text3, isentropic.Text4}[i]->setText(values[i]);
+            isentropic.Command1->click();
+        } else {
+            main.Text1->setText(options.value(1));
+            main.Text2->setText(options.value(3));
+            main.Command1->click();
+        }
+        return LatestChartStates();
     }
 };
 

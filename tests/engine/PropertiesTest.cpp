@@ -1,6 +1,6 @@
 // The property functions through the C interface: the published values, cv and w against finite differences
-// of h and v, the values at the saturation temperature, the latent heat and the two-phase predicates outside the
-// dome.
+// of h and v, the values at the saturation temperature, the wet state from p and s, the latent heat, the
+// two-phase predicates outside the dome and the state from h and s.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -110,6 +110,28 @@ TEST_F(DefaultUnits, NoTwoPhaseRegionOutsideTheDome) {
         EXPECT_EQ(STM_IsSat_ps(c.p, c.x), 0) << c.name;
         EXPECT_EQ(STM_sXps(c.p, c.x), STM_ERROR_VALUE) << c.name;
         EXPECT_EQ(STM_sHps(c.p, c.x), STM_ERROR_VALUE) << c.name;
+    }
+}
+
+// A state's h and s give back its p and T in the current units, in every region; wet states give psat, Tsat and
+// the wetness, single phases no wetness.
+TEST_F(DefaultUnits, StateFromEnthalpyAndEntropy) {
+    for (const auto& [T, p] : {std::pair{20.0, 1.0}, {300.0, 90.0}, {200.0, 0.01}, {500.0, 1.0}, {370.0, 25.0},
+                               {450.0, 30.0}, {1000.0, 10.0}, {1500.0, 0.5}}) {
+        SCOPED_TRACE(::testing::Message() << T << " degC, " << p << " MPa");
+        const double h = STM_nHtp(T, p);
+        const double s = STM_nStp(T, p);
+        EXPECT_NEAR(STM_nThs(h, s), T, 1e-9 * (T + 273.15));
+        EXPECT_NEAR(STM_nPhs(h, s), p, 1e-9 * p);
+        EXPECT_EQ(STM_sXhs(h, s), STM_ERROR_VALUE);
+    }
+    for (const auto& [T, w] : {std::pair{0.01, 0.5}, {100.0, 0.0}, {250.0, 1.0}, {360.0, 0.3}}) {
+        SCOPED_TRACE(::testing::Message() << T << " degC, w = " << w);
+        const double h = STM_sHtx(T, w);
+        const double s = STM_sStx(T, w);
+        EXPECT_NEAR(STM_nThs(h, s), T, 1e-9 * (T + 273.15));
+        EXPECT_NEAR(STM_nPhs(h, s), STM_sPt(T), 1e-9 * STM_sPt(T));
+        EXPECT_NEAR(STM_sXhs(h, s), w, 1e-9);
     }
 }
 

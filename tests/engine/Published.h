@@ -24,6 +24,14 @@ inline ::testing::AssertionResult MatchesPublished(double value, const std::stri
                                          << " units of the last digit)";
 }
 
+// A published check value of an equation of one or two variables (an equation of one ignores y).
+struct EquationCheck {
+    const char* name;
+    double (*equation)(double x, double y);
+    double x, y;
+    const char* expected;
+};
+
 // IF97 Tables 5, 15 and 42: three states each of regions 1, 2 and 5 at (T in K, p in MPa).
 struct GibbsPoint {
     double T, p;

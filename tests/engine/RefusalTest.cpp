@@ -27,6 +27,7 @@ double sRt(double T, double) { return STM_sRt(T); }
 constexpr auto sHtx = STM_sHtx, sStx = STM_sStx, sDtx = STM_sDtx, sXph = STM_sXph, sXps = STM_sXps, sHps = STM_sHps;
 constexpr auto nHtp = STM_nHtp, nStp = STM_nStp, nDtp = STM_nDtp, nTph = STM_nTph, nTps = STM_nTps;
 constexpr auto nCPtp = STM_nCPtp, nCVtp = STM_nCVtp, nWtp = STM_nWtp;
+constexpr auto nPhs = STM_nPhs, nThs = STM_nThs, sXhs = STM_sXhs;
 double sSIGt(double T, double) { return STM_sSIGt(T); }
 constexpr auto nUtp = STM_nUtp, nMUtp = STM_nMUtp, nLAMtp = STM_nLAMtp, nNUtp = STM_nNUtp, nPRtp = STM_nPRtp;
 constexpr auto nKAPtp = STM_nKAPtp, sUtx = STM_sUtx, sMUtx = STM_sMUtx, sLAMtx = STM_sLAMtx;
@@ -82,7 +83,13 @@ const RefusalCase kRefusals[] = {
     {"sRt_AboveTc", sRt, Above(647.096), 0, false}, {"sRt_NaN", sRt, kNaN, 0, false},
     {"sXps_Inside", sXps, 1, 4.0, true}, {"sXps_BelowLiquid", sXps, 1, 2.0, false},
     {"sXps_AboveVapour", sXps, 1, 7.0, false}, {"sXps_NearPc", sXps, 22.0, 4.4, true},
-    {"sHps_Inside", sHps, 1, 4.0, true},
+    {"sHps_Inside", sHps, 1, 4.0, true}, {"nPhs_Region1", nPhs, 500, 1.4, true}, {"nThs_Region2", nThs, 3000, 7, true},
+    {"nThs_Region3", nThs, 2000, 4.3, true}, {"nPhs_Region5", nPhs, 5000, 9, true}, {"sXhs_Wet", sXhs, 2000, 5, true},
+    {"sXhs_Liquid", sXhs, 500, 1.4, false}, {"sXhs_Vapour", sXhs, 3000, 7, false},
+    {"nThs_BelowThe273KTieLine", nThs, 1000, 5, false}, {"nPhs_LiquidBelow273K", nPhs, -0.1, -0.001, false},
+    {"nThs_HotterThan2273K", nThs, 7500, 10, false}, {"nPhs_Above100MPa", nPhs, 1000, 2.0, false},
+    {"nPhs_EnthalpyNaN", nPhs, kNaN, 5, false}, {"nThs_EntropyInf", nThs, 2000, kInf, false},
+    {"sXhs_EnthalpyMinusInf", sXhs, -kInf, 5, false},
 
     // Internal energy, transport properties, surface tension (their upper temperature in every unit: in
     // TransportCapiTest.cpp).
@@ -136,6 +143,8 @@ constexpr NamedFunction kFunctions[] = {
     {"sStx", sStx, kT, kW},     {"sDtx", sDtx, kT, kW},      {"nHtp", nHtp, kT, kP},        {"nStp", nStp, kT, kP},
     {"nDtp", nDtp, kT, kP},     {"nCPtp", nCPtp, kT, kP},    {"nCVtp", nCVtp, kT, kP},      {"nWtp", nWtp, kT, kP},
     {"sXph", sXph, kP, kH},     {"nTph", nTph, kP, kH},      {"IsSat_ph", IsSatPh, kP, kH}, {"sXps", sXps, kP, kS},
+    {"sHps", sHps, kP, kS},     {"nTps", nTps, kP, kS},      {"IsSat_ps", IsSatPs, kP, kS}, {"nPhs", nPhs, kH, kS},
+    {"nThs", nThs, kH, kS},     {"sXhs", sXhs, kH, kS},
     {"sHps", sHps, kP, kS},     {"nTps", nTps, kP, kS},      {"IsSat_ps", IsSatPs, kP, kS},
     {"nUtp", nUtp, kT, kP},     {"nMUtp", nMUtp, kT, kP},    {"nLAMtp", nLAMtp, kT, kP},    {"nNUtp", nNUtp, kT, kP},
     {"nPRtp", nPRtp, kT, kP},   {"nKAPtp", nKAPtp, kT, kP},  {"sUtx", sUtx, kT, kW},        {"sMUtx", sMUtx, kT, kW},

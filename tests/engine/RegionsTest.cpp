@@ -53,12 +53,7 @@ constexpr auto R2ph = region2::BackwardTemperature<kEnthalpy>, R2ps = region2::B
 
 // The saturation line, the B23 and B2bc lines, and the backward equations of regions 1 and 2.
 TEST(Verification, SaturationBoundaryAndBackwardEquations) {
-    const struct {
-        const char* name;
-        double (*equation)(double x, double y);
-        double x, y;
-        const char* expected;
-    } cases[] = {
+    const testing::EquationCheck cases[] = {
         {"Psat_300K", Psat, 300, 0, "0.353658941e-2"}, {"Psat_500K", Psat, 500, 0, "0.263889776e1"},
         {"Psat_600K", Psat, 600, 0, "0.123443146e2"}, {"Tsat_0p1MPa", Tsat, 0.1, 0, "0.372755919e3"},
         {"Tsat_1MPa", Tsat, 1, 0, "0.453035632e3"}, {"Tsat_10MPa", Tsat, 10, 0, "0.584149488e3"},

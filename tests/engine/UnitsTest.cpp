@@ -80,6 +80,7 @@ TEST_F(DefaultUnits, SameStateInOtherUnits) {
         {"WetnessFrom_kcal", 2, 12, 33, 52, 71, STM_sXph, 1, 2000, 1, 2000 / kKcal, 1},
         {"WetnessFromEntropy_kcal_mmHgGauge", 2, 16, 32, 53, 71, STM_sXps, 1, 4, mmHgGauge1MPa, 4 / kKcal, 1},
         {"WetEnthalpy_J_mmHgGauge", 2, 16, 31, 53, 71, STM_sHps, 1, 4, mmHgGauge1MPa, 4 / kKcal, 1000},
+        {"WetnessFromHs_J", 2, 12, 31, 51, 71, STM_sXhs, 2000, 5, 2e6, 5e3, 1},
         {"SpeedOfSoundInMetresPerSecond", 3, 18, 33, 53, 72, STM_nWtp, 150, 1, 302, 1e6 / kAtmPa - 1, 1},
     };
     for (const auto& c : cases) {
@@ -89,6 +90,15 @@ TEST_F(DefaultUnits, SameStateInOtherUnits) {
         const double expected = c.factor == 0 ? 1 / base : base * c.factor;
         EXPECT_NEAR(c.f(c.a, c.b), expected, 1e-9 * std::fabs(expected)) << c.name;
     }
+}
+
+// The state from h and s takes them in the current units and answers in them, gauge and Fahrenheit included.
+TEST_F(DefaultUnits, StateFromEnthalpyAndEntropyInOtherUnits) {
+    const double T = STM_nThs(3000, 7);
+    const double p = STM_nPhs(3000, 7);
+    SetUnits(3, 16, 33, 53);
+    EXPECT_NEAR(STM_nThs(3000 / kKcal, 7 / kKcal), T * 1.8 + 32, 1e-9 * T);
+    EXPECT_NEAR(STM_nPhs(3000 / kKcal, 7 / kKcal), p * 1e6 / kMmHgPa - 760.0, 1e-9 * p * 1e6 / kMmHgPa);
 }
 
 // A refused code answers 0 and leaves the previous unit in force.

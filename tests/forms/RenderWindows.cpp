@@ -1,6 +1,8 @@
 // Renders each window offscreen to a PNG in the build folder's screenshots/, for a look without a display.
 // With QT_SCALE_FACTOR=2 (192 dots per inch, into screenshots/192dpi/) every picture doubles and the reports'
 // columns must stay aligned in device pixels.
+#include "forms/chart/ChartView.h"
+#include "forms/chart/Form7.h"
 #include "forms/common/NumericTextBox.h"
 #include "forms/common/ReportArea.h"
 #include "forms/heat/Form4.h"
@@ -14,6 +16,7 @@
 #include "tests/common/GuiFixture.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <QPushButton>
 #include <QScrollArea>
@@ -145,6 +148,54 @@ private slots:
         const QRect last = area.CharacterRect(static_cast<int>(area.Text().size()) - 2);
         QVERIFY2(area.rect().contains(last), qPrintable(area.Lines().last()));
         CheckEqualsSignsAlign(area);
+    }
+
+    // The chart window in each kind: over the main window's state, over the constant-enthalpy window's throttling
+    // from 10 MPa, 500 degC to 0.1 MPa, and zoomed into the isentropic window's turbine from there to 0.01 MPa.
+    void chart_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("process");
+        QTest::newRow("h-s, a state") << 0 << "";
+        QTest::newRow("h-s, throttling") << 0 << "throttling";
+        QTest::newRow("T-s, throttling") << 1 << "throttling";
+        QTest::newRow("p-h, throttling") << 2 << "throttling";
+        QTest::newRow("h-s, turbine zoomed in") << 0 << "turbine";
+    }
+
+    void chart()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, process);
+        GuiFixture fixture;
+        Form1 main;
+        main.menu_SpecialCalculation_Chart->trigger();
+        Form7& chart = *main.Chart();
+        chart.Combo1->setCurrentIndex(kind);
+        chart.Combo1_Click();
+        Form4 heat;
+        Form5 turbine;
+        if (process == u"throttling") {
+            for (auto [box, text] : {std::pair{heat.Text1, "10"}, {heat.Text2, "500"}, {heat.Text3, "0.1"}})
+                box->setText(text);
+            heat.Command1_Click();
+        } else if (process == u"turbine") {
+            for (auto [box, text] : {std::pair{turbine.Text1, "10"}, {turbine.Text2, "500"}, {turbine.Text3, "0.01"},
+                                     {turbine.Text4, "85"}})
+                box->setText(text);
+            turbine.Command1_Click();
+            chart.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&chart));
+            const ChartTransform t = chart.Picture1->Transform();
+            chart.Picture1->ZoomTo(t.ToPixel({5.8, 3600}), t.ToPixel({8.0, 1900}));
+        } else {
+            main.Text1->setText("10");
+            main.Text2->setText("500");
+            main.Command1_Click();
+        }
+        const char* names[] = {"hs", "ts", "ph"};
+        Render(chart, QStringLiteral("Form7-%1%2").arg(names[kind], process.isEmpty() ? "" : '-' + process));
+        chart.close();
     }
 };
 

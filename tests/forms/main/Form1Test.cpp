@@ -89,7 +89,7 @@ private slots:
                 menus << item->text() + (item->isCheckable() ? "[ ]" : "") + item->shortcut().toString();
         }
         QCOMPARE(menus.join(' '), QStringLiteral("ファイル(&F): Quit Vaporlane(&X) オプション(&O): ウインドウを常に手前に"
-                                                 "表示[ ] 使用単位(&U) 特殊計算(&P): エンタルピ一定 エントロピ一定 物性値一覧 "
+                                                 "表示[ ] 使用単位(&U) 特殊計算(&P): エンタルピ一定 エントロピ一定 物性値一覧 線図 "
                                                  "ヘルプ(&H): 目次(&C) バージョン情報(&A)..."));
     }
 
