@@ -219,6 +219,15 @@ AQUAPROP_API size_t aqp_T_ph_n(size_t n, const double* p, const double* h, doubl
 AQUAPROP_API size_t aqp_T_ps_n(size_t n, const double* p, const double* s, double* out);
 AQUAPROP_API size_t aqp_h_ps_n(size_t n, const double* p, const double* s, double* out);
 
+/* The state from h and s as STM_nPhs, STM_nThs and STM_sXhs give it: its pressure and temperature (psat and Tsat
+ * in the two-phase region), and its dryness x = 1 - w, NaN for a single phase. */
+AQUAPROP_API double aqp_p_hs(double h, double s);
+AQUAPROP_API double aqp_T_hs(double h, double s);
+AQUAPROP_API double aqp_x_hs(double h, double s);
+AQUAPROP_API size_t aqp_p_hs_n(size_t n, const double* h, const double* s, double* out);
+AQUAPROP_API size_t aqp_T_hs_n(size_t n, const double* h, const double* s, double* out);
+AQUAPROP_API size_t aqp_x_hs_n(size_t n, const double* h, const double* s, double* out);
+
 /* One state with every property, from any of the pairs above. In the two-phase region x is the dryness, T the
  * saturation temperature and cp, cv and w are NaN; elsewhere x is NaN. Every field is NaN for invalid input. */
 typedef struct aqp_state {

@@ -14,6 +14,7 @@
 #include "engine/core/Region4.h"
 #include "engine/core/Region5.h"
 #include "engine/core/Selection.h"
+#include "engine/core/SelectionHS.h"
 #include "engine/core/transport/SurfaceTension.h"
 #include "engine/core/transport/Transport.h"
 
@@ -213,6 +214,11 @@ AQP_FUNCTION2(Pr_pT, p, T, SiCorePT<aquaprop::transport::PrandtlPT>(p, T))
 AQP_FUNCTION2(T_ph, p, h, SiTemperature<Quantity::kEnthalpy>(p, h))
 AQP_FUNCTION2(T_ps, p, s, SiTemperature<Quantity::kEntropy>(p, s))
 AQP_FUNCTION2(h_ps, p, s, Joules(EnthalpyPS(p, s)))
+
+// The state from (h, s): its pressure, temperature and, in the two-phase region, dryness.
+AQP_FUNCTION2(p_hs, h, s, Pascal(aquaprop::StateHS(CoreKilo(h), CoreKilo(s)).p))
+AQP_FUNCTION2(T_hs, h, s, aquaprop::StateHS(CoreKilo(h), CoreKilo(s)).T)
+AQP_FUNCTION2(x_hs, h, s, 1.0 - aquaprop::StateHS(CoreKilo(h), CoreKilo(s)).w)
 
 extern "C" {
 

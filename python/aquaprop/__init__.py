@@ -9,13 +9,13 @@ vapour mass fraction.
 The engine library is the file named by the environment variable AQUAPROP_LIBRARY if set, else
 libaquaprop.so.1 beside this package, else the installed libaquaprop.so.1.
 """
-from aquaprop.functions import (Pr_pT, Tsat_p, T_ph, T_ps, cp_pT, cv_pT, h_ps, h_pT, h_Tx, hfg_T, kappa_pT,
-                                lam_pT, lam_Tx, mu_pT, mu_Tx, nu_pT, psat_T, rho_pT, rho_Tx, s_pT, s_Tx, sigma_T,
-                                u_pT, u_Tx, v_pT, v_Tx, w_pT, x_ph, x_ps)
+from aquaprop.functions import (Pr_pT, Tsat_p, T_hs, T_ph, T_ps, cp_pT, cv_pT, h_ps, h_pT, h_Tx, hfg_T, kappa_pT,
+                                lam_pT, lam_Tx, mu_pT, mu_Tx, nu_pT, p_hs, psat_T, rho_pT, rho_Tx, s_pT, s_Tx,
+                                sigma_T, u_pT, u_Tx, v_pT, v_Tx, w_pT, x_hs, x_ph, x_ps)
 from aquaprop.state import State
 
 __version__ = "1.40.0"
 
-__all__ = ["State", "Pr_pT", "Tsat_p", "T_ph", "T_ps", "cp_pT", "cv_pT", "h_ps", "h_pT", "h_Tx", "hfg_T",
-           "kappa_pT", "lam_pT", "lam_Tx", "mu_pT", "mu_Tx", "nu_pT", "psat_T", "rho_pT", "rho_Tx", "s_pT", "s_Tx",
-           "sigma_T", "u_pT", "u_Tx", "v_pT", "v_Tx", "w_pT", "x_ph", "x_ps"]
+__all__ = ["State", "Pr_pT", "Tsat_p", "T_hs", "T_ph", "T_ps", "cp_pT", "cv_pT", "h_ps", "h_pT", "h_Tx", "hfg_T",
+           "kappa_pT", "lam_pT", "lam_Tx", "mu_pT", "mu_Tx", "nu_pT", "p_hs", "psat_T", "rho_pT", "rho_Tx", "s_pT",
+           "s_Tx", "sigma_T", "u_pT", "u_Tx", "v_pT", "v_Tx", "w_pT", "x_hs", "x_ph", "x_ps"]

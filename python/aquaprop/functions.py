@@ -272,3 +272,23 @@ h_ps = _function("h_ps", "Specific enthalpy from pressure and entropy, the wet m
 >>> round(aquaprop.h_ps(1e6, 7000.0))
 2982257
 """)
+
+# The state from (h, s).
+_FROM_HS = ("Refined to the forward equations: h_pT and s_pT at (p_hs, T_hs) give h and s back to round-off; "
+            "in the two-phase region the saturation pressure and temperature.")
+p_hs = _function("p_hs", "Pressure from enthalpy and entropy.", """
+>>> import aquaprop
+>>> round(aquaprop.p_hs(aquaprop.h_pT(3e6, 500.0), aquaprop.s_pT(3e6, 500.0)))
+3000000
+""", notes=_FROM_HS)
+T_hs = _function("T_hs", "Temperature from enthalpy and entropy.", """
+>>> import aquaprop
+>>> round(aquaprop.T_hs(aquaprop.h_pT(3e6, 500.0), aquaprop.s_pT(3e6, 500.0)), 9)
+500.0
+""", notes=_FROM_HS)
+x_hs = _function("x_hs", "Dryness of a wet mixture from enthalpy and entropy.", """
+>>> import aquaprop
+>>> T = aquaprop.Tsat_p(1e4)
+>>> round(aquaprop.x_hs(aquaprop.h_Tx(T, 0.9), aquaprop.s_Tx(T, 0.9)), 9)
+0.9
+""", nan=_OUTSIDE_DOME)

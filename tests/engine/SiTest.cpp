@@ -59,6 +59,22 @@ Pairs Given(Scalar ofPT, Scalar ofTx) {
 }
 
 Pairs PH() { return Given(aqp_h_pT, aqp_h_Tx); }
+
+// (h, s) of every (p, T) state and wet mixture of PH.
+Pairs HS() {
+    const Pairs states = PT();
+    Pairs out;
+    for (std::size_t k = 0; k < states.a.size(); ++k) {
+        const double p = states.a[k];
+        const double T = states.b[k];
+        out.a.push_back(aqp_h_pT(p, T)), out.b.push_back(aqp_s_pT(p, T));
+        for (double x : kDryness) {
+            out.a.push_back(aqp_h_Tx(aqp_Tsat_p(p), x));
+            out.b.push_back(aqp_s_Tx(aqp_Tsat_p(p), x));
+        }
+    }
+    return out;
+}
 Pairs PS() { return Given(aqp_s_pT, aqp_s_Tx); }
 
 Pairs TX() {
@@ -122,6 +138,9 @@ const Function kFunctions[] = {
     {"T_ps", aqp_T_ps, aqp_T_ps_n, PS, [](double p, double s) { return Stm(STM_nTps(p, s)); }},
     {"h_ps", aqp_h_ps, aqp_h_ps_n, PS,
      [](double p, double s) { return Stm(STM_IsSat_ps(p, s) ? STM_sHps(p, s) : STM_nHtp(STM_nTps(p, s), p)); }},
+    {"p_hs", aqp_p_hs, aqp_p_hs_n, HS, [](double h, double s) { return Stm(STM_nPhs(h, s)); }},
+    {"T_hs", aqp_T_hs, aqp_T_hs_n, HS, [](double h, double s) { return Stm(STM_nThs(h, s)); }},
+    {"x_hs", aqp_x_hs, aqp_x_hs_n, HS, [](double h, double s) { return 1.0 - Stm(STM_sXhs(h, s)); }},
 };
 
 void PrintTo(const Function& f, std::ostream* out) { *out << f.name; }
