@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Set-up, build, run and test. Every target installs missing Debian packages first.
 BUILD      ?= build
 TEST_BUILD ?= build-test

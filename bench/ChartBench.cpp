@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chart window's costs: building a chart's lines (once per kind and units), a redraw at the window's default
 // size (after a resize, and after a new state with its process line), and the hover readout per kind.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Time per call of every STM_ property function through the C interface, on arrays of random valid inputs per
 // region, each also as a multiple of a yardstick that runs in the same program: a hand-written region 1
 // enthalpy sum. Times move from machine to machine; the multiples much less.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Time per state of the aqp_ family: the array forms over 1,000,000 random states of one region per call, and the
 // scalar functions one call per state. The counter per_state is the time for one state.
 #include <benchmark/benchmark.h>

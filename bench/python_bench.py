@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Time per state of aquaprop's functions: one call over 1,000,000-element arrays against a Python loop calling
 the same function once per state (over the first 20,000 states, which is plenty for a per-state time).
 

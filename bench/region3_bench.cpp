@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 3 core functions on arrays of random states: the cost behind the C interface.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/Batch.h"
 
 #include "cli/Csv.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Batch mode: one state per CSV row in, the same row with the case, the phase, every reported number and
 // the window's message out.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Batch throughput: states per second for 100,000 rows of mixed cases, main window and constant-enthalpy.
 #include "cli/Batch.h"
 #include "settings/Module1.h"

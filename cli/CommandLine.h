@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The companion's command line: field texts, units, the settings folder, batch mode and the chart.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/Companion.h"
 
 #include "cli/Batch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vaporlane-calc: the main window's or the constant-enthalpy window's report on standard output.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Comma-separated values as spreadsheets write them: cells in double quotes with doubled quotes inside,
 // commas and line ends inside quoted cells, CR LF or LF line ends, an optional UTF-8 byte-order mark.
 // A record holds at most kCsvRecordLimit bytes, so memory stays bounded whatever the input.

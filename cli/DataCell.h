@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Batch cells are data, not typed keys: a cell holds one whole number, blanks around it aside, or nothing.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the companion's output goes: standard output, or the file of -o. Records the first write error with
 // the file's name and the system's reason, so that no failure is reported as success; after it, writes do
 // nothing.

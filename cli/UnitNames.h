@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Units named on the command line: by code (12) or by the name the units dialog lists (MPa).
 #pragma once
 

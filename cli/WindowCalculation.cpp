@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/WindowCalculation.h"
 
 #include "forms/common/LeadingNumber.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The windows' calculations as the command line runs them: from the field texts to the report's
 // lines or the window's message, with the case, the phase and the reported numbers beside them.
 #pragma once

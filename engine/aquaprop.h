@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /*
  * aquaprop: properties of water and steam by the IAPWS Industrial Formulation 1997 (IF97), in two families of
  * functions over one core: STM_ in units chosen at run time, and aqp_ (below) in SI base units.

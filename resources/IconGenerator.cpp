@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the application icon at every size a Linux desktop asks for and writes them as PNG files.
 // Usage: vaporlane_icons OUTPUT_FOLDER
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Module1: the settings and unit label tables shared by every window for the whole run.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/RegularFile.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading a file whose name anyone may have given to something else: only a regular file is opened. A FIFO, a
 // device, a socket or a folder of that name never is (opening a FIFO without a writer would wait for one).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings file "Vaporlane.cfg" in the program's folder: seven values, one per line.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/UnitCatalogue.h"
 
 #include "forms/common/Messages.h"

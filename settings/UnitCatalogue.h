@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The unit catalogue: for each quantity its unit codes with their texts, the default, and how a code goes to the
 // engine. The settings, the units dialog, the reports and the companion all read these tables.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* Live steam expanding through a turbine, with libaquaprop.
  * Build against an installed copy: cc example.c $(pkg-config --cflags --libs aquaprop) -o example */
 #include <aquaprop.h>

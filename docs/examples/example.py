@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Live steam expanding through a turbine, with libaquaprop through ctypes.
 
 Usage: example.py [LIBRARY]. LIBRARY is the path of libaquaprop.so; without it the environment variable

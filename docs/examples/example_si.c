@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* The aqp_ family of libaquaprop: SI units, NaN for invalid input, array forms.
  * Build against an installed copy: cc example_si.c $(pkg-config --cflags --libs aquaprop) -o example_si */
 #include <aquaprop.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An aqp_ function and its array form from one expression: AQP_FUNCTION1(Tsat_p, p, <T of p in K>) defines
 // aqp_Tsat_p(p) and aqp_Tsat_p_n(n, p, out), AQP_FUNCTION2 the same for two arguments. The expression is in SI
 // base units and sees the names of the including file's anonymous namespace (namespace aqp_si holds the scalar

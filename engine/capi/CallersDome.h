@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two-phase region at a pressure as a caller sees it: (p, h) is wet where the saturated values that the
 // interface itself gives at the saturation temperature it gives hold h between them, ends included (likewise s).
 // Conversions move values by round-off, so the decision is made in the caller's units. Both C families decide

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The STM_ C interface: converts units, calls the SI core and turns every failure into STM_ERROR_VALUE.
 //
 // The saturation line is decided in the caller's units, as a caller would decide it from the engine's own

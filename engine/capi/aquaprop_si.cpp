@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The aqp_ C interface: SI base units at the edge, the core inside, NaN for every invalid input. It reads no
 // state at all, the STM_ units least of all.
 #include <algorithm>

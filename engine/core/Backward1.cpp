@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/core/Backward1.h"
 
 #include "engine/core/PowerSum.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 1 backward equations T(p,h) and T(p,s), and the same temperatures refined to the Gibbs equation.
 // Pure equations: no range checks; p in MPa, h in kJ/kg, s in kJ/(kg K), T in K.
 #pragma once

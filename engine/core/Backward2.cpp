@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/core/Backward2.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 2 backward equations T(p,h) and T(p,s) with their subregions 2a, 2b, 2c.
 // Pure equations: no range checks; p in MPa, h in kJ/kg, s in kJ/(kg K), T in K.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The equations in h and s: backward equations p(h, s) of regions 1 and 2 (IAPWS SR2) and of region 3
 // (IAPWS SR4) with their subregions, the region boundaries as functions of s (and h), and Tsat(h, s) (SR4).
 // They locate a state and give starting values for the refined (h, s) solves: within the releases'

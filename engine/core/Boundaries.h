@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Boundary equations between regions.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // IF97 constants and the limits of its range of validity, SI core units:
 // K, MPa, kJ/kg, kJ/(kg K), m3/kg, kg/m3.
 #pragma once

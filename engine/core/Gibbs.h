@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Gibbs regions 1, 2 and 5: gamma(pi, tau) = g/(RT), its derivatives, and the property
 // formulas built from them, written once for all three.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sums of n x^I y^J over a coefficient table (an array of Term, as in engine/core/tables), with their partial
 // derivatives, unrolled at compile time: no std::pow, each power a product of shared smaller ones, and the
 // additions split into lanes so that they do not form one long dependency chain. The derivative sums divide by x

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The words the engine core speaks in: the properties of a state, which property is meant (the one asked for,
 // or the one given beside p), a value with its slope for Newton steps, and the two saturated phases.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Newton steps on a forward equation: the temperature at which a property of (p, T) takes a target value.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A given (h, s) solved on the forward equations of one region, refined until h and s at the answer reproduce
 // the given ones to round-off. A solve only answers where its equations give (h, s); whether that answer lies
 // in the region is decided by the caller (SelectionHS). NaN fields where the iteration does not settle.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The wet state of a given (h, s): the tie line through it, found by bracketed secant steps in T.
 #include <algorithm>
 #include <cmath>

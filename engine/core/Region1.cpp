@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/core/Region1.h"
 
 #include "engine/core/Gibbs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 1: compressed liquid, by the Gibbs equation of IF97.
 // Pure equations: no range checks; p in MPa, T in K.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/core/Region2.h"
 
 #include "engine/core/Gibbs.h"

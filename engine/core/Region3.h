@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 3: the Helmholtz equation in density and temperature, and the solves built on it.
 // All functions return NaN where they have no answer; callers turn that into the error value.
 #pragma once

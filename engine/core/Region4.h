@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 4: the saturation line, and on which side of it a state lies.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 5: high-temperature vapour, by the Gibbs equation of IF97 (ideal and residual parts).
 // Pure equations: no range checks; p in MPa, T in K.
 #pragma once

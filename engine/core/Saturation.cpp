@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/core/Saturation.h"
 
 #include "engine/core/Constants.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saturated liquid and vapour states along the saturation line: regions 1 and 2 up to 623.15 K,
 // above that the two density roots of region 3 at the region 4 saturation pressure.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where a state lies, decided first, then evaluated there. Every function checks the range of
 // validity of IF97 and answers NaN outside it (and for NaN or infinite arguments).
 // SI core units: p in MPa, T in K, h in kJ/kg, s in kJ/(kg K), v in m3/kg.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The state of a given (h, s). Where it lies is guessed from the IAPWS (h, s) boundary equations and then
 // confirmed on the forward equations: the answer is the solve, in that region or a neighbour, whose (p, T)
 // lies in the region whose equations gave it (as RegionPT decides), so that h and s at the answer reproduce

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/seam/PropertyEngine.h"
 
 #include <type_traits>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's one door to the property engine. Production code calls Engine(); tests install a
 // scripted fake with SetEngine() to force refusals and error values at a chosen call.
 // Its functions are those of aquaprop.h, expanded from EngineFunctions.def.

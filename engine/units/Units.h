@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The engine's current unit per quantity and the conversions between those units and the SI core units
 // (K, MPa, kJ/kg, kJ/(kg K), m3/kg). The current units are the engine's only mutable state: each thread follows
 // the process-wide unit of a quantity, the one set last by any thread, until it sets that unit itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The three charts' coordinates and the one transform between them and the pixels of a plot area.
 // World coordinates are in the engine's current units: the h–s chart has x = s, y = h; the T–s chart x = s,
 // y = T; the p–h chart x = h, y = log10 of the absolute pressure in the current pressure unit's scale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/chart/ChartData.h"
 
 #include "forms/chart/ChartTicks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The lines of a chart, computed by the engine in its current units: the saturation line with the critical point,
 // isobars, isotherms (with minor ones between them for zoomed views), lines of constant dryness inside the dome and,
 // on the T–s and p–h charts, isochores on the vapour side. Built once per chart kind and units; the window keeps it.

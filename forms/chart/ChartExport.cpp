@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/chart/ChartExport.h"
 
 #include "forms/chart/ChartPainter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A chart as the bytes of a PNG or an SVG file, drawn by the same painter as the window. Needs a
 // QGuiApplication (for fonts), not widgets: the companion renders headless with it.
 #pragma once

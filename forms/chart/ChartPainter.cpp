@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/chart/ChartPainter.h"
 
 #include "forms/chart/ChartTicks.h"

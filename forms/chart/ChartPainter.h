@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws a chart with QPainter on any paint device: the window's widget, a PNG image or an SVG file. Frame, grid,
 // ticks and titles; the lines with their labels where they collide with nothing; the published states' processes
 // and markers; a legend above the plot.

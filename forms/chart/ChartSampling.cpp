@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/chart/ChartSampling.h"
 
 #include <cmath>

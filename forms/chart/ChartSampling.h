@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lines sampled from the engine: a parameter (a temperature, log p, ...) runs along the line, and the points
 // come closer where the line bends, so that it looks smooth at any size. Qt-free.
 #pragma once

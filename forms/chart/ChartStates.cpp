@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/chart/ChartStates.h"
 
 #include <algorithm>

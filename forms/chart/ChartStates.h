@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the calculation windows show on the chart: the states they found and the processes joining them, and the
 // feed through which they publish them. A window publishes after each successful calculation with one call,
 // PublishChartStates(ChartStatesOf(...)); the chart window listens. Qt-free.

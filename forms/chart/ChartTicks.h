@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Round numbers for axes and for the values of the chart's lines, and their texts.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/chart/ChartView.h"
 
 #include "engine/seam/PropertyEngine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chart window's drawing area: one chart kind at a time, its lines cached until the units change, the
 // published states over them, the state under the cursor, and zooming by dragging a rectangle.
 #pragma once

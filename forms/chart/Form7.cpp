@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/chart/Form7.h"
 
 #include "forms/chart/ChartView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form7, "線図": the chart window. Modeless and resizable, one at a time; it follows the states that the
 // calculation windows publish. Its size and chart kind last for the run (the settings file keeps its seven lines).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the cursor points at: the state at a world point of a chart, from the engine, and the status line's text.
 #pragma once
 

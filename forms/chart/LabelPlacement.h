@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the chart's labels go: along their lines, turned with them, where the line runs straight enough under
 // the text, inside the plot, and over no other label or marker. A label that finds no such place is left out.
 // Pixel geometry only: the texts' sizes come from the caller.

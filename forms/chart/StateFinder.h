@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // States from two of their properties, through the engine in its current units: what the chart's cursor points
 // at, and the states along a process. Every answer is the engine's; nothing is interpolated.
 #pragma once

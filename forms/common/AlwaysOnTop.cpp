@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/common/AlwaysOnTop.h"
 
 #include "forms/common/Twips.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/common/ClassicDialog.h"
 
 #include "forms/common/Twips.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A modal window without default or cancel button: Enter clicks only the focused button and Escape does
 // nothing, as in the classic windows this program's dialogs follow.
 #pragma once

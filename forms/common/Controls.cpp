@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/common/Controls.h"
 
 #include "forms/common/NumericTextBox.h"

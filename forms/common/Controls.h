@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The windows' labels, input boxes and buttons, named after their controls ("Label1", "Command1").
 #pragma once
 

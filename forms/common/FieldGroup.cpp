@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/common/FieldGroup.h"
 
 #include "forms/common/Controls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A window's numeric input fields, each a caption, a box and a unit label, and the keys they share: Up and
 // Down move to the neighbouring box, Enter runs the window's calculation, Delete and every character that the
 // filter lets through clear the window's report area.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The classic key codes that the input fields examine.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Message boxes go through one sink, so that tests record them and the command line prints them.
 #pragma once
 

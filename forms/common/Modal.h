@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Modal windows go through one seam, so that tests drive them instead of blocking.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/common/NumericKeyFilter.h"
 
 #include "forms/common/KeyCodes.h"

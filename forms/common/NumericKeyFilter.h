@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The character filter of the numeric input boxes.
 #pragma once
 

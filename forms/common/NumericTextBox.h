@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A single-line text box that raises the classic two key events: key-down with the virtual key code,
 // then, for a key that produces a character, the character event with the code a classic text box
 // receives. A character set to 0 by its handler never reaches the box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/common/QtTranslation.h"
 
 #include <QCoreApplication>

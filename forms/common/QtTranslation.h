@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Qt's own texts (the input boxes' context menu, standard buttons) in Japanese, like the rest of the program.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The report area: prints text lines from its top left in the report font and keeps them until cleared.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One line of a result report: label, number field, one blank, unit text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Layout in twips (1/1440 inch), converted with the screen's logical resolution.
 #pragma once
 

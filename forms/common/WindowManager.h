@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window-manager layer: the stacking call that windows make, with its classic arguments.
 // Platform specifics live here and nowhere else.
 #pragma once

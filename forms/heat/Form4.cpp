@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/heat/Form4.h"
 
 #include "forms/chart/ChartStates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form4: the constant-enthalpy window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/heat/HeatContentCalculation.h"
 
 #include "forms/common/ReportLine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The constant-enthalpy calculation without the window: the state that has the reference state's
 // enthalpy at another pressure, as one message or the report's ten lines.
 #pragma once

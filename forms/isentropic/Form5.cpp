@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/isentropic/Form5.h"
 
 #include "engine/seam/PropertyEngine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form5: the isentropic window (expansion through a turbine, or compression).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/isentropic/IsentropicCalculation.h"
 
 #include "forms/common/LeadingNumber.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The isentropic calculation without the window: from an inlet state (p1, T1) to the outlet pressure p2 at the
 // inlet's entropy, and with an efficiency to the actual outlet state; as one message or the report's lines.
 #pragma once

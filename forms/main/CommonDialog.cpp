@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/main/CommonDialog.h"
 
 #include "forms/main/HelpViewer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CommonDialog1's help part: a help file, a help command and ShowHelp, which opens the help viewer.
 #pragma once
 

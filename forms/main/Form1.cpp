@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/main/Form1.h"
 
 #include "engine/seam/PropertyEngine.h"

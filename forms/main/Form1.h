@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form1: the main window. Four input fields, the display button, the report area and the menus.
 #pragma once
 

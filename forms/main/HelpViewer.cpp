@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/main/HelpViewer.h"
 
 #include "forms/common/Twips.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help viewer: the help file (HTML) with its table of contents beside it.
 #pragma once
 

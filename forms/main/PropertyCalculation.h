@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's display operation without the window: classify the filled fields, ask the engine,
 // and produce either one message or the report's lines.
 #pragma once

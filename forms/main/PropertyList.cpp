@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/main/PropertyList.h"
 
 #include "forms/common/LeadingNumber.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every property of the state that the main window's fields describe, as rows from which the companion's
 // --properties report and batch columns and the property window's report and copy are all made. Without widgets.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/main/ResultReport.h"
 
 #include "forms/common/ReportLine.h"

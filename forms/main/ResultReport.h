@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's result report: the lines that a successful calculation prints, in engine units
 // except for specific volumes and densities, which are scaled by DensityFactor.
 #pragma once

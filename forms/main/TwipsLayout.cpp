@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/main/TwipsLayout.h"
 
 #include "forms/common/Twips.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Places a window's controls at fixed positions in twips. Labels sized to their text are placed again
 // whenever their caption changes, so they always fit it.
 #pragma once

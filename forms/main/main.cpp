@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Vaporlane: the properties of water and steam by IAPWS-IF97.
 #include "forms/common/Messages.h"
 #include "forms/common/QtMessageSink.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/properties/Form6.h"
 
 #include "engine/seam/PropertyEngine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form6: the property list window, every property of the state that its four fields describe.
 #pragma once
 

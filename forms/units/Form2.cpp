@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/units/Form2.h"
 
 #include "forms/common/AlwaysOnTop.h"

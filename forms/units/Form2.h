@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form2: the units dialog.
 #pragma once
 

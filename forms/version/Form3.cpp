@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/version/Form3.h"
 
 #include "forms/common/AlwaysOnTop.h"

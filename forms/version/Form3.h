@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form3: the version dialog.
 #pragma once
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Properties of water and steam by the IAPWS Industrial Formulation 1997 (IF97), in SI base units.
 
 A thin layer over libaquaprop, Vaporlane's engine: one function per quantity and inputs (``h_pT(p, T)``,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Finding and loading libaquaprop, the engine every function of this package calls."""
 import ctypes
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """One function per quantity and inputs over the engine's aqp_ functions: aqp_h_pT_n behind h_pT for arrays, one
 call per array, and aqp_h_pT for plain Python numbers."""
 import ctypes

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """One state of water or steam with every property, from any pair the engine's aqp_state functions take."""
 import ctypes
 import math

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Batch mode in process: its CSV, its rows, and the numbers it writes beside each report.
 #include "cli/Batch.h"
 #include "cli/Csv.h"

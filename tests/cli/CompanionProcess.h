@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the built vaporlane-calc as a user would, in the C locale: its output is UTF-8 whatever the locale.
 // A run that crashed or hung has the exit code -1.
 #pragma once

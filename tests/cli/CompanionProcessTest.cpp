@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built vaporlane-calc as a user runs it: exit statuses, standard output and standard error.
 #include "tests/cli/CompanionProcess.h"
 

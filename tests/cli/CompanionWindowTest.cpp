@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The companion prints exactly what the windows print, for every case and in two unit sets: the report
 // byte for byte, or the window's message on standard error; its chart marks the states the windows publish.
 #include "forms/chart/ChartPainter.h"

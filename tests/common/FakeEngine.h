@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A scripted engine for tests: records every call, answers from a script where one is set and from the
 // real library (or a constant) otherwise.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // For a step that must never wait on a FIFO: should the step open it for reading all the same, a writer comes
 // after a second and ends the wait, so that the test fails instead of hanging.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test environment for window tests: a fresh temporary program folder, recorded message boxes, a fake
 // engine, default settings (handed back to the library at the end), and a modal seam that fails at once instead
 // of hanging on an unexpected dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help document's worked examples, for the tests that hold them against what the windows print. The test
 // target defines VAPORLANE_HELP_SOURCE, the help file of the source tree.
 #pragma once

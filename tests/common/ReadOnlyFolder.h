@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Makes a folder unwritable while in scope. Permission bits do not stop root, so a test run as root
 // also takes the effective identity of "nobody" until the scope ends.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every C interface test starts from the engine's default units and leaves them so.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sweeps along isobars over the whole range: h, s and v rise with T but for the published mismatches between
 // regions, and T(p, h) and T(p, s) give h and s back, beside the dome on the phase's side, inside it Tsat(p),
 // with the limit near the critical point that double precision sets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The engine function list, from which the seam and the test fake are expanded, against aquaprop.h: names and
 // signatures of the STM_ family, both ways. The aqp_ family is not on the list, the program not using it;
 // tests/python checks it against the Python package.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The property functions through the C interface: the published values, cv and w against finite differences
 // of h and v, the values at the saturation temperature, the wet state from p and s, the latent heat, the
 // two-phase predicates outside the dome and the state from h and s.

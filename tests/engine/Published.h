@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Published check values, and a comparison to the digits they were printed with.
 #pragma once
 

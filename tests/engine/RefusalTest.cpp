@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Refusals through the C interface: just inside each limit accepted, just outside refused, NaN, infinities and
 // wetness outside 0..1 refused; and whatever double goes in, a finite number comes out, never NaN or infinity.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The core's equations and regions: every published check value of regions 1, 2, 4, 5 and the backward
 // equations, and region boundaries that are inclusive or exclusive on purpose.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs one of the documentation's examples and compares what it prints with the expected output.
 #   cmake -DPROGRAM=<exe> [-DARGUMENT=<arg>] [-DARGUMENT2=<arg>] -DEXPECTED=<file> [-DPRELOAD=<lib>] -P RunExample.cmake
 # PRELOAD: a sanitizer runtime that an uninstrumented interpreter must load before the engine library.

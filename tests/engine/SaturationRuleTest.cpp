@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The saturation line through the C interface, in the caller's units: one rule held by every function and by
 // what the main window decides from them: (T, p) is the liquid where T <= STM_sTp(p), (p, h) is wet where
 // STM_sHtx(STM_sTp(p), 1) <= h <= STM_sHtx(STM_sTp(p), 0), and likewise in s. And the engine's own results at

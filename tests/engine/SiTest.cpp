@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The aqp_ family: the STM_ family's digits in K, Pa, J/kg, J/(kg K), NaN where STM_ refuses, array forms equal
 // to the scalars bit for bit, dryness limits, and the state functions against the single quantities.
 #include <gtest/gtest.h>

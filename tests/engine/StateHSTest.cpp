@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The state from (h, s): every check value of the (h, s) equations, and round trips h(T(h, s), p(h, s)) = h and
 // the same for s over every region, beside every boundary and through the two-phase region; the seams between
 // regions and the states outside the range.

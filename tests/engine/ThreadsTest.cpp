@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Both families from several threads at once, each thread in STM_ units of its own, against the same work done by
 // one thread alone; and which STM_ units a thread uses before and after it sets its own.
 #include <gtest/gtest.h>

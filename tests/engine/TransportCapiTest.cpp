@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Internal energy, transport properties and surface tension through the C interface: the check values in other
 // units, the relations between the functions over sweeps of the range, the saturated phases against the single
 // states at Tsat(p), growth towards the critical point, and the transport range in every temperature unit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The transport check-value files of data/transport, as rows of column name to the printed text.
 #pragma once
 

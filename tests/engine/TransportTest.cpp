@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Viscosity, thermal conductivity and surface tension: the releases' and the IF97-based check values, the
 // crossover function against high-precision values, and the critical enhancement's sign and continuity.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Unit codes through the C interface: known values in every unit, arguments and results in the current units,
 // refused codes, the range getters and the version.
 #include <gtest/gtest.h>

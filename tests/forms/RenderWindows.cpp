@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders each window offscreen to a PNG in the build folder's screenshots/, for a look without a display.
 // With QT_SCALE_FACTOR=2 (192 dots per inch, into screenshots/192dpi/) every picture doubles and the reports'
 // columns must stay aligned in device pixels.

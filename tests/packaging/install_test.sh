@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a temporary prefix and builds a program against the engine there through
 # pkg-config (the Debian package test builds one through find_package).
 # Usage: install_test.sh BUILD_DIR SOURCE_DIR C_COMPILER "EXTRA_C_FLAGS"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The manual pages render without a warning and name the project's version, and vaporlane-calc(1) documents
 # every option and every unit name that `vaporlane-calc --help` lists.
 # Usage: man_pages_test.sh MAN_FOLDER VAPORLANE_CALC PROJECT_VERSION

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian packages with dpkg-buildpackage from a copy of the source tree, has lintian, appstreamcli
 # and desktop-file-validate review them, checks what each package holds and needs, and uses the unpacked
 # packages: the companion runs, and programs build against the development package through pkg-config and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The per-quantity functions against the engine's scalar C functions: every value, every shape, every refusal."""
 import ctypes
 import os

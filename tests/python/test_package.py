@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The package as users get it: where it finds the engine, what pip installs, and the worked examples of
 docs/python.md."""
 import glob

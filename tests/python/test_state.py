@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """State: every pair that gives the same state gives the same properties; anything else is refused."""
 import math
 

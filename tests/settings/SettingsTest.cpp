@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings without windows: the file's text as read, which file a portable or an installed copy (a
 // read-only program folder) reads and writes, and the unit catalogue handing the units to the engine.
 #include "settings/UnitCatalogue.h"

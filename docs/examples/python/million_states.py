@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """A million states in one call: the enthalpy of compressed water at random pressures and temperatures."""
 import time
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """A saturation table by pressure: one array call per column, printed with pandas if it is installed."""
 import numpy as np
 

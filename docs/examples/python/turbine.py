@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Live steam at 10 MPa and 500 degC through a turbine to 10 kPa, with an isentropic efficiency of 85 %."""
 import aquaprop
 

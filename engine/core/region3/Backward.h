@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Backward equations of region 3 in (p, h) and (p, s), and the saturation pressure on the
 // region 3 part of the saturation line as a function of h or s. Starting values and fast tests
 // for the refined solves; accurate to some millikelvin, not to the basic equation.

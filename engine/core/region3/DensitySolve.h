@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Density roots of the region 3 equation along one isotherm.
 #pragma once
 

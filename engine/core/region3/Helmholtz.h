@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The region 3 Helmholtz equation phi(delta, tau) = f/(RT), delta = rho/rhoc, tau = Tc/T.
 // For one temperature the equation collapses to polynomials in delta, which every solve
 // along an isotherm evaluates cheaply.

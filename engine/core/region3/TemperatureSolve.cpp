@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/core/region3/TemperatureSolve.h"
 
 #include <algorithm>

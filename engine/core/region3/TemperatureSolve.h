@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The state of a given (p, h) or (p, s) in the region 3 band, refined to the Helmholtz equation.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Backward equations v(p, T) for region 3: 26 subregions and the boundary lines between them.
 // They give a specific volume without iteration; the engine uses them as starting values.
 #pragma once

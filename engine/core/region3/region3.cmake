@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Region 3 of the engine core: the Helmholtz equation, its v(p,T) and (p,h)/(p,s) backward
 # equations, and the density and temperature solves built on them.
 set(AQUAPROP_REGION3_SOURCES

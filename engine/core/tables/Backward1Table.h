@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 1 backward equations T(p,h) and T(p,s) (IF97 Tables 6 and 8).
 // Coefficients as published (IAPWS-IF97), one term per line, numbered like the release.
 #pragma once

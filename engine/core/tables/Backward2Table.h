@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 2 backward equations T(p,h) and T(p,s) (IF97 Tables 20-22 and 25-27).
 // Coefficients as published (IAPWS-IF97), one term per line, numbered like the release.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 3 backward equations T(p,h), v(p,h), T(p,s), v(p,s) and the saturation pressures p_3sat(h), p_3sat(s)
 // (SR3 Tables 2-19).
 // Coefficients as published (IAPWS SR3-03(2014)), one term per line, numbered like the release.

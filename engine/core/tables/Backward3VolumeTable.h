@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 3 backward equations v(p,T) of the subregions 3a..3z and their boundaries T_3xy(p) (SR5 Tables 1, 9,
 // A1.1-A1.20 and A2.1-A2.6).
 // Coefficients as published (IAPWS SR5-05(2016)), one term per line, numbered like the release.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Backward equations p(h,s) of regions 1 and 2 (IAPWS SR2) and of region 3 (IAPWS SR4), and the 2a/2b
 // boundary in (h, s). Coefficients as published, one term per line, numbered like the releases;
 // h in kJ/kg, s in kJ/(kg K).

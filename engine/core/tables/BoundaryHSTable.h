@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region boundaries as functions of s (and h), and the saturation temperature of a wet state from (h, s)
 // (IAPWS SR4). Coefficients as published, one term per line, numbered like the release; h in kJ/kg,
 // s in kJ/(kg K).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Boundary equations B23 (IF97 Table 1) and B2bc (IF97 Table 19).
 // Coefficients as published (IAPWS-IF97), one term per line, numbered like the release.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 1: Gibbs equation (IF97 Table 2).
 // Coefficients as published (IAPWS-IF97), one term per line, numbered like the release.
 #pragma once

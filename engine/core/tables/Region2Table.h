@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 2: Gibbs equation, ideal and residual parts (IF97 Tables 10 and 11).
 // Coefficients as published (IAPWS-IF97), one term per line, numbered like the release.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 3: Helmholtz equation (IF97 Table 30).
 // Coefficients as published (IAPWS-IF97), one term per line, numbered like the release.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 4: the saturation-line equation (IF97 Table 34).
 // Coefficients as published (IAPWS-IF97), one term per line, numbered like the release.
 #pragma once

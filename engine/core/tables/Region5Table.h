@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 5: Gibbs equation, ideal and residual parts (IF97 Tables 37 and 38).
 // Coefficients as published (IAPWS-IF97), one term per line, numbered like the release.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/core/transport/Conductivity.h"
 
 #include <array>

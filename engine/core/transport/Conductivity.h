@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Thermal conductivity of water and steam by the IAPWS 2011 formulation, with its critical enhancement for
 // industrial use with IF97. Pure equations: no range checks.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Thermal conductivity of water (IAPWS 2011 formulation, TC11): coefficients as published, one term per line.
 #pragma once
 

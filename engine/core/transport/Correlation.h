@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shape the viscosity and thermal-conductivity releases share: a dilute-gas part sqrt(Tr) / sum n Tr^-I and a
 // residual factor exp(dr sum n (1/Tr - 1)^I (dr - 1)^J), with Tr = T/T*, dr = rho/rho*. Both releases reduce by
 // T* = 647.096 K and rho* = 322 kg/m3, IF97's critical values.

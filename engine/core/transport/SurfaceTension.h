@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Surface tension of water on the saturation line by the IAPWS 2014 revised release.
 #pragma once
 

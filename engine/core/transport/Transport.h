@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Viscosity and thermal conductivity of single-phase states and of the saturated phases, and the numbers built
 // from them: density, cp, cv and (d rho/d p)_T from the engine's own IF97 equations, region 3 solved for the
 // density as everywhere else.

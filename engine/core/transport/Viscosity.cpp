@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/core/transport/Viscosity.h"
 
 #include "engine/core/transport/Correlation.h"

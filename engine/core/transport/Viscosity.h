@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Viscosity of water and steam by the IAPWS 2008 formulation, for industrial use: the critical enhancement
 // mu2 is taken as 1. Pure equation: no range checks.
 #pragma once

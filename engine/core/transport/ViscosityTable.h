@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Viscosity of water (IAPWS 2008 formulation, VIS08): coefficients as published, one term per line.
 #pragma once
 

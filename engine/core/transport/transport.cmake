@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Transport properties of the engine core: viscosity, thermal conductivity and surface tension, and the two
 # transport properties of IF97 states.
 set(AQUAPROP_TRANSPORT_SOURCES

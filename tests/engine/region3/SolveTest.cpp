@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 3 solves: the density of (p, T) and its right root next to the saturation line and near the critical
 // point, both saturation roots above 623.15 K, and the temperature of (p, h) and (p, s) refined to the
 // Helmholtz equation; NaN wherever there is no answer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 3's published check values: the Helmholtz equation, the (p, h) and (p, s) backward equations, the
 // v(p, T) equations and their subregion boundaries; and the subregion choice across the region.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The charts' geometry where a fault would hide: every line's points are states of the line's value by the
 // engine's own inverse functions, the saturation line lies on the dome's edge, the critical point where the
 // engine has it, markers at their states, the cursor's state back at its pixel, processes along their paths.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chart's parts without the engine: round numbers for ticks and line values, label placement, the feed of
 // published states.
 #include "forms/chart/ChartStates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chart window: one modeless instance from the main window's menu that follows the calculations, its keys and
 // what it keeps for the run, zoom and readout, saving, and a change of units.
 #include "forms/chart/ChartPainter.h"

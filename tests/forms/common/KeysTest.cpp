@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The numeric boxes' keys without a window: what the filter lets through, and the codes of the two classic
 // key events that a Qt key event stands for.
 #include "forms/common/NumericKeyFilter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Numbers in and out of text: the leading-number conversion of the input fields and the report's number field.
 #include "forms/common/LeadingNumber.h"
 #include "forms/common/ReportLine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The constant-enthalpy window: its reports against published values and the library, which fields it needs,
 // and its keys.
 #include "forms/common/NumericTextBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The constant-enthalpy calculation against a scripted engine: lines, volume scaling, comparisons, phase.
 #include "forms/heat/HeatContentCalculation.h"
 

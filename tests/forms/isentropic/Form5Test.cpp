@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The isentropic window as a user sees it: its captions and keys, and the help's worked example as it prints it.
 // Its messages and the rest of its reports: the companion's test compares them.
 #include "forms/common/NumericTextBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The isentropic calculation against the engine's forward functions, and its refusals.
 #include "forms/isentropic/IsentropicCalculation.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The display operation: the case of each combination of filled fields, the fields it empties and when, the
 // engine calls in order, what refusals lead to, and the report's exact lines with the real engine.
 #include "forms/main/PropertyCalculation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Typing in the numeric fields: real key events and input-method commits on Form1 (and Form4) offscreen, the real
 // engine behind a recording fake; Enter on the display button; the fields' context menu in Qt's Japanese.
 #include "forms/common/NumericTextBox.h"

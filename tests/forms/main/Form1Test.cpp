@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: layout, start-up from the settings file, always-on-top, quit, the dialogs' layer, help, the
 // report font, the display button's message, and the report areas' copy command and screen-reader text.
 #include "forms/common/NumericTextBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The property list: its labels, its units and scales against the engine's own functions in every volume unit, the
 // main window's wet volume on the volume basis, and rows without a value above 1173.15 K in the report. Which rows
 // each case lists: tests/cli/BatchTest.cpp; its messages and its copy: tests/forms/properties.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The property list window as a user sees it: for each kind of case the list (or the message) that the companion's
 // --properties prints for the same texts, and the fields the case empties; captions, keys and the copy of what is
 // shown; the scroll area; the help's worked example.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The units dialog over a real main window: what OK hands over and where, what Cancel and the close button keep,
 // and its keys.
 #include "forms/common/ReportArea.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The version dialog: it names the version being built, and Enter on its focused OK closes it.
 #include "forms/version/Form3.h"
 #include "tests/common/GuiFixture.h"

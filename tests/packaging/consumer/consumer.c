@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* A program of someone else's that uses the installed engine. */
 #include <aquaprop.h>
 #include <stdio.h>
