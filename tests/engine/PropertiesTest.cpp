@@ -83,19 +83,6 @@ TEST_F(DefaultUnits, CvAndSpeedOfSoundMatchFiniteDifferences) {
     }
 }
 
-// At T = Tsat(p) the liquid's values, like every other single-state function; a hair above, the vapour's,
-// whose speed of sound differs by a few percent even at 21.9 MPa.
-TEST_F(DefaultUnits, SaturationTemperatureGivesTheLiquid) {
-    for (double p : {0.001, 0.101325, 16.0, 20.0, 21.9}) {
-        const double Ts = STM_sTp(p);
-        const double below = Ts - 1e-7;
-        for (double (*f)(double, double) : {STM_nCPtp, STM_nCVtp, STM_nWtp}) {
-            EXPECT_NEAR(f(Ts, p), f(below, p), 1e-5 * f(below, p)) << p;
-        }
-        EXPECT_GT(std::fabs(STM_nWtp(Ts + 1e-7, p) - STM_nWtp(Ts, p)), 0.02 * STM_nWtp(Ts, p)) << p;
-    }
-}
-
 // Outside the range, at and above the critical pressure, and for NaN or infinities: 0, never an error value.
 TEST_F(DefaultUnits, NoTwoPhaseRegionOutsideTheDome) {
     const struct {

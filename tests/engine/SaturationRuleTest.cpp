@@ -113,15 +113,17 @@ TEST_P(SaturationRule, OneRuleForWetAtEveryPressure) {
     EXPECT_GT(wetStates, 5000);
 }
 
-// (STM_sTp(p), p) is the saturated liquid, the next temperature up the vapour: for the enthalpy and for the
-// transport properties, against their saturated phases' values.
+// (STM_sTp(p), p) is the saturated liquid, the next temperature up the vapour: for the enthalpy, the internal
+// energy and the transport properties, against their saturated phases' values.
 TEST_P(SaturationRule, SaturationTemperatureIsTheLiquidsAndTheNextOneUpTheVapours) {
     struct Phased {
         const char* name;
         double (*ofState)(double T, double p);
         double (*saturated)(double T, double w);
     };
-    const Phased properties[] = {{"h", STM_nHtp, STM_sHtx}, {"mu", STM_nMUtp, STM_sMUtx}, {"lambda", STM_nLAMtp, STM_sLAMtx}};
+    // u comes with cp, cv and w from the full state, h from its own sum.
+    const Phased properties[] = {{"h", STM_nHtp, STM_sHtx}, {"u", STM_nUtp, STM_sUtx}, {"mu", STM_nMUtp, STM_sMUtx},
+                                 {"lambda", STM_nLAMtp, STM_sLAMtx}};
     for (double p : Pressures()) {
         const double Ts = STM_sTp(p);
         // Closer to Tc the saturated states follow the scaled law, and the vapour's root appears only above Ts.
