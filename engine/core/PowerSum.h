@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <iterator>
+#include <limits>
 #include <utility>
 
 #include "engine/core/Terms.h"
@@ -75,6 +76,38 @@ struct PowerSums {
 
 namespace detail {
 
+// The additions that give K t for K > 0 when K is 2^a or 2^a (2^b + 1): then K t comes out of them rounded as
+// K * t is, since every doubling is exact and only the one addition of t rounds. None of that form count as
+// too many.
+constexpr int AdditionsFor(int K) {
+    int additions = 0;
+    for (; K % 2 == 0; K /= 2) ++additions;
+    if (K == 1) return additions;
+    for (K -= 1, ++additions; K % 2 == 0; K /= 2) ++additions;
+    return K == 1 ? additions : std::numeric_limits<int>::max();
+}
+
+// Additions keep the multipliers free for the powers, up to a few: a longer chain only adds latency.
+inline constexpr int kMostAdditions = 3;
+
+// K t, rounded once, as double(K) * t gives it.
+template <int K>
+inline double Times(double t) {
+    static_assert(K != 0);
+    if constexpr (K < 0) {
+        return -Times<-K>(t);
+    } else if constexpr (K == 1) {
+        return t;
+    } else if constexpr (AdditionsFor(K) > kMostAdditions) {
+        return double(K) * t;
+    } else if constexpr (K % 2 == 0) {
+        const double half = Times<K / 2>(t);
+        return half + half;
+    } else {
+        return Times<K - 1>(t) + t;
+    }
+}
+
 // Every sum is built from the same term t = n x^I y^J: the derivative sums collect I t, J t, ... and are divided
 // by the powers of x and y once at the end, so each term costs a single power product.
 template <const auto& kTable, unsigned kParts, Chain kChain, std::size_t k>
@@ -83,11 +116,11 @@ inline void AddTerm(PowerSums& s, double x, double xi, double y, double yi) {
     constexpr int J = kTable[k].J;
     const double t = kTable[k].n * SignedPow<kChain, I>(x, xi) * SignedPow<kChain, J>(y, yi);
     if constexpr ((kParts & kF) != 0u) s.f += t;
-    if constexpr ((kParts & kFx) != 0u && I != 0) s.fx += double(I) * t;
-    if constexpr ((kParts & kFxx) != 0u && I != 0 && I != 1) s.fxx += double(I * (I - 1)) * t;
-    if constexpr ((kParts & kFy) != 0u && J != 0) s.fy += double(J) * t;
-    if constexpr ((kParts & kFyy) != 0u && J != 0 && J != 1) s.fyy += double(J * (J - 1)) * t;
-    if constexpr ((kParts & kFxy) != 0u && I != 0 && J != 0) s.fxy += double(I * J) * t;
+    if constexpr ((kParts & kFx) != 0u && I != 0) s.fx += Times<I>(t);
+    if constexpr ((kParts & kFxx) != 0u && I != 0 && I != 1) s.fxx += Times<I * (I - 1)>(t);
+    if constexpr ((kParts & kFy) != 0u && J != 0) s.fy += Times<J>(t);
+    if constexpr ((kParts & kFyy) != 0u && J != 0 && J != 1) s.fyy += Times<J * (J - 1)>(t);
+    if constexpr ((kParts & kFxy) != 0u && I != 0 && J != 0) s.fxy += Times<I * J>(t);
 }
 
 // The lanes lo..hi - 1 added pairwise.
