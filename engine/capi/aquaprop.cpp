@@ -48,64 +48,73 @@ constexpr double kPressureEnds[] = {aquaprop::kSatMinMPa, aquaprop::kCriticalMPa
 constexpr double kNearEnd = 1e-12;
 
 template <std::size_t kCount>
-[[gnu::noinline]] double SnappedToEnd(double si, const double (&ends)[kCount], double (*roundOff)(double)) {
+[[gnu::noinline]] double SnappedToEnd(double si, const double (&ends)[kCount], const units::Linear& unit) {
     for (double end : ends) {
-        if (std::fabs(si - end) <= roundOff(si)) return end;
+        if (std::fabs(si - end) <= unit.RoundOff(si)) return end;
     }
     return si;
 }
 
-// One branch, rarely taken, whatever the value.
+// value converted to SI by unit, an end where it lies within round-off of one. K and MPa convert exactly, so
+// there only the end itself is the end. Otherwise one branch, rarely taken, whatever the value.
 template <std::size_t kCount>
-double AtEnd(double si, const double (&ends)[kCount], double (*roundOff)(double)) {
+double ToSI(double value, const units::Linear& unit, const double (&ends)[kCount]) {
+    const double si = unit.ToSI(value);
+    if (unit.IsSI()) return si;
     bool near = false;
     for (double end : ends) near |= std::fabs(si - end) <= kNearEnd * end;
-    return near ? SnappedToEnd(si, ends, roundOff) : si;
+    return near ? SnappedToEnd(si, ends, unit) : si;
 }
 
 // The saturation line's temperature, and a single state's.
-double SaturationTemperatureToSI(double T) {
-    return AtEnd(units::TemperatureToSI(T), kSaturationTemperatureEnds, units::TemperatureRoundOff);
+double SaturationTemperatureToSI(const units::Current& u, double T) {
+    return ToSI(T, u.Temperature(), kSaturationTemperatureEnds);
 }
 
-double StateTemperatureToSI(double T) {
-    return AtEnd(units::TemperatureToSI(T), kStateTemperatureEnds, units::TemperatureRoundOff);
+double StateTemperatureToSI(const units::Current& u, double T) {
+    return ToSI(T, u.Temperature(), kStateTemperatureEnds);
 }
 
-double PressureToSI(double p) { return AtEnd(units::PressureToSI(p), kPressureEnds, units::PressureRoundOff); }
+double PressureToSI(const units::Current& u, double p) { return ToSI(p, u.Pressure(), kPressureEnds); }
 
 // si, converted from T, on the caller's side of the saturation line at pSI: at most Tsat(p) where T <= STM_sTp(p),
-// above it otherwise.
-[[gnu::noinline]] double OnCallersSide(double T, double si, double pSI) {
+// above it otherwise. Only a temperature close to the line may need moving.
+[[gnu::noinline]] double OnCallersSide(const units::Current& u, double T, double si, double pSI) {
+    if (aquaprop::region4::SideByBounds(pSI, si) != aquaprop::region4::Side::kClose) return si;
     if (!(pSI >= aquaprop::kSatMinMPa && pSI <= aquaprop::kCriticalMPa && si >= aquaprop::kMinK)) return si;
     const double Ts = aquaprop::region4::SaturationTemperature(pSI);
-    if (T <= units::TemperatureFromSI(Ts)) return std::min(si, Ts);
+    if (T <= u.Temperature().FromSI(Ts)) return std::min(si, Ts);
     return si > Ts ? si : std::nextafter(Ts, kInfinity);
 }
 
-// T in SI for the (T, p) functions: only a temperature close to the saturation line may need moving.
-double SidedTemperature(double T, double pSI) {
-    const double si = StateTemperatureToSI(T);
-    if (aquaprop::region4::SideByBounds(pSI, si) != aquaprop::region4::Side::kClose) return si;
-    return OnCallersSide(T, si, pSI);
+// T in SI for the (T, p) functions.
+double SidedTemperature(const units::Current& u, double T, double pSI) {
+    return OnCallersSide(u, T, StateTemperatureToSI(u, T), pSI);
 }
 
-// The n functions take (T, p); the core takes (p, T).
+// The n functions take (T, p); the core takes (p, T). Where the region is settled the state lies far from the
+// saturation line, on the caller's side of it whatever the unit.
 template <Quantity q>
-double PropertyTP(double T, double p) {
-    const double pSI = PressureToSI(p);
-    return aquaprop::PropertyPT<q>(pSI, SidedTemperature(T, pSI));
+double PropertyTP(const units::Current& u, double T, double p) {
+    const double pSI = PressureToSI(u, p);
+    const double TSI = StateTemperatureToSI(u, T);
+    const aquaprop::Region settled = aquaprop::SettledRegion(pSI, TSI);
+    if (settled != aquaprop::Region::kNone) return aquaprop::SettledPropertyPT<q>(settled, pSI, TSI);
+    return aquaprop::PropertyPT<q>(pSI, OnCallersSide(u, T, TSI, pSI));
 }
 
-aquaprop::Props StateTP(double T, double p) {
-    const double pSI = PressureToSI(p);
-    return aquaprop::StatePT(pSI, SidedTemperature(T, pSI));
+aquaprop::Props StateTP(const units::Current& u, double T, double p) {
+    const double pSI = PressureToSI(u, p);
+    const double TSI = StateTemperatureToSI(u, T);
+    const aquaprop::Region settled = aquaprop::SettledRegion(pSI, TSI);
+    if (settled != aquaprop::Region::kNone) return aquaprop::SettledStatePT(settled, pSI, TSI);
+    return aquaprop::StatePT(pSI, OnCallersSide(u, T, TSI, pSI));
 }
 
 // The current units for the two-phase region's decision.
 struct CurrentUnits {
     static double TemperatureFromSI(double kelvin) { return units::TemperatureFromSI(kelvin); }
-    static double SaturationTemperatureToSI(double T) { return ::SaturationTemperatureToSI(T); }
+    static double SaturationTemperatureToSI(double T) { return ::SaturationTemperatureToSI(units::Current(), T); }
     template <Quantity kGiven>
     static double GivenToSI(double x) {
         return kGiven == Quantity::kEnthalpy ? units::EnthalpyToSI(x) : units::EntropyToSI(x);
@@ -120,31 +129,32 @@ using Dome = aquaprop::capi::CallersDome<CurrentUnits>;
 // The wetness of a wet (p, x), NaN for any other; the saturation temperature it belongs to in TsUser.
 template <Quantity kGiven>
 double WetnessOf(double p, double x, double* TsUser = nullptr) {
-    return Dome::Wetness<kGiven>(PressureToSI(p), x, TsUser);
+    return Dome::Wetness<kGiven>(PressureToSI(units::Current(), p), x, TsUser);
 }
 
 // T of (p, x) in the current unit: STM_sTp(p) inside the dome, ends included; beside it on the phase's side.
 template <Quantity kGiven>
 double TemperatureOf(double p, double x) {
-    return Dome::Temperature<kGiven>(PressureToSI(p), x);
+    return Dome::Temperature<kGiven>(PressureToSI(units::Current(), p), x);
 }
 
-aquaprop::HsState StateHS(double h, double s) {
-    return aquaprop::StateHS(units::EnthalpyToSI(h), units::EntropyToSI(s));
+aquaprop::HsState StateHS(const units::Current& u, double h, double s) {
+    return aquaprop::StateHS(u.Enthalpy().ToSI(h), u.Entropy().ToSI(s));
 }
 
 // A core function of (p, T), called with the C interface's (T, p), on the caller's side of the saturation line.
 template <double (*F)(double, double)>
 double CoreTP(double T, double p) {
-    const double pSI = PressureToSI(p);
-    return F(pSI, SidedTemperature(T, pSI));
+    const units::Current u;
+    const double pSI = PressureToSI(u, p);
+    return F(pSI, SidedTemperature(u, T, pSI));
 }
 
 // The saturated liquid's (w = 1) or vapour's (w = 0) value of a core function of T; a mixture has no single value.
 template <aquaprop::Saturated<double> (*F)(double)>
 double SaturatedPhase(double T, double w) {
     if (!(w == 1.0 || w == 0.0)) return STM_ERROR_VALUE;
-    const aquaprop::Saturated<double> both = F(SaturationTemperatureToSI(T));
+    const aquaprop::Saturated<double> both = F(SaturationTemperatureToSI(units::Current(), T));
     return Checked(w == 1.0 ? both.liquid : both.vapour);
 }
 
@@ -159,34 +169,40 @@ int16_t STM_SetEntroUnit(int32_t code) { return Accepted(units::SetEntropyUnit(c
 int16_t STM_SetDensityUnit(int32_t code) { return Accepted(units::SetVolumeUnit(code)); }
 
 double STM_sTp(double p) {
-    const double T = aquaprop::region4::SaturationTemperature(PressureToSI(p));
-    return Checked(units::TemperatureFromSI(T));
+    const units::Current u;
+    const double T = aquaprop::region4::SaturationTemperature(PressureToSI(u, p));
+    return Checked(u.Temperature().FromSI(T));
 }
 
 double STM_sPt(double T) {
-    const double p = aquaprop::region4::SaturationPressure(SaturationTemperatureToSI(T));
-    return Checked(units::PressureFromSI(p));
+    const units::Current u;
+    const double p = aquaprop::region4::SaturationPressure(SaturationTemperatureToSI(u, T));
+    return Checked(u.Pressure().FromSI(p));
 }
 
 double STM_sHtx(double T, double w) {
-    const double h = aquaprop::SaturatedMixture<Quantity::kEnthalpy>(SaturationTemperatureToSI(T), w);
-    return Checked(units::EnthalpyFromSI(h));
+    const units::Current u;
+    const double h = aquaprop::SaturatedMixture<Quantity::kEnthalpy>(SaturationTemperatureToSI(u, T), w);
+    return Checked(u.Enthalpy().FromSI(h));
 }
 
 double STM_sStx(double T, double w) {
-    const double s = aquaprop::SaturatedMixture<Quantity::kEntropy>(SaturationTemperatureToSI(T), w);
-    return Checked(units::EntropyFromSI(s));
+    const units::Current u;
+    const double s = aquaprop::SaturatedMixture<Quantity::kEntropy>(SaturationTemperatureToSI(u, T), w);
+    return Checked(u.Entropy().FromSI(s));
 }
 
 double STM_sDtx(double T, double w) {
-    const double v = aquaprop::SaturatedMixture<Quantity::kVolume>(SaturationTemperatureToSI(T), w);
-    return Checked(units::VolumeFromSI(v));
+    const units::Current u;
+    const double v = aquaprop::SaturatedMixture<Quantity::kVolume>(SaturationTemperatureToSI(u, T), w);
+    return Checked(u.VolumeFromSI(v));
 }
 
 double STM_sXph(double p, double h) { return Checked(WetnessOf<Quantity::kEnthalpy>(p, h)); }
 
 double STM_sRt(double T) {
-    return Checked(units::EnthalpyFromSI(aquaprop::LatentHeat(SaturationTemperatureToSI(T))));
+    const units::Current u;
+    return Checked(u.Enthalpy().FromSI(aquaprop::LatentHeat(SaturationTemperatureToSI(u, T))));
 }
 
 double STM_sXps(double p, double s) { return Checked(WetnessOf<Quantity::kEntropy>(p, s)); }
@@ -194,46 +210,69 @@ double STM_sXps(double p, double s) { return Checked(WetnessOf<Quantity::kEntrop
 double STM_sHps(double p, double s) {
     double Ts = aquaprop::kNaN;
     const double w = WetnessOf<Quantity::kEntropy>(p, s, &Ts);
-    return Checked(units::EnthalpyFromSI(aquaprop::SaturatedMixture<Quantity::kEnthalpy>(SaturationTemperatureToSI(Ts), w)));
+    const units::Current u;
+    const double h = aquaprop::SaturatedMixture<Quantity::kEnthalpy>(SaturationTemperatureToSI(u, Ts), w);
+    return Checked(u.Enthalpy().FromSI(h));
 }
 
 int16_t STM_IsSat_ph(double p, double h) { return Accepted(!std::isnan(WetnessOf<Quantity::kEnthalpy>(p, h))); }
 
 int16_t STM_IsSat_ps(double p, double s) { return Accepted(!std::isnan(WetnessOf<Quantity::kEntropy>(p, s))); }
 
-double STM_nHtp(double T, double p) { return Checked(units::EnthalpyFromSI(PropertyTP<Quantity::kEnthalpy>(T, p))); }
+double STM_nHtp(double T, double p) {
+    const units::Current u;
+    return Checked(u.Enthalpy().FromSI(PropertyTP<Quantity::kEnthalpy>(u, T, p)));
+}
 
-double STM_nStp(double T, double p) { return Checked(units::EntropyFromSI(PropertyTP<Quantity::kEntropy>(T, p))); }
+double STM_nStp(double T, double p) {
+    const units::Current u;
+    return Checked(u.Entropy().FromSI(PropertyTP<Quantity::kEntropy>(u, T, p)));
+}
 
-double STM_nDtp(double T, double p) { return Checked(units::VolumeFromSI(PropertyTP<Quantity::kVolume>(T, p))); }
+double STM_nDtp(double T, double p) {
+    const units::Current u;
+    return Checked(u.VolumeFromSI(PropertyTP<Quantity::kVolume>(u, T, p)));
+}
 
 double STM_nCPtp(double T, double p) {
-    return Checked(units::EntropyFromSI(StateTP(T, p).cp));
+    const units::Current u;
+    return Checked(u.Entropy().FromSI(StateTP(u, T, p).cp));
 }
 
 double STM_nCVtp(double T, double p) {
-    return Checked(units::EntropyFromSI(StateTP(T, p).cv));
+    const units::Current u;
+    return Checked(u.Entropy().FromSI(StateTP(u, T, p).cv));
 }
 
-double STM_nWtp(double T, double p) { return Checked(StateTP(T, p).w); }
+double STM_nWtp(double T, double p) { return Checked(StateTP(units::Current(), T, p).w); }
 
 double STM_nTph(double p, double h) { return Checked(TemperatureOf<Quantity::kEnthalpy>(p, h)); }
 
 double STM_nTps(double p, double s) { return Checked(TemperatureOf<Quantity::kEntropy>(p, s)); }
 
-double STM_nPhs(double h, double s) { return Checked(units::PressureFromSI(StateHS(h, s).p)); }
+double STM_nPhs(double h, double s) {
+    const units::Current u;
+    return Checked(u.Pressure().FromSI(StateHS(u, h, s).p));
+}
 
-double STM_nThs(double h, double s) { return Checked(units::TemperatureFromSI(StateHS(h, s).T)); }
+double STM_nThs(double h, double s) {
+    const units::Current u;
+    return Checked(u.Temperature().FromSI(StateHS(u, h, s).T));
+}
 
-double STM_sXhs(double h, double s) { return Checked(StateHS(h, s).w); }
+double STM_sXhs(double h, double s) { return Checked(StateHS(units::Current(), h, s).w); }
 
-double STM_nUtp(double T, double p) { return Checked(units::EnthalpyFromSI(StateTP(T, p).u)); }
+double STM_nUtp(double T, double p) {
+    const units::Current u;
+    return Checked(u.Enthalpy().FromSI(StateTP(u, T, p).u));
+}
 
 double STM_nMUtp(double T, double p) { return Checked(CoreTP<aquaprop::transport::ViscosityPT>(T, p)); }
 
 double STM_nLAMtp(double T, double p) {
-    const double pSI = PressureToSI(p);
-    return Checked(aquaprop::transport::TransportPT(pSI, SidedTemperature(T, pSI)).lambda);
+    const units::Current u;
+    const double pSI = PressureToSI(u, p);
+    return Checked(aquaprop::transport::TransportPT(pSI, SidedTemperature(u, T, pSI)).lambda);
 }
 
 double STM_nNUtp(double T, double p) { return Checked(CoreTP<aquaprop::transport::KinematicViscosityPT>(T, p)); }
@@ -243,14 +282,17 @@ double STM_nPRtp(double T, double p) { return Checked(CoreTP<aquaprop::transport
 double STM_nKAPtp(double T, double p) { return Checked(CoreTP<aquaprop::IsentropicExponentPT>(T, p)); }
 
 double STM_sUtx(double T, double w) {
-    return Checked(units::EnthalpyFromSI(aquaprop::SaturatedInternalEnergy(SaturationTemperatureToSI(T), w)));
+    const units::Current u;
+    return Checked(u.Enthalpy().FromSI(aquaprop::SaturatedInternalEnergy(SaturationTemperatureToSI(u, T), w)));
 }
 
 double STM_sMUtx(double T, double w) { return SaturatedPhase<aquaprop::transport::SaturatedViscosity>(T, w); }
 
 double STM_sLAMtx(double T, double w) { return SaturatedPhase<aquaprop::transport::SaturatedConductivity>(T, w); }
 
-double STM_sSIGt(double T) { return Checked(aquaprop::transport::SurfaceTension(SaturationTemperatureToSI(T))); }
+double STM_sSIGt(double T) {
+    return Checked(aquaprop::transport::SurfaceTension(SaturationTemperatureToSI(units::Current(), T)));
+}
 
 double STM_GetMinTemp(void) { return units::TemperatureFromSI(aquaprop::kMinK); }
 double STM_GetMaxTemp(void) { return units::TemperatureFromSI(aquaprop::kMaxK); }

@@ -11,8 +11,6 @@ using tables::kB23;
 using tables::kB2bc;
 
 // Both lines are quadratics in T (or h) with reducing values of 1 K, 1 MPa and 1 kJ/kg.
-double B23Pressure(double T) { return kB23[0] + kB23[1] * T + kB23[2] * T * T; }
-
 double B23Temperature(double p) { return kB23[3] + std::sqrt((p - kB23[4]) / kB23[2]); }
 
 double B2bcPressure(double h) { return kB2bc[0] + kB2bc[1] * h + kB2bc[2] * h * h; }

@@ -2,10 +2,16 @@
 // Boundary equations between regions.
 #pragma once
 
+#include "engine/core/tables/BoundaryTable.h"
+
 namespace aquaprop::boundary {
 
-// The B23 line between regions 2 and 3: pressure (MPa) from T (K) and back.
-double B23Pressure(double T);
+// The B23 line between regions 2 and 3: pressure (MPa) from T (K) and back. A quadratic in T with reducing
+// values of 1 K and 1 MPa.
+inline double B23Pressure(double T) {
+    using tables::kB23;
+    return kB23[0] + kB23[1] * T + kB23[2] * T * T;
+}
 double B23Temperature(double p);
 
 // The B2bc line between the backward subregions 2b and 2c: pressure (MPa) from h (kJ/kg) and back.

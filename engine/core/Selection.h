@@ -8,7 +8,12 @@
 // where h' <= h <= h'' (s' <= s <= s'') with the saturated values at Tsat(p) that SaturatedMixture gives.
 #pragma once
 
+#include "engine/core/Boundaries.h"
+#include "engine/core/Constants.h"
 #include "engine/core/Props.h"
+#include "engine/core/Region1.h"
+#include "engine/core/Region2.h"
+#include "engine/core/Region4.h"
 
 namespace aquaprop {
 
@@ -17,6 +22,29 @@ enum class Region { kNone, k1, k2, k3, k5 };
 // The region of (p, T). At T = Tsat(p) the liquid side; on the B23 line region 2; at 623.15 K region 1 or 2;
 // at 1073.15 K region 2.
 Region RegionPT(double p, double T);
+
+// Region 1 or 2 where the bounds of psat(T) settle (p, T) without the saturation equation, as RegionPT decides
+// it; kNone elsewhere: close to the saturation line, in or above region 3, above 1073.15 K, outside the range.
+// A settled state lies far enough from the saturation line to be on the same side of it in any unit. Without
+// branches: in a stream of states of every kind, branches on where each lies mispredict.
+inline Region SettledRegion(double p, double T) {
+    const region4::detail::PressureBounds& psat = region4::detail::BoundsAt(T);
+    const bool inRange = (p > kMinMPa) & (p <= kMaxMPa) & (T >= kMinK);
+    const bool liquid = (T <= kRegion13K) & (p > psat.high);
+    const bool belowB23 = (T <= kRegion13K) | (T > kB23MaxK) | (p <= boundary::B23Pressure(T));
+    const bool vapour = ((p < psat.low) | (T > kCriticalK)) & (T <= kRegion25K) & belowB23;
+    return inRange & liquid ? Region::k1 : (inRange & vapour ? Region::k2 : Region::kNone);
+}
+
+// PropertyPT, StatePT of a state that SettledRegion has settled.
+template <Quantity q>
+inline double SettledPropertyPT(Region settled, double p, double T) {
+    return settled == Region::k1 ? region1::Property<q>(p, T) : region2::Property<q>(p, T);
+}
+
+inline Props SettledStatePT(Region settled, double p, double T) {
+    return settled == Region::k1 ? region1::State(p, T) : region2::State(p, T);
+}
 
 // The volume, enthalpy or entropy of (p, T); at T = Tsat(p) the saturated liquid's.
 template <Quantity q>
