@@ -54,9 +54,12 @@ inline double SaturationTemperature(double p) {
     const double E = (beta + kRegion4[2]) * beta + kRegion4[5];
     const double F = (kRegion4[0] * beta + kRegion4[3]) * beta + kRegion4[6];
     const double G = (kRegion4[1] * beta + kRegion4[4]) * beta + kRegion4[7];
-    const double D = 2.0 * G / (-F - std::sqrt(F * F - 4.0 * E * G));
-    const double nD = kRegion4[9] + D;
-    return (nD - std::sqrt(nD * nD - 4.0 * (kRegion4[8] + kRegion4[9] * D))) / 2.0;
+    // T = (n10 + D - sqrt((n10 + D)^2 - 4 (n9 + n10 D))) / 2 with D = 2 G / (-F - sqrt(F^2 - 4 E G)), written in
+    // the halves of n10 + D and of D: halving is exact, and so is the root of a quarter, so every rounding is
+    // the one of the formula as written, with fewer steps after the last root.
+    const double halfD = G / (-F - std::sqrt(F * F - 4.0 * E * G));
+    const double half = 0.5 * kRegion4[9] + halfD;
+    return half - std::sqrt(half * half - (kRegion4[8] + 2.0 * kRegion4[9] * halfD));
 }
 
 namespace detail {
@@ -85,7 +88,8 @@ inline constexpr std::array<PressureBounds, kBoundIntervals> kBounds = [] {
 // The bounds of the interval that holds T, any T (those outside 273.15 K..Tc get the end intervals').
 inline const PressureBounds& BoundsAt(double T) {
     const double u = (T - kMinK) * (1.0 / kBoundStepK);
-    return kBounds[static_cast<int>(u > 0.0 ? (u < kBoundIntervals - 1 ? u : kBoundIntervals - 1) : 0.0)];
+    const double above = u > 0.0 ? u : 0.0;  // NaN too
+    return kBounds[static_cast<int>(above < kBoundIntervals - 1 ? above : kBoundIntervals - 1)];
 }
 
 }  // namespace detail

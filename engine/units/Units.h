@@ -57,8 +57,16 @@ struct Linear {
     double scale;
 
     bool IsSI() const { return offset == 0.0 && scale == 1.0; }
-    double ToSI(double value) const { return (value + offset) * scale; }
-    double FromSI(double si) const { return (scale == 1.0 ? si : si / scale) - offset; }
+    // What would add 0 or multiply by 1 is left out: exact either way, but it lengthens every call. (In K and MPa
+    // a -0 stays -0 rather than turning +0; both lie outside the range.)
+    double ToSI(double value) const {
+        if (scale == 1.0) return offset == 0.0 ? value : value + offset;
+        return (value + offset) * scale;
+    }
+    double FromSI(double si) const {
+        const double scaled = scale == 1.0 ? si : si / scale;
+        return offset == 0.0 ? scaled : scaled - offset;
+    }
 
     // Converting a value to SI and back rounds the sum with the offset and the product with the scale, each by
     // half a unit in the last place, and the unit's constants themselves are rounded; four units of the larger
