@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <type_traits>
 
 #include "engine/core/Constants.h"
@@ -66,30 +67,36 @@ namespace detail {
 
 // psat at evenly spaced temperatures from 273.15 K to Tc, built at compile time: over each interval of T, psat
 // lies between its values at the two ends, since it rises with T. The margin, far above the round-off of psat and
-// Tsat, keeps a pressure beyond such a bound on that side of Tsat(p) too.
+// Tsat, keeps a pressure beyond such a bound on that side of Tsat(p) too. The same intervals go on up to
+// 1073.15 K, all of them on the vapour side (no bound above, none below), so that the temperatures of regions 1
+// and 2 all find theirs without a branch.
 inline constexpr int kBoundIntervals = 256;
 inline constexpr double kBoundStepK = (kCriticalK - kMinK) / kBoundIntervals;
+inline constexpr int kBoundEntries = static_cast<int>((kRegion25K - kMinK) / kBoundStepK) + 1;
 inline constexpr double kBoundMargin = 1e-9;
 
 struct PressureBounds {
     double low, high;  // MPa
 };
 
-inline constexpr std::array<PressureBounds, kBoundIntervals> kBounds = [] {
-    std::array<PressureBounds, kBoundIntervals> bounds{};
+inline constexpr std::array<PressureBounds, kBoundEntries> kBounds = [] {
+    std::array<PressureBounds, kBoundEntries> bounds{};
     for (int k = 0; k < kBoundIntervals; ++k) {
         const double high = k + 1 < kBoundIntervals ? kMinK + (k + 1) * kBoundStepK : kCriticalK;
         bounds[k] = {SaturationPressureIn<double>(kMinK + k * kBoundStepK) * (1.0 - kBoundMargin),
                      SaturationPressureIn<double>(high) * (1.0 + kBoundMargin)};
     }
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    for (int k = kBoundIntervals; k < kBoundEntries; ++k) bounds[k] = {kInfinity, kInfinity};
     return bounds;
 }();
 
-// The bounds of the interval that holds T, any T (those outside 273.15 K..Tc get the end intervals').
+// The bounds of the interval that holds T, any T (those outside 273.15 K..1073.15 K, and NaN, get the end
+// entries').
 inline const PressureBounds& BoundsAt(double T) {
     const double u = (T - kMinK) * (1.0 / kBoundStepK);
     const double above = u > 0.0 ? u : 0.0;  // NaN too
-    return kBounds[static_cast<int>(above < kBoundIntervals - 1 ? above : kBoundIntervals - 1)];
+    return kBounds[static_cast<int>(above < kBoundEntries - 1 ? above : kBoundEntries - 1)];
 }
 
 }  // namespace detail

@@ -32,7 +32,7 @@ inline Region SettledRegion(double p, double T) {
     const bool inRange = (p > kMinMPa) & (p <= kMaxMPa) & (T >= kMinK);
     const bool liquid = (T <= kRegion13K) & (p > psat.high);
     const bool belowB23 = (T <= kRegion13K) | (T > kB23MaxK) | (p <= boundary::B23Pressure(T));
-    const bool vapour = ((p < psat.low) | (T > kCriticalK)) & (T <= kRegion25K) & belowB23;
+    const bool vapour = (p < psat.low) & (T <= kRegion25K) & belowB23;  // no bound above Tc
     return inRange & liquid ? Region::k1 : (inRange & vapour ? Region::k2 : Region::kNone);
 }
 
