@@ -58,12 +58,12 @@ template <std::size_t kCount>
 // value converted to SI by unit, an end where it lies within round-off of one. K and MPa convert exactly, so
 // there only the end itself is the end. Otherwise one branch, rarely taken, whatever the value.
 template <std::size_t kCount>
-double ToSI(double value, const units::Linear& unit, const double (&ends)[kCount]) {
+double ToSI(double value, const units::Unit& unit, const double (&ends)[kCount]) {
     const double si = unit.ToSI(value);
     if (unit.IsSI()) return si;
     bool near = false;
     for (double end : ends) near |= std::fabs(si - end) <= kNearEnd * end;
-    return near ? SnappedToEnd(si, ends, unit) : si;
+    return near ? SnappedToEnd(si, ends, unit.linear()) : si;
 }
 
 // The saturation line's temperature, and a single state's.

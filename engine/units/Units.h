@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 
@@ -56,17 +57,10 @@ struct Linear {
     double offset;
     double scale;
 
-    bool IsSI() const { return offset == 0.0 && scale == 1.0; }
-    // What would add 0 or multiply by 1 is left out: exact either way, but it lengthens every call. (In K and MPa
-    // a -0 stays -0 rather than turning +0; both lie outside the range.)
-    double ToSI(double value) const {
-        if (scale == 1.0) return offset == 0.0 ? value : value + offset;
-        return (value + offset) * scale;
-    }
-    double FromSI(double si) const {
-        const double scaled = scale == 1.0 ? si : si / scale;
-        return offset == 0.0 ? scaled : scaled - offset;
-    }
+    constexpr bool IsSI() const { return offset == 0.0 && scale == 1.0; }
+    constexpr bool OffsetOnly() const { return offset != 0.0 && scale == 1.0; }
+    double ToSI(double value) const { return (value + offset) * scale; }
+    double FromSI(double si) const { return (scale == 1.0 ? si : si / scale) - offset; }
 
     // Converting a value to SI and back rounds the sum with the offset and the product with the scale, each by
     // half a unit in the last place, and the unit's constants themselves are rounded; four units of the larger
@@ -76,6 +70,31 @@ struct Linear {
         if (IsSI()) return 0.0;
         return kRoundOffUnits * std::numeric_limits<double>::epsilon() * (std::fabs(si) + std::fabs(offset * scale));
     }
+};
+
+// A quantity's current unit. The SI unit and the units that only shift (degC, MPa gauge) are told by their index,
+// and their conversions leave out what would add 0 or multiply by 1: exact either way, but it lengthens every
+// call. (In the SI unit a -0 stays -0 rather than turning +0; both lie outside the range.)
+class Unit {
+public:
+    Unit(const Linear& linear, bool si, bool offsetOnly) : linear_(linear), si_(si), offsetOnly_(offsetOnly) {}
+
+    const Linear& linear() const { return linear_; }
+    bool IsSI() const { return si_; }
+    double ToSI(double value) const {
+        if (si_) return value;
+        return offsetOnly_ ? value + linear_.offset : linear_.ToSI(value);
+    }
+    double FromSI(double si) const {
+        if (si_) return si;
+        return offsetOnly_ ? si - linear_.offset : linear_.FromSI(si);
+    }
+    double RoundOff(double si) const { return linear_.RoundOff(si); }
+
+private:
+    const Linear& linear_;
+    bool si_;
+    bool offsetOnly_;
 };
 
 namespace detail {
@@ -120,6 +139,14 @@ inline constexpr Linear kEnergy[] = {
     {0.0, kKilocalorieKJ},  // kcal/kg, kcal/(kg K)
 };
 
+// The indices of a table's units that pass a test, as bits.
+template <std::size_t kCount>
+constexpr uint32_t IndicesWhere(const Linear (&table)[kCount], bool (Linear::*test)() const) {
+    uint32_t bits = 0;
+    for (std::size_t k = 0; k < kCount; ++k) bits |= (table[k].*test)() ? 1u << k : 0u;
+    return bits;
+}
+
 // The units of all quantities in one word, four bits each, every field an index into its quantity's table (the
 // volume's: 1 for a density). One word so that a call reads its units once.
 enum Field : unsigned { kTemperatureField = 0, kPressureField = 4, kEnthalpyField = 8, kEntropyField = 12, kVolumeField = 16 };
@@ -141,10 +168,10 @@ class Current {
 public:
     Current() : word_(Read()) {}
 
-    const Linear& Temperature() const { return detail::kTemperature[Index(detail::kTemperatureField)]; }
-    const Linear& Pressure() const { return detail::kPressure[Index(detail::kPressureField)]; }
-    const Linear& Enthalpy() const { return detail::kEnergy[Index(detail::kEnthalpyField)]; }
-    const Linear& Entropy() const { return detail::kEnergy[Index(detail::kEntropyField)]; }
+    Unit Temperature() const { return Of<detail::kTemperature>(detail::kTemperatureField); }
+    Unit Pressure() const { return Of<detail::kPressure>(detail::kPressureField); }
+    Unit Enthalpy() const { return Of<detail::kEnergy>(detail::kEnthalpyField); }
+    Unit Entropy() const { return Of<detail::kEnergy>(detail::kEntropyField); }
     bool VolumeAsDensity() const { return Index(detail::kVolumeField) != 0; }
 
     // A specific volume in m3/kg as the volume unit shows it: itself, or its reciprocal as a density.
@@ -156,6 +183,14 @@ private:
         return (word & detail::kThreadsDiffer) == 0u ? word : detail::ThreadUnits();
     }
     unsigned Index(detail::Field field) const { return (word_ >> field) & detail::kFieldMask; }
+
+    template <const auto& kTable>
+    Unit Of(detail::Field field) const {
+        constexpr uint32_t kSI = detail::IndicesWhere(kTable, &Linear::IsSI);
+        constexpr uint32_t kOffsetOnly = detail::IndicesWhere(kTable, &Linear::OffsetOnly);
+        const unsigned index = Index(field);
+        return {kTable[index], ((kSI >> index) & 1u) != 0u, ((kOffsetOnly >> index) & 1u) != 0u};
+    }
 
     uint32_t word_;
 };
