@@ -8,7 +8,11 @@
 #include "engine/aquaprop.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 #include <limits>
 
 #include "engine/capi/CallersDome.h"
@@ -55,27 +59,46 @@ template <std::size_t kCount>
     return si;
 }
 
+// The doubles near an end as a range of bit patterns, which order as the positive doubles do: one subtraction
+// and one unsigned comparison, in the integer units beside the floating-point work, tell whether a value lies
+// in it. Twice as wide as near, to be sure; NaN and negative values lie outside.
+struct NearRange {
+    uint64_t first;
+    uint64_t width;
+};
+
+template <const auto& kEnds>
+constexpr auto kNearRanges = [] {
+    std::array<NearRange, std::size(kEnds)> ranges{};
+    for (std::size_t k = 0; k < std::size(kEnds); ++k) {
+        const uint64_t first = std::bit_cast<uint64_t>(kEnds[k] * (1.0 - 2.0 * kNearEnd));
+        ranges[k] = {first, std::bit_cast<uint64_t>(kEnds[k] * (1.0 + 2.0 * kNearEnd)) - first};
+    }
+    return ranges;
+}();
+
 // value converted to SI by unit, an end where it lies within round-off of one. K and MPa convert exactly, so
 // there only the end itself is the end. Otherwise one branch, rarely taken, whatever the value.
-template <std::size_t kCount>
-double ToSI(double value, const units::Unit& unit, const double (&ends)[kCount]) {
+template <const auto& kEnds>
+double ToSI(double value, const units::Unit& unit) {
     const double si = unit.ToSI(value);
     if (unit.IsSI()) return si;
+    const uint64_t bits = std::bit_cast<uint64_t>(si);
     bool near = false;
-    for (double end : ends) near |= std::fabs(si - end) <= kNearEnd * end;
-    return near ? SnappedToEnd(si, ends, unit.linear()) : si;
+    for (const NearRange& range : kNearRanges<kEnds>) near |= bits - range.first <= range.width;
+    return near ? SnappedToEnd(si, kEnds, unit.linear()) : si;
 }
 
 // The saturation line's temperature, and a single state's.
 double SaturationTemperatureToSI(const units::Current& u, double T) {
-    return ToSI(T, u.Temperature(), kSaturationTemperatureEnds);
+    return ToSI<kSaturationTemperatureEnds>(T, u.Temperature());
 }
 
 double StateTemperatureToSI(const units::Current& u, double T) {
-    return ToSI(T, u.Temperature(), kStateTemperatureEnds);
+    return ToSI<kStateTemperatureEnds>(T, u.Temperature());
 }
 
-double PressureToSI(const units::Current& u, double p) { return ToSI(p, u.Pressure(), kPressureEnds); }
+double PressureToSI(const units::Current& u, double p) { return ToSI<kPressureEnds>(p, u.Pressure()); }
 
 // si, converted from T, on the caller's side of the saturation line at pSI: at most Tsat(p) where T <= STM_sTp(p),
 // above it otherwise. Only a temperature close to the line may need moving.
