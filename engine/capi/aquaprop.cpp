@@ -78,9 +78,10 @@ constexpr auto kNearRanges = [] {
 }();
 
 // value converted to SI by unit, an end where it lies within round-off of one. K and MPa convert exactly, so
-// there only the end itself is the end. Otherwise one branch, rarely taken, whatever the value.
+// there only the end itself is the end. Otherwise one branch, rarely taken, whatever the value. These
+// conversions are inlined always: they are most of what a call does besides the property.
 template <const auto& kEnds>
-double ToSI(double value, const units::Unit& unit) {
+[[gnu::always_inline]] inline double ToSI(double value, const units::Unit& unit) {
     const double si = unit.ToSI(value);
     if (unit.IsSI()) return si;
     const uint64_t bits = std::bit_cast<uint64_t>(si);
@@ -90,15 +91,17 @@ double ToSI(double value, const units::Unit& unit) {
 }
 
 // The saturation line's temperature, and a single state's.
-double SaturationTemperatureToSI(const units::Current& u, double T) {
+[[gnu::always_inline]] inline double SaturationTemperatureToSI(const units::Current& u, double T) {
     return ToSI<kSaturationTemperatureEnds>(T, u.Temperature());
 }
 
-double StateTemperatureToSI(const units::Current& u, double T) {
+[[gnu::always_inline]] inline double StateTemperatureToSI(const units::Current& u, double T) {
     return ToSI<kStateTemperatureEnds>(T, u.Temperature());
 }
 
-double PressureToSI(const units::Current& u, double p) { return ToSI<kPressureEnds>(p, u.Pressure()); }
+[[gnu::always_inline]] inline double PressureToSI(const units::Current& u, double p) {
+    return ToSI<kPressureEnds>(p, u.Pressure());
+}
 
 // si, converted from T, on the caller's side of the saturation line at pSI: at most Tsat(p) where T <= STM_sTp(p),
 // above it otherwise. Only a temperature close to the line may need moving.
