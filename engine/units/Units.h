@@ -149,7 +149,13 @@ constexpr uint32_t IndicesWhere(const Linear (&table)[kCount], bool (Linear::*te
 
 // The units of all quantities in one word, four bits each, every field an index into its quantity's table (the
 // volume's: 1 for a density). One word so that a call reads its units once.
-enum Field : unsigned { kTemperatureField = 0, kPressureField = 4, kEnthalpyField = 8, kEntropyField = 12, kVolumeField = 16 };
+enum Field : unsigned {
+    kTemperatureField = 0,
+    kPressureField = 4,
+    kEnthalpyField = 8,
+    kEntropyField = 12,
+    kVolumeField = 16,
+};
 inline constexpr uint32_t kFieldMask = 0xFu;
 
 // Set in the process-wide word once a second thread has set a unit. Until then every thread's units are the

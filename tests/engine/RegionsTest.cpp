@@ -3,14 +3,20 @@
 // equations, and region boundaries that are inclusive or exclusive on purpose.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
+#include <utility>
+#include <vector>
 
 #include "Published.h"
 #include "engine/core/Backward1.h"
 #include "engine/core/Backward2.h"
 #include "engine/core/Boundaries.h"
 #include "engine/core/Constants.h"
+#include "engine/core/PowerSum.h"
 #include "engine/core/Region1.h"
 #include "engine/core/Region2.h"
 #include "engine/core/Region4.h"
@@ -119,7 +125,75 @@ TEST(RegionPT, BoundariesAreDecidedAsDocumented) {
         {"At1073KIsRegion2", 100, kRegion25K, Region::k2}, {"Above1073KIsRegion5", 50, Above(kRegion25K), Region::k5},
         {"At2273K", 50, kMaxK, Region::k5},
     };
-    for (const auto& c : cases) EXPECT_EQ(RegionPT(c.p, c.T), c.expected) << c.name;
+    for (const auto& c : cases) {
+        EXPECT_EQ(RegionPT(c.p, c.T), c.expected) << c.name;
+        const Region settled = SettledRegion(c.p, c.T);
+        EXPECT_TRUE(settled == Region::kNone || settled == c.expected) << c.name;
+    }
+}
+
+// The shortcut that settles regions 1 and 2 by bounds gives RegionPT's region wherever it settles one, also one
+// double either side of the saturation line and on the B23 line; over a grid it leaves undecided only the few
+// states close to a boundary.
+TEST(SettledRegion, AgreesWithRegionPT) {
+    int disagreements = 0;
+    const auto agrees = [&](double p, double T) {
+        const Region shortcut = SettledRegion(p, T);
+        disagreements += shortcut == Region::kNone || shortcut == RegionPT(p, T) ? 0 : 1;
+        return shortcut != Region::kNone;
+    };
+    int inRegions1And2 = 0;
+    int settled = 0;
+    for (int i = 0; i <= 400; ++i) {
+        const double p = 1e-4 * std::pow(1e6, i / 400.0);
+        for (int j = 0; j <= 2000; ++j) {
+            const double T = kMinK + j * (kRegion25K + 20.0 - kMinK) / 2000.0;
+            const Region region = RegionPT(p, T);
+            inRegions1And2 += region == Region::k1 || region == Region::k2 ? 1 : 0;
+            settled += agrees(p, T) ? 1 : 0;
+        }
+    }
+    for (int j = 0; j <= 4000; ++j) {
+        const double T = kMinK + j * (kCriticalK - kMinK) / 4000.0;
+        const double ps = region4::SaturationPressure(T);
+        for (double p : {ps, Above(ps), std::nextafter(ps, 0.0)}) agrees(p, T);
+        agrees(boundary::B23Pressure(T + 400.0), T + 400.0);
+    }
+    EXPECT_EQ(disagreements, 0);
+    EXPECT_GT(settled, 0.99 * inRegions1And2) << "settled " << settled << " of " << inRegions1And2;
+}
+
+// A derivative factor formed by additions rounds as the product does, for every factor up to 64 of either sign
+// and values of every magnitude, subnormal to overflowing; NaN stays NaN.
+template <int... k>
+int FactorMismatches(const std::vector<double>& values, std::integer_sequence<int, k...>) {
+    int mismatches = 0;
+    const auto compare = [&]<int K>() {
+        if constexpr (K != 0) {
+            for (double t : values) {
+                const double sum = detail::Times<K>(t);
+                const double product = double(K) * t;
+                const bool same = std::isnan(product) ? std::isnan(sum)
+                                                      : std::bit_cast<uint64_t>(sum) == std::bit_cast<uint64_t>(product);
+                mismatches += same ? 0 : 1;
+            }
+        }
+    };
+    (compare.template operator()<k - 64>(), ...);
+    return mismatches;
+}
+
+TEST(PowerSums, FactorsByAdditionsRoundAsProducts) {
+    std::vector<double> values = {0.0, -0.0, kInf, -kInf, std::numeric_limits<double>::quiet_NaN(),
+                                  std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max(),
+                                  -std::numeric_limits<double>::max() / 3};
+    std::mt19937_64 random(5);
+    std::uniform_real_distribution<double> mantissa(1.0, 2.0);
+    for (int k = 0; k < 4000; ++k) {
+        const double t = std::ldexp(mantissa(random), -1074 + k % 2100);
+        values.push_back(k % 2 == 0 ? t : -t);
+    }
+    EXPECT_EQ(FactorMismatches(values, std::make_integer_sequence<int, 129>{}), 0);
 }
 
 // The constant for 623.15 K is the region 4 pressure there, so that the region 1/3 and saturation boundaries meet.
