@@ -49,6 +49,10 @@ inline double SignedPow(double x, double inverse) {
     }
 }
 
+// How two lanes are formed: as the two halves of a vector register, or one term at a time (for a loop that the
+// compiler vectorises over states instead). Both round alike.
+enum class LaneForm { kPaired, kScalar };
+
 // Which sums to form: f = sum n x^I y^J and its partials in x and y.
 enum SumPart : unsigned {
     kF = 1u,
@@ -90,9 +94,9 @@ constexpr int AdditionsFor(int K) {
 // Additions keep the multipliers free for the powers, up to a few: a longer chain only adds latency.
 inline constexpr int kMostAdditions = 3;
 
-// K t, rounded once, as double(K) * t gives it.
-template <int K>
-inline double Times(double t) {
+// K t, rounded once, as double(K) * t gives it (t a double or a pair of them).
+template <int K, typename Value>
+inline Value Times(Value t) {
     static_assert(K != 0);
     if constexpr (K < 0) {
         return -Times<-K>(t);
@@ -101,7 +105,7 @@ inline double Times(double t) {
     } else if constexpr (AdditionsFor(K) > kMostAdditions) {
         return double(K) * t;
     } else if constexpr (K % 2 == 0) {
-        const double half = Times<K / 2>(t);
+        const Value half = Times<K / 2>(t);
         return half + half;
     } else {
         return Times<K - 1>(t) + t;
@@ -135,14 +139,104 @@ inline PowerSums AddLanes(const PowerSums* lane) {
     }
 }
 
+// Two lanes as the two halves of a vector register: terms 2p and 2p + 1 are formed together, by the same
+// operations in the same order as one at a time, so each half rounds as its lane would, with half the
+// multiplications. Where a part's factor is 0 in one half, that half adds +0, by a mask (0 t may be NaN); a lane
+// starts at +0 and never holds -0, so adding +0 leaves it as it is. A table of odd length ends in a half pair.
+using Pair = double __attribute__((vector_size(16)));
+using PairMask = long long __attribute__((vector_size(16)));
+
+template <Chain kChain, int N>
+inline Pair PairPow(Pair x) {
+    if constexpr (N == 0) {
+        return Pair{1.0, 1.0};
+    } else if constexpr (N == 1) {
+        return x;
+    } else if constexpr (N % 2 == 0) {
+        const Pair half = PairPow<kChain, N / 2>(x);
+        return half * half;
+    } else if constexpr (kChain == Chain::kSquaring) {
+        return x * PairPow<kChain, N - 1>(x);
+    } else {
+        return PairPow<kChain, N / 2>(x) * PairPow<kChain, N - N / 2>(x);
+    }
+}
+
+// {x^A, x^B}, from x and 1/x in both halves.
+template <Chain kChain, int A, int B>
+inline Pair PairPowers(Pair x, Pair inverse) {
+    const Pair a = A >= 0 ? PairPow<kChain, (A >= 0 ? A : -A)>(x) : PairPow<kChain, (A >= 0 ? A : -A)>(inverse);
+    if constexpr (A == B) {
+        return a;
+    } else {
+        return Pair{a[0], PairPowers<kChain, B, B>(x, inverse)[1]};
+    }
+}
+
+// {A ta, B tb}, each rounded as the product.
+template <int A, int B>
+inline Pair PairTimes(Pair t) {
+    if constexpr (A == 0 || B == 0) {
+        const Pair scaled = PairTimes<A == 0 ? 1 : A, B == 0 ? 1 : B>(t);
+        constexpr PairMask kKept{A == 0 ? 0 : -1, B == 0 ? 0 : -1};
+        return reinterpret_cast<Pair>(reinterpret_cast<PairMask>(scaled) & kKept);
+    } else if constexpr (A == B) {
+        return Times<A>(t);
+    } else {
+        return t * Pair{double(A), double(B)};
+    }
+}
+
+struct PairSums {
+    Pair f{}, fx{}, fxx{}, fy{}, fyy{}, fxy{};
+};
+
+template <const auto& kTable, unsigned kParts, Chain kChain, std::size_t p>
+inline void AddPair(PairSums& s, Pair x, Pair xi, Pair y, Pair yi) {
+    constexpr std::size_t a = 2 * p;
+    constexpr bool kHasB = a + 1 < std::size(kTable);
+    constexpr std::size_t b = kHasB ? a + 1 : a;
+    constexpr int Ia = kTable[a].I, Ib = kTable[b].I, Ja = kTable[a].J, Jb = kTable[b].J;
+    constexpr int Wb = kHasB ? 1 : 0;  // a missing term's half counts in no part
+    const Pair n = Pair{kTable[a].n, kHasB ? kTable[b].n : 0.0};
+    const Pair nx = Ia == 0 && Ib == 0 ? n : n * PairPowers<kChain, Ia, Ib>(x, xi);
+    const Pair t = Ja == 0 && Jb == 0 ? nx : nx * PairPowers<kChain, Ja, Jb>(y, yi);
+    if constexpr ((kParts & kF) != 0u) s.f += PairTimes<1, Wb>(t);
+    if constexpr ((kParts & kFx) != 0u && (Ia != 0 || Ib * Wb != 0)) s.fx += PairTimes<Ia, Ib * Wb>(t);
+    if constexpr ((kParts & kFxx) != 0u && (Ia * (Ia - 1) != 0 || Ib * (Ib - 1) * Wb != 0)) {
+        s.fxx += PairTimes<Ia * (Ia - 1), Ib * (Ib - 1) * Wb>(t);
+    }
+    if constexpr ((kParts & kFy) != 0u && (Ja != 0 || Jb * Wb != 0)) s.fy += PairTimes<Ja, Jb * Wb>(t);
+    if constexpr ((kParts & kFyy) != 0u && (Ja * (Ja - 1) != 0 || Jb * (Jb - 1) * Wb != 0)) {
+        s.fyy += PairTimes<Ja * (Ja - 1), Jb * (Jb - 1) * Wb>(t);
+    }
+    if constexpr ((kParts & kFxy) != 0u && (Ia * Ja != 0 || Ib * Jb * Wb != 0)) {
+        s.fxy += PairTimes<Ia * Ja, Ib * Jb * Wb>(t);
+    }
+}
+
+template <const auto& kTable, unsigned kParts, Chain kChain, std::size_t... p>
+inline PowerSums SumPairs(double x, double xi, double y, double yi, std::index_sequence<p...>) {
+    PairSums s;
+    (AddPair<kTable, kParts, kChain, p>(s, Pair{x, x}, Pair{xi, xi}, Pair{y, y}, Pair{yi, yi}), ...);
+    return {s.f[0] + s.f[1], s.fx[0] + s.fx[1], s.fxx[0] + s.fxx[1], s.fy[0] + s.fy[1], s.fyy[0] + s.fyy[1],
+            s.fxy[0] + s.fxy[1]};
+}
+
 // Term k goes to lane k % kLanes.
-template <const auto& kTable, unsigned kParts, Chain kChain, std::size_t kLanes, std::size_t... k>
+template <const auto& kTable, unsigned kParts, Chain kChain, std::size_t kLanes, LaneForm kForm, std::size_t... k>
 inline PowerSums SumTerms(double x, double y, std::index_sequence<k...>) {
-    PowerSums lane[kLanes];
     const double xi = 1.0 / x;
     const double yi = 1.0 / y;
-    (AddTerm<kTable, kParts, kChain, k>(lane[k % kLanes], x, xi, y, yi), ...);
-    PowerSums s = AddLanes<0, kLanes>(lane);
+    PowerSums s;
+    if constexpr (kLanes == 2 && kForm == LaneForm::kPaired) {
+        constexpr std::size_t kPairs = (std::size(kTable) + 1) / 2;
+        s = SumPairs<kTable, kParts, kChain>(x, xi, y, yi, std::make_index_sequence<kPairs>{});
+    } else {
+        PowerSums lane[kLanes];
+        (AddTerm<kTable, kParts, kChain, k>(lane[k % kLanes], x, xi, y, yi), ...);
+        s = AddLanes<0, kLanes>(lane);
+    }
     s.xfx = s.fx;
     s.xxfxx = s.fxx;
     s.xfxy = s.fxy * yi;
@@ -157,9 +251,11 @@ inline PowerSums SumTerms(double x, double y, std::index_sequence<k...>) {
 }  // namespace detail
 
 // The sums over every term of kTable at (x, y).
-template <const auto& kTable, unsigned kParts, Chain kChain = Chain::kSquaring, std::size_t kLanes = 2>
+template <const auto& kTable, unsigned kParts, Chain kChain = Chain::kSquaring, std::size_t kLanes = 2,
+          LaneForm kForm = LaneForm::kPaired>
 inline PowerSums SumPowers(double x, double y) {
-    return detail::SumTerms<kTable, kParts, kChain, kLanes>(x, y, std::make_index_sequence<std::size(kTable)>{});
+    return detail::SumTerms<kTable, kParts, kChain, kLanes, kForm>(x, y,
+                                                                  std::make_index_sequence<std::size(kTable)>{});
 }
 
 // sum n x^I y^J alone, as a plain function: for equations picked at run time from a table of them. A table of

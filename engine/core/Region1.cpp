@@ -16,17 +16,21 @@ constexpr double kRefK = 1386.0;
 constexpr double kPiShift = 7.1;
 constexpr double kTauShift = 1.222;
 
+template <LaneForm kForm>
 struct Model {
     static Point Reduce(double p, double T) { return {T, p / kRefMPa, kRefK / T, kRefMPa}; }
 
     template <unsigned kParts>
     static Derivatives Evaluate(const Point& x) {
-        const PowerSums s = SumPowers<tables::kRegion1, kParts>(kPiShift - x.pi, x.tau - kTauShift);
+        const PowerSums s =
+            SumPowers<tables::kRegion1, kParts, Chain::kSquaring, 2, kForm>(kPiShift - x.pi, x.tau - kTauShift);
         // d/dpi of (a - pi) is -1.
         return {s.f, -s.fx, s.fy, s.fyy, -x.pi * s.fx, x.pi * x.pi * s.fxx, -x.pi * s.fxy};
     }
 };
-using Functions = RegionFunctions<Model>;
+using Functions = RegionFunctions<Model<LaneForm::kPaired>>;
+// The array loop sums one term at a time and leaves the vector registers to the states.
+using LoopFunctions = RegionFunctions<Model<LaneForm::kScalar>>;
 
 }  // namespace
 
@@ -40,14 +44,14 @@ double Property(double p, double T) {
 template <Quantity q>
 [[gnu::flatten]] void Loop(std::size_t n, const double* p, const double* T, double* out) {
 #pragma omp simd
-    for (std::size_t k = 0; k < n; ++k) out[k] = Functions::Property<q>(p[k], T[k]);
+    for (std::size_t k = 0; k < n; ++k) out[k] = LoopFunctions::Property<q>(p[k], T[k]);
 }
 
 #if defined(__x86_64__)
 template <Quantity q>
 [[gnu::flatten, gnu::target("avx2")]] void LoopAvx2(std::size_t n, const double* p, const double* T, double* out) {
 #pragma omp simd
-    for (std::size_t k = 0; k < n; ++k) out[k] = Functions::Property<q>(p[k], T[k]);
+    for (std::size_t k = 0; k < n; ++k) out[k] = LoopFunctions::Property<q>(p[k], T[k]);
 }
 #endif
 
