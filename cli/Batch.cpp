@@ -3,15 +3,17 @@
 
 #include "cli/Csv.h"
 #include "cli/DataCell.h"
+#include "cli/NumberText.h"
 #include "cli/WindowCalculation.h"
+#include "forms/common/LeadingNumber.h"
 
-#include <charconv>
+#include <algorithm>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
-
-constexpr int kSignificantDigits = 17;
 
 // "the columns are pressure, temperature, enthalpy, dryness or reference_pressure, ..."
 QString columnsHint()
@@ -98,14 +100,6 @@ QString propertiesOf(Layout& layout)
     return {};
 }
 
-void appendNumber(QByteArray& line, double value)
-{
-    char digits[32];
-    const auto [end, ec] = std::to_chars(std::begin(digits), std::end(digits), value, std::chars_format::general,
-                                         kSignificantDigits);
-    line.append(digits, ec == std::errc() ? end - digits : 0);
-}
-
 QByteArray headerLine(CalcWindow window, const char* lineEnd)
 {
     QByteArray line;
@@ -129,42 +123,102 @@ QByteArray headerLine(CalcWindow window, const char* lineEnd)
     return line;
 }
 
-void appendRow(QByteArray& out, CalcWindow window, const QStringList& texts, const WindowResult& result,
-               const QString& error, const char* lineEnd)
+bool isAscii(std::string_view bytes)
 {
-    for (const QString& text : texts) {
-        AppendCsvCell(out, text);
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool needsQuotes(char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; }
+
+// One cell of UTF-8, quoted only when it holds a comma, a quote or a line end.
+void appendCell(std::string& line, std::string_view utf8)
+{
+    if (std::none_of(utf8.begin(), utf8.end(), needsQuotes)) {
+        line += utf8;
+        return;
+    }
+    line += '"';
+    for (const char c : utf8) {
+        if (c == '"')
+            line += '"';
+        line += c;
+    }
+    line += '"';
+}
+
+// The cells of case names, phase names and messages, which repeat from row to row, encoded once.
+class TextCells {
+public:
+    std::string_view Of(const QString& text)
+    {
+        for (const auto& [known, cell] : cells_)
+            if (known == text)
+                return cell;
+        std::string cell;
+        const QByteArray utf8 = text.toUtf8();
+        appendCell(cell, std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
+        if (cells_.size() == kMostCells)
+            cells_.pop_back();  // messages with line numbers; the names stay at the front
+        cells_.emplace_back(text, std::move(cell));
+        return cells_.back().second;
+    }
+
+private:
+    static constexpr size_t kMostCells = 32;
+    std::vector<std::pair<QString, std::string>> cells_;
+};
+
+// A cell as read: bytes that are not UTF-8 are written as the replacement character, as decoding them does.
+void appendInputCell(std::string& line, std::string_view bytes)
+{
+    if (isAscii(bytes)) {
+        appendCell(line, bytes);
+        return;
+    }
+    const QByteArray utf8 = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toUtf8();
+    appendCell(line, std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
+}
+
+void appendRow(std::string& out, CalcWindow window, const std::vector<std::string_view>& fieldCells,
+               const WindowResult& result, const QString& error, const char* lineEnd, TextCells& texts)
+{
+    for (const std::string_view cell : fieldCells) {
+        appendInputCell(out, cell);
         out += ',';
     }
-    AppendCsvCell(out, result.calculationCase);
+    out += texts.Of(result.calculationCase);
     for (qsizetype phase = 0; phase < PhaseColumnsOf(window).size(); ++phase) {
         out += ',';
-        AppendCsvCell(out, result.phases.value(phase));
+        out += texts.Of(result.phases.value(phase));
     }
+    char number[kSignificantTextBytes];
     for (const std::optional<double>& value : result.values) {
         out += ',';
         if (value)
-            appendNumber(out, *value);
+            out.append(number, WriteSignificant(number, *value));
     }
     out += ',';
-    AppendCsvCell(out, error);
+    if (!error.isEmpty())
+        out += texts.Of(error);
     out += lineEnd;
 }
 
-// The field texts of a record; cells beyond the header and under unnamed columns are not fields.
-QStringList fieldTexts(const Layout& layout, const QStringList& cells)
+QString cellText(std::string_view bytes) { return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())); }
+
+// The cell of each field; cells beyond the header and under unnamed columns are not fields.
+void takeFieldCells(const Layout& layout, const std::vector<std::string_view>& cells,
+                    std::vector<std::string_view>& fieldCells)
 {
-    QStringList texts(static_cast<qsizetype>(FieldsOf(layout.window).size()));
-    const size_t columns = std::min(layout.fieldOfColumn.size(), static_cast<size_t>(cells.size()));
+    fieldCells.assign(FieldsOf(layout.window).size(), {});
+    const size_t columns = std::min(layout.fieldOfColumn.size(), cells.size());
     for (size_t column = 0; column < columns; ++column)
         if (const int field = layout.fieldOfColumn[column]; field >= 0)
-            texts[field] = cells[static_cast<qsizetype>(column)];
-    return texts;
+            fieldCells[static_cast<size_t>(field)] = cells[column];
 }
 
 // What makes a record unusable: more than the size bound, a quoted cell the input ended in, or text beyond
 // the header's columns.
-QString recordError(const Layout& layout, const CsvReader& reader, const QStringList& cells)
+QString recordError(const Layout& layout, const CsvReader& reader, const std::vector<std::string_view>& cells)
 {
     if (reader.Oversized())
         return QStringLiteral("line %1: the record is longer than %2 MiB")
@@ -172,9 +226,9 @@ QString recordError(const Layout& layout, const CsvReader& reader, const QString
             .arg(kCsvRecordLimit >> 20);
     if (reader.Unterminated())
         return QStringLiteral("line %1: a quoted cell is not closed").arg(reader.LineNumber());
-    const auto columns = static_cast<qsizetype>(layout.fieldOfColumn.size());
-    for (qsizetype column = columns; column < cells.size(); ++column)
-        if (!cells[column].isEmpty())
+    const size_t columns = layout.fieldOfColumn.size();
+    for (size_t column = columns; column < cells.size(); ++column)
+        if (!cells[column].empty())
             return QStringLiteral("line %1: %2 cells, but the header names %3 columns")
                 .arg(reader.LineNumber())
                 .arg(cells.size())
@@ -182,16 +236,46 @@ QString recordError(const Layout& layout, const CsvReader& reader, const QString
     return {};
 }
 
-// Each field's cell as one whole number (blanks around it dropped); the messages of those that are not.
-QString readAsData(const Layout& layout, QStringList& texts)
+// Each field's value: its cell as one whole number (blanks around it dropped), or with asTyped as the window
+// reads a box; the messages of the cells that are not numbers.
+QString readFields(const Layout& layout, const std::vector<std::string_view>& fieldCells, bool asTyped,
+                   FieldValues& values)
 {
     QString errors;
     const std::vector<FieldName>& fields = FieldsOf(layout.window);
-    for (qsizetype field = 0; field < texts.size(); ++field) {
-        if (const std::optional<QString> number = WholeNumberCell(texts[field]))
-            texts[field] = *number;
+    for (size_t field = 0; field < fieldCells.size(); ++field) {
+        const std::string_view cell = fieldCells[field];
+        if (!asTyped && isAscii(cell)) {
+            if (const std::optional<CellNumber> number = ReadNumberCell(cell))
+                values[field] = {!number->empty, number->value};
+            else
+                errors += NotANumberMessage(fields[field].label, cellText(cell));
+            continue;
+        }
+        const QString text = cellText(cell);
+        if (asTyped)
+            values[field] = {!text.isEmpty(), LeadingNumber(text)};
+        else if (const std::optional<QString> number = WholeNumberCell(text))
+            values[field] = {!number->isEmpty(), LeadingNumber(*number)};
         else
-            errors += NotANumberMessage(fields[static_cast<size_t>(field)].label, texts[field]);
+            errors += NotANumberMessage(fields[field].label, text);
+    }
+    return errors;
+}
+
+// The property list reads the fields' texts: each cell as one whole number, or as it stands with asTyped.
+QString readTexts(const Layout& layout, const std::vector<std::string_view>& fieldCells, bool asTyped,
+                  QStringList& texts)
+{
+    QString errors;
+    texts.clear();
+    const std::vector<FieldName>& fields = FieldsOf(layout.window);
+    for (size_t field = 0; field < fieldCells.size(); ++field) {
+        const QString text = cellText(fieldCells[field]);
+        const std::optional<QString> number = asTyped ? text : WholeNumberCell(text);
+        texts << number.value_or(QString());
+        if (!number)
+            errors += NotANumberMessage(fields[field].label, text);
     }
     return errors;
 }
@@ -202,8 +286,8 @@ BatchSummary RunBatch(QIODevice& input, OutputSink& output, PropertyEngine& engi
 {
     BatchSummary summary;
     CsvReader reader(input);
-    QStringList cells;
-    if (!reader.Next(cells)) {
+    QStringList header;
+    if (!reader.Next(header)) {
         summary.error = reader.ReadError().isEmpty() ? QStringLiteral("the input is empty; it needs a header row")
                                                      : reader.ReadError();
         return summary;
@@ -213,7 +297,7 @@ BatchSummary RunBatch(QIODevice& input, OutputSink& output, PropertyEngine& engi
         return summary;
     }
     Layout layout;
-    summary.error = readLayout(cells, layout);
+    summary.error = readLayout(header, layout);
     if (summary.error.isEmpty() && options.properties)
         summary.error = propertiesOf(layout);
     if (!summary.error.isEmpty())
@@ -226,22 +310,35 @@ BatchSummary RunBatch(QIODevice& input, OutputSink& output, PropertyEngine& engi
     WindowResult uncalculated;
     uncalculated.values.resize(static_cast<size_t>(ValueSymbolsOf(layout.window).size()));
 
-    QByteArray line;
+    std::vector<std::string_view> cells;
+    std::vector<std::string_view> fieldCells;
+    WindowResult result;
+    std::string line;
+    TextCells repeated;
     while (!output.Failed() && reader.Next(cells)) {
         ++summary.rows;
-        const QStringList texts = fieldTexts(layout, cells);
-        QStringList values = texts;
+        takeFieldCells(layout, cells, fieldCells);
         QString error = recordError(layout, reader, cells);
-        if (error.isEmpty() && !options.asTyped)
-            error = readAsData(layout, values);
-        const WindowResult result = error.isEmpty() ? CalculateWindow(layout.window, values, engine, ReportText::Skip) : uncalculated;
-        if (error.isEmpty())
+        const bool readable = error.isEmpty();
+        if (readable && layout.window == CalcWindow::Properties) {
+            QStringList texts;
+            error = readTexts(layout, fieldCells, options.asTyped, texts);
+            if (error.isEmpty())
+                result = CalculateWindow(layout.window, texts, engine, ReportText::Skip);
+        } else if (readable) {
+            FieldValues values;
+            error = readFields(layout, fieldCells, options.asTyped, values);
+            if (error.isEmpty())
+                CalculateWindow(layout.window, values, engine, ReportText::Skip, result);
+        }
+        const bool calculated = error.isEmpty();
+        if (calculated)
             error = result.message;
         if (!error.isEmpty())
             ++summary.failedRows;
-        line.resize(0);  // keeps the capacity: a row is built without allocating
-        appendRow(line, layout.window, texts, result, error, lineEnd);
-        output.Write(line);
+        line.clear();  // keeps the capacity: a row is built without allocating
+        appendRow(line, layout.window, fieldCells, calculated ? result : uncalculated, error, lineEnd, repeated);
+        output.Write(line.data(), line.size());
     }
     if (!output.Failed())
         summary.error = reader.ReadError();

@@ -8,8 +8,6 @@ namespace {
 constexpr qint64 kChunkBytes = 1 << 16;
 constexpr int kEnd = -1;
 
-QString cellText(const QByteArray& bytes) { return QString::fromUtf8(bytes); }
-
 }  // namespace
 
 CsvReader::CsvReader(QIODevice& device) : device_(device) {}
@@ -32,7 +30,7 @@ bool CsvReader::fill()
 
 int CsvReader::peek()
 {
-    return fill() ? static_cast<unsigned char>(buffer_[pos_]) : kEnd;
+    return fill() ? static_cast<unsigned char>(buffer_.constData()[pos_]) : kEnd;
 }
 
 int CsvReader::take()
@@ -45,7 +43,7 @@ int CsvReader::take()
     return c;
 }
 
-qint64 CsvReader::takeRun(QByteArray& cell, bool quoted, qint64 room)
+qint64 CsvReader::takeRun(bool quoted, qint64 room)
 {
     if (room <= 0 || !fill())
         return 0;
@@ -56,7 +54,7 @@ qint64 CsvReader::takeRun(QByteArray& cell, bool quoted, qint64 room)
     });
     if (quoted)
         line_ += std::count(begin, stop, '\n');
-    cell.append(begin, stop - begin);
+    record_.append(begin, stop);
     pos_ += stop - begin;
     return stop - begin;
 }
@@ -78,9 +76,11 @@ void CsvReader::skipLine()
                      .arg(2 * kCsvRecordLimit >> 20);
 }
 
-bool CsvReader::Next(QStringList& cells)
+bool CsvReader::Next(std::vector<std::string_view>& cells)
 {
     cells.clear();
+    record_.clear();
+    ends_.clear();
     unterminated_ = false;
     oversized_ = false;
     if (!readError_.isEmpty())
@@ -93,14 +93,15 @@ bool CsvReader::Next(QStringList& cells)
         return false;
     recordLine_ = line_;
 
-    QByteArray cell;
+    size_t cellStart = 0;
     bool quoted = false;
     for (qint64 size = 0;;) {
-        size += takeRun(cell, quoted, kCsvRecordLimit - size);
+        size += takeRun(quoted, kCsvRecordLimit - size);
         const int c = take();
         const bool recordEnd = c == kEnd || (!quoted && (c == '\n' || c == '\r'));
         if (!recordEnd && ++size > kCsvRecordLimit) {
-            cells.clear();
+            record_.clear();
+            ends_.clear();
             oversized_ = true;
             skipLine();
             return readError_.isEmpty();
@@ -108,33 +109,49 @@ bool CsvReader::Next(QStringList& cells)
         if (quoted) {
             if (c == kEnd) {
                 unterminated_ = true;
-                cells << cellText(cell);
-                return true;
+                break;
             }
             if (c == '"') {
                 if (peek() == '"')
-                    cell += static_cast<char>(take());
+                    record_ += static_cast<char>(take());
                 else
                     quoted = false;
             } else {
-                cell += static_cast<char>(c);
+                record_ += static_cast<char>(c);
             }
             continue;
         }
-        if (c == '"' && cell.isEmpty()) {
+        if (c == '"' && record_.size() == cellStart) {
             quoted = true;
         } else if (c == ',') {
-            cells << cellText(cell);
-            cell.clear();
-        } else if (c == '\n' || c == '\r' || c == kEnd) {
+            ends_.push_back(record_.size());
+            cellStart = record_.size();
+        } else if (recordEnd) {
             if (c == '\r' && peek() == '\n')
                 take();
-            cells << cellText(cell);
-            return true;
+            break;
         } else {
-            cell += static_cast<char>(c);
+            record_ += static_cast<char>(c);
         }
     }
+    ends_.push_back(record_.size());
+    size_t start = 0;
+    for (const size_t end : ends_) {
+        cells.emplace_back(record_.data() + start, end - start);
+        start = end;
+    }
+    return true;
+}
+
+bool CsvReader::Next(QStringList& cells)
+{
+    std::vector<std::string_view> bytes;
+    cells.clear();
+    if (!Next(bytes))
+        return false;
+    for (const std::string_view cell : bytes)
+        cells << QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
+    return true;
 }
 
 void AppendCsvCell(QByteArray& line, const QByteArray& utf8)
