@@ -6,7 +6,6 @@
 namespace {
 
 constexpr qint64 kChunkBytes = 1 << 16;
-constexpr int kEnd = -1;
 
 }  // namespace
 
@@ -26,21 +25,6 @@ bool CsvReader::fill()
             pos_ = 3;
     }
     return pos_ < buffer_.size();
-}
-
-int CsvReader::peek()
-{
-    return fill() ? static_cast<unsigned char>(buffer_.constData()[pos_]) : kEnd;
-}
-
-int CsvReader::take()
-{
-    const int c = peek();
-    if (c != kEnd)
-        ++pos_;
-    if (c == '\n')
-        ++line_;
-    return c;
 }
 
 qint64 CsvReader::takeRun(bool quoted, qint64 room)

@@ -45,9 +45,20 @@ private:
     // piece: up to the next quote in a quoted cell, else up to the next comma, quote or line end. Returns how
     // many.
     qint64 takeRun(bool quoted, qint64 room);
-    int take();
-    int peek();
+    // The next byte, or kEnd.
+    int peek() { return pos_ < buffer_.size() || fill() ? static_cast<unsigned char>(buffer_.constData()[pos_]) : kEnd; }
+    int take()
+    {
+        const int c = peek();
+        if (c != kEnd)
+            ++pos_;
+        if (c == '\n')
+            ++line_;
+        return c;
+    }
     void skipLine();
+
+    static constexpr int kEnd = -1;
 
     QIODevice& device_;
     QByteArray buffer_;

@@ -26,6 +26,31 @@ constexpr std::array<Wide, kMaxScale + 1> kPowers = [] {
     return powers;
 }();
 
+constexpr uint64_t kHundredMillion = 100'000'000;
+
+// "00" to "99".
+constexpr std::array<char, 200> kPairs = [] {
+    std::array<char, 200> pairs{};
+    for (size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+void writeTwo(char* out, uint32_t pair) { std::memcpy(out, &kPairs[2 * pair], 2); }
+
+// Eight digits, leading zeros included.
+void writeEight(char* out, uint32_t value)
+{
+    const uint32_t high = value / 10000;
+    const uint32_t low = value % 10000;
+    writeTwo(out, high / 100);
+    writeTwo(out + 2, high % 100);
+    writeTwo(out + 4, low / 100);
+    writeTwo(out + 6, low % 100);
+}
+
 char* fallback(char* out, double value)
 {
     return std::to_chars(out, out + kSignificantTextBytes, value, std::chars_format::general, kDigits).ptr;
@@ -82,11 +107,11 @@ char* WriteSignificant(char* out, double value)
     if (decimal >= kDigits)
         return fallback(out, value);  // 1e17 and up: an exponent
 
-    char text[kDigits];
-    for (int i = kDigits - 1; i >= 0; --i) {
-        text[i] = static_cast<char>('0' + digits % 10);
-        digits /= 10;
-    }
+    char text[2 * kDigits];  // the digits, and room to copy them in blocks of kDigits
+    text[0] = static_cast<char>('0' + digits / kLowest17);
+    const uint64_t rest = digits % kLowest17;
+    writeEight(text + 1, static_cast<uint32_t>(rest / kHundredMillion));
+    writeEight(text + 9, static_cast<uint32_t>(rest % kHundredMillion));
     int count = kDigits;
     while (text[count - 1] == '0')
         --count;
@@ -110,20 +135,21 @@ char* WriteSignificant(char* out, double value)
         *p++ = static_cast<char>('0' + magnitude % 10);
         return p;
     }
+    // The digits are copied in blocks of kDigits: fixed-size copies, within the room kSignificantTextBytes leaves.
     if (decimal < 0) {
         *p++ = '0';
         *p++ = '.';
         for (int i = decimal + 1; i < 0; ++i)
             *p++ = '0';
-        std::memcpy(p, text, static_cast<size_t>(count));
+        std::memcpy(p, text, kDigits);
         return p + count;
     }
     const int whole = decimal + 1;
-    std::memcpy(p, text, static_cast<size_t>(whole));
+    std::memcpy(p, text, kDigits);
     p += whole;
     if (count > whole) {
         *p++ = '.';
-        std::memcpy(p, text + whole, static_cast<size_t>(count - whole));
+        std::memcpy(p, text + whole, kDigits);
         p += count - whole;
     }
     return p;

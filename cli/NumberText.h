@@ -4,10 +4,10 @@
 
 #include <cstddef>
 
-// Room WriteSignificant needs at most.
-inline constexpr std::size_t kSignificantTextBytes = 32;
+// Room WriteSignificant needs at most (it copies digits in fixed blocks, past the end of a shorter text).
+inline constexpr std::size_t kSignificantTextBytes = 48;
 
 // Writes the value as std::to_chars with std::chars_format::general and 17 digits of precision writes it
 // (trailing zeros dropped, an exponent below 1e-4 and from 1e17 on) and returns the end. Exact arithmetic for
-// magnitudes from 1e-6 to 1e17, the usual batch numbers; std::to_chars itself for the rest.
+// magnitudes from about 1e-6 to 1e16, the usual batch numbers; std::to_chars itself for the rest.
 char* WriteSignificant(char* out, double value);
