@@ -8,6 +8,8 @@
 #include "forms/common/LeadingNumber.h"
 
 #include <algorithm>
+#include <array>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -128,79 +130,117 @@ bool isAscii(std::string_view bytes)
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-bool needsQuotes(char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; }
+constexpr bool needsQuotes(char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; }
 
-// One cell of UTF-8, quoted only when it holds a comma, a quote or a line end.
-void appendCell(std::string& line, std::string_view utf8)
+// One cell of UTF-8, quoted only when it holds a comma, a quote or a line end; at most 2 n + 2 bytes.
+char* putCell(char* out, std::string_view utf8)
 {
-    if (std::none_of(utf8.begin(), utf8.end(), needsQuotes)) {
-        line += utf8;
-        return;
-    }
-    line += '"';
+    if (std::none_of(utf8.begin(), utf8.end(), needsQuotes))
+        return std::copy(utf8.begin(), utf8.end(), out);
+    *out++ = '"';
     for (const char c : utf8) {
         if (c == '"')
-            line += '"';
-        line += c;
+            *out++ = '"';
+        *out++ = c;
     }
-    line += '"';
+    *out++ = '"';
+    return out;
 }
 
-// The cells of case names, phase names and messages, which repeat from row to row, encoded once.
+std::string utf8Cell(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    const std::string_view bytes(utf8.constData(), static_cast<size_t>(utf8.size()));
+    std::string cell(2 * bytes.size() + 2, '\0');
+    cell.resize(static_cast<size_t>(putCell(cell.data(), bytes) - cell.data()));
+    return cell;
+}
+
+// The cells of case names, phase names and messages, which repeat from row to row, encoded once. A cell stays
+// valid until the next row starts.
 class TextCells {
 public:
+    void NextRow() { uncached_.clear(); }
+
     std::string_view Of(const QString& text)
     {
         for (const auto& [known, cell] : cells_)
+            if (known.constData() == text.constData() && known.size() == text.size())
+                return cell;  // the same text, shared
+        for (const auto& [known, cell] : cells_)
             if (known == text)
                 return cell;
-        std::string cell;
-        const QByteArray utf8 = text.toUtf8();
-        appendCell(cell, std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
         if (cells_.size() == kMostCells)
-            cells_.pop_back();  // messages with line numbers; the names stay at the front
-        cells_.emplace_back(text, std::move(cell));
-        return cells_.back().second;
+            return uncached_.emplace_back(utf8Cell(text));  // messages with line numbers and cell texts
+        return cells_.emplace_back(text, utf8Cell(text)).second;
     }
 
 private:
-    static constexpr size_t kMostCells = 32;
-    std::vector<std::pair<QString, std::string>> cells_;
+    static constexpr size_t kMostCells = 64;
+    std::deque<std::pair<QString, std::string>> cells_;  // a deque: cells stay in place as it grows
+    std::deque<std::string> uncached_;
 };
 
-// A cell as read: bytes that are not UTF-8 are written as the replacement character, as decoding them does.
-void appendInputCell(std::string& line, std::string_view bytes)
+// A cell as read: bytes that are not UTF-8 are written as the replacement character (three bytes), as decoding
+// them does; at most 6 n + 2 bytes.
+char* putInputCell(char* out, std::string_view bytes)
 {
-    if (isAscii(bytes)) {
-        appendCell(line, bytes);
-        return;
-    }
+    // ASCII without a comma, a quote or a line end: the bytes as they are.
+    static constexpr auto kPlain = [] {
+        std::array<bool, 256> plain{};
+        for (size_t c = 0; c < 0x80; ++c)
+            plain[c] = !needsQuotes(static_cast<char>(c));
+        return plain;
+    }();
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return kPlain[static_cast<unsigned char>(c)]; }))
+        return std::copy(bytes.begin(), bytes.end(), out);
+    if (isAscii(bytes))
+        return putCell(out, bytes);
     const QByteArray utf8 = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toUtf8();
-    appendCell(line, std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
+    return putCell(out, std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
 }
 
-void appendRow(std::string& out, CalcWindow window, const std::vector<std::string_view>& fieldCells,
-               const WindowResult& result, const QString& error, const char* lineEnd, TextCells& texts)
+char* put(char* out, std::string_view text) { return std::copy(text.begin(), text.end(), out); }
+
+// Writes the row into `row`, grown as it needs; returns its length.
+size_t writeRow(std::vector<char>& row, CalcWindow window, const std::vector<std::string_view>& fieldCells,
+                const WindowResult& result, const QString& error, std::string_view lineEnd, TextCells& texts)
 {
+    texts.NextRow();
+    const std::string_view caseCell = texts.Of(result.calculationCase);
+    std::array<std::string_view, 2> phaseCells;
+    const auto phases = static_cast<size_t>(PhaseColumnsOf(window).size());
+    for (size_t phase = 0; phase < phases; ++phase)
+        phaseCells[phase] = texts.Of(result.phases.value(static_cast<qsizetype>(phase)));
+    const std::string_view errorCell = error.isEmpty() ? std::string_view() : texts.Of(error);
+
+    size_t bound = caseCell.size() + phaseCells[0].size() + phaseCells[1].size() + 1 + errorCell.size() + 2 +
+                   lineEnd.size() + result.values.size() * (kSignificantTextBytes + 1);
+    for (const std::string_view cell : fieldCells)
+        bound += 6 * cell.size() + 3;
+    if (row.size() < bound)
+        row.resize(bound);
+
+    char* const start = row.data();
+    char* out = start;
     for (const std::string_view cell : fieldCells) {
-        appendInputCell(out, cell);
-        out += ',';
+        out = putInputCell(out, cell);
+        *out++ = ',';
     }
-    out += texts.Of(result.calculationCase);
-    for (qsizetype phase = 0; phase < PhaseColumnsOf(window).size(); ++phase) {
-        out += ',';
-        out += texts.Of(result.phases.value(phase));
+    out = put(out, caseCell);
+    for (size_t phase = 0; phase < phases; ++phase) {
+        *out++ = ',';
+        out = put(out, phaseCells[phase]);
     }
-    char number[kSignificantTextBytes];
     for (const std::optional<double>& value : result.values) {
-        out += ',';
+        *out++ = ',';
         if (value)
-            out.append(number, WriteSignificant(number, *value));
+            out = WriteSignificant(out, *value);
     }
-    out += ',';
-    if (!error.isEmpty())
-        out += texts.Of(error);
-    out += lineEnd;
+    *out++ = ',';
+    out = put(out, errorCell);
+    out = put(out, lineEnd);
+    return static_cast<size_t>(out - start);
 }
 
 QString cellText(std::string_view bytes) { return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())); }
@@ -313,7 +353,7 @@ BatchSummary RunBatch(QIODevice& input, OutputSink& output, PropertyEngine& engi
     std::vector<std::string_view> cells;
     std::vector<std::string_view> fieldCells;
     WindowResult result;
-    std::string line;
+    std::vector<char> row;
     TextCells repeated;
     while (!output.Failed() && reader.Next(cells)) {
         ++summary.rows;
@@ -336,9 +376,9 @@ BatchSummary RunBatch(QIODevice& input, OutputSink& output, PropertyEngine& engi
             error = result.message;
         if (!error.isEmpty())
             ++summary.failedRows;
-        line.clear();  // keeps the capacity: a row is built without allocating
-        appendRow(line, layout.window, fieldCells, calculated ? result : uncalculated, error, lineEnd, repeated);
-        output.Write(line.data(), line.size());
+        const size_t length = writeRow(row, layout.window, fieldCells, calculated ? result : uncalculated, error,
+                                       lineEnd, repeated);
+        output.Write(row.data(), length);
     }
     if (!output.Failed())
         summary.error = reader.ReadError();

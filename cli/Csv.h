@@ -57,6 +57,7 @@ private:
         return c;
     }
     void skipLine();
+    bool takeSimpleRecord(std::vector<std::string_view>& cells);
 
     static constexpr int kEnd = -1;
 

@@ -187,10 +187,47 @@ bool isWholeNumber(std::string_view text)
     return i == text.size();
 }
 
+// The usual cell in one pass: a sign, at most 15 digits with at most one point, nothing else. Its value is one
+// quotient of two exact doubles, rounded once, so the same double as the general conversion gives.
+std::optional<double> plainDecimal(std::string_view text)
+{
+    constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr int kMostDigits = 15;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    if (p == end)
+        return std::nullopt;
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+')
+        ++p;
+    uint64_t digits = 0;
+    int count = 0;
+    int fraction = -1;  // digits after the point; -1 without a point
+    for (; p != end; ++p) {
+        if (const auto digit = static_cast<unsigned>(*p - '0'); digit < 10) {
+            digits = digits * 10 + digit;
+            ++count;
+            fraction += fraction >= 0 ? 1 : 0;
+        } else if (*p == '.' && fraction < 0) {
+            fraction = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (count == 0 || count > kMostDigits)
+        return std::nullopt;
+    if (digits == 0)
+        return 0.0;  // zeros only: a plain zero, whatever the sign
+    const double value = static_cast<double>(digits) / kPowers[std::max(fraction, 0)];
+    return negative ? -value : value;
+}
+
 }  // namespace
 
 std::optional<CellNumber> ReadNumberCell(std::string_view ascii)
 {
+    if (const std::optional<double> plain = plainDecimal(ascii))
+        return CellNumber{false, *plain};
     while (!ascii.empty() && isBlank(ascii.front()))
         ascii.remove_prefix(1);
     while (!ascii.empty() && isBlank(ascii.back()))

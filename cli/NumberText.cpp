@@ -28,27 +28,26 @@ constexpr std::array<Wide, kMaxScale + 1> kPowers = [] {
 
 constexpr uint64_t kHundredMillion = 100'000'000;
 
-// "00" to "99".
-constexpr std::array<char, 200> kPairs = [] {
-    std::array<char, 200> pairs{};
-    for (size_t i = 0; i < 100; ++i) {
-        pairs[2 * i] = static_cast<char>('0' + i / 10);
-        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return pairs;
-}();
+static_assert(std::endian::native == std::endian::little, "digits are assembled in little-endian words");
 
-void writeTwo(char* out, uint32_t pair) { std::memcpy(out, &kPairs[2 * pair], 2); }
-
-// Eight digits, leading zeros included.
-void writeEight(char* out, uint32_t value)
+// Eight ASCII digits of a number below 10^8, leading zeros included, as the bytes of one word: both halves of
+// four digits at once, then their pairs, then the single digits (each division by 100 and 10 a multiply and a shift,
+// exact in this range).
+uint64_t eightDigits(uint32_t value)
 {
-    const uint32_t high = value / 10000;
-    const uint32_t low = value % 10000;
-    writeTwo(out, high / 100);
-    writeTwo(out + 2, high % 100);
-    writeTwo(out + 4, low / 100);
-    writeTwo(out + 6, low % 100);
+    const uint64_t halves = (value / 10000) | static_cast<uint64_t>(value % 10000) << 32;
+    const uint64_t hundreds = ((halves * 10486) >> 20) & 0x0000007F0000007F;
+    const uint64_t pairs = hundreds | (halves - hundreds * 100) << 16;
+    const uint64_t tens = ((pairs * 103) >> 10) & 0x000F000F000F000F;
+    const uint64_t digits = tens | (pairs - tens * 10) << 8;
+    return digits + 0x3030303030303030;
+}
+
+// Trailing '0' digits of an eightDigits word.
+int trailingZeros(uint64_t word)
+{
+    const uint64_t nonZero = word ^ 0x3030303030303030;
+    return nonZero == 0 ? 8 : std::countl_zero(nonZero) / 8;
 }
 
 char* fallback(char* out, double value)
@@ -107,25 +106,29 @@ char* WriteSignificant(char* out, double value)
     if (decimal >= kDigits)
         return fallback(out, value);  // 1e17 and up: an exponent
 
-    char text[2 * kDigits];  // the digits, and room to copy them in blocks of kDigits
-    text[0] = static_cast<char>('0' + digits / kLowest17);
+    // The first digit, then two words of eight, written straight to their places: copying them through a
+    // buffer would read back bytes just stored in other widths, which stalls.
+    const char first = static_cast<char>('0' + digits / kLowest17);
     const uint64_t rest = digits % kLowest17;
-    writeEight(text + 1, static_cast<uint32_t>(rest / kHundredMillion));
-    writeEight(text + 9, static_cast<uint32_t>(rest % kHundredMillion));
-    int count = kDigits;
-    while (text[count - 1] == '0')
-        --count;
+    const uint64_t high = eightDigits(static_cast<uint32_t>(rest / kHundredMillion));
+    const uint64_t low = eightDigits(static_cast<uint32_t>(rest % kHundredMillion));
+    const int lowZeros = trailingZeros(low);
+    const int count = kDigits - (lowZeros < 8 ? lowZeros : 8 + trailingZeros(high));  // significant digits
+    const auto putDigits = [&](char* at) {
+        at[0] = first;
+        std::memcpy(at + 1, &high, sizeof high);
+        std::memcpy(at + 9, &low, sizeof low);
+    };
 
     char* p = out;
     if (value < 0)
         *p++ = '-';
     if (decimal < -4) {
-        *p++ = text[0];
-        if (count > 1) {
-            *p++ = '.';
-            std::memcpy(p, text + 1, static_cast<size_t>(count - 1));
-            p += count - 1;
-        }
+        // d.ddd: the first digit, the point over it, the rest
+        putDigits(p + 1);
+        p[0] = first;
+        p[1] = '.';
+        p += count > 1 ? count + 1 : 1;
         const int magnitude = -decimal;
         *p++ = 'e';
         *p++ = '-';
@@ -135,22 +138,20 @@ char* WriteSignificant(char* out, double value)
         *p++ = static_cast<char>('0' + magnitude % 10);
         return p;
     }
-    // The digits are copied in blocks of kDigits: fixed-size copies, within the room kSignificantTextBytes leaves.
     if (decimal < 0) {
         *p++ = '0';
         *p++ = '.';
         for (int i = decimal + 1; i < 0; ++i)
             *p++ = '0';
-        std::memcpy(p, text, kDigits);
+        putDigits(p);
         return p + count;
     }
     const int whole = decimal + 1;
-    std::memcpy(p, text, kDigits);
-    p += whole;
-    if (count > whole) {
-        *p++ = '.';
-        std::memcpy(p, text + whole, kDigits);
-        p += count - whole;
-    }
-    return p;
+    putDigits(p);
+    if (count <= whole)
+        return p + whole;
+    for (int i = count - 1; i >= whole; --i)
+        p[i + 1] = p[i];  // bytes within one earlier store: read back without a stall
+    p[whole] = '.';
+    return p + count + 1;
 }
