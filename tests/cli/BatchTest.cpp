@@ -290,6 +290,31 @@ TEST(CliNumberText, SeventeenSignificantDigits)
     }
 }
 
+// Rows on several threads come out as on one, in order, counted alike: across many chunks, with row errors, quoted
+// cells, cells that are not numbers, every main-window case and records that are not usable.
+TEST_F(CliBatch, JobsWriteWhatOneThreadWrites)
+{
+    const char* const cells[] = {"1,,,", ",150,,", "1,300,,", "1,,2000,", "1,,,0.5", "1,,,1.5", "150,500,,", "\"2\",\"x\",,",
+                                 ",,,", "1,300,,,7", "\"1,5\",,,", " 3 ,\t250,,", "1e400,,,", "-0,1D2,,"};
+    QByteArray csv = "pressure,temperature,enthalpy,dryness\r\n";
+    for (int i = 0; i < 30000; ++i)
+        csv += QByteArray(cells[i % std::size(cells)]).replace('1', QByteArray::number(1 + i % 7)) + (i % 5 ? "\n" : "\r\n");
+    csv += "\"4,,,";  // a quoted cell the input ends in
+    run(csv);
+    const QByteArray oneThread = written;
+    const BatchSummary oneSummary = summary;
+    ASSERT_GT(summary.failedRows, 0);
+    for (const int jobs : {2, 3, 8}) {
+        BatchOptions options;
+        options.jobs = jobs;
+        run(csv, Engine(), options);
+        EXPECT_TRUE(written == oneThread) << jobs << " jobs";
+        EXPECT_EQ(summary.rows, oneSummary.rows);
+        EXPECT_EQ(summary.failedRows, oneSummary.failedRows);
+        EXPECT_EQ(summary.error, oneSummary.error);
+    }
+}
+
 TEST_F(CliBatch, HeaderNamesTheUnitsInEffect)
 {
     useUnits(15, 73);
