@@ -4,7 +4,6 @@
 #include <array>
 #include <bit>
 #include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -14,10 +13,10 @@ __extension__ typedef unsigned __int128 Wide;  // the GNU 128-bit integer
 
 constexpr int kDigits = 17;
 constexpr uint64_t kLowest17 = 10'000'000'000'000'000;  // 10^16, the smallest 17-digit number
-constexpr int kMaxScale = 22;                            // 10^22 times a 53-bit mantissa fits in 128 bits
+constexpr int kMostPower = 22;                           // 10^22 times a 53-bit mantissa fits in 128 bits
 
-constexpr std::array<Wide, kMaxScale + 1> kPowers = [] {
-    std::array<Wide, kMaxScale + 1> powers{};
+constexpr std::array<Wide, kMostPower + 1> kPowers = [] {
+    std::array<Wide, kMostPower + 1> powers{};
     Wide power = 1;
     for (Wide& p : powers) {
         p = power;
@@ -55,20 +54,17 @@ char* fallback(char* out, double value)
     return std::to_chars(out, out + kSignificantTextBytes, value, std::chars_format::general, kDigits).ptr;
 }
 
-// floor(value * 10^scale) of value = mantissa * 2^exponent, and whether the rest is below, at or above one half.
+// floor(mantissa * 2^-shift * 10^power), and whether the rest is below, at or above one half; shift below 64.
 struct Scaled {
     uint64_t whole;
     int half;  // -1 below, 0 exactly one half, 1 above
 };
 
-Scaled scale(uint64_t mantissa, int exponent, int power)
+Scaled scale(uint64_t mantissa, int shift, int power)
 {
-    Wide product = static_cast<Wide>(mantissa) * kPowers[static_cast<size_t>(power)];
-    if (exponent >= 0)
-        return {static_cast<uint64_t>(product << exponent), -1};
-    const int shift = -exponent;
-    const Wide rest = product & ((static_cast<Wide>(1) << shift) - 1);
-    const Wide half = static_cast<Wide>(1) << (shift - 1);
+    const Wide product = mantissa * kPowers[static_cast<size_t>(power)];
+    const uint64_t rest = static_cast<uint64_t>(product) & ((uint64_t{1} << shift) - 1);
+    const uint64_t half = uint64_t{1} << (shift - 1);
     return {static_cast<uint64_t>(product >> shift), rest < half ? -1 : rest == half ? 0 : 1};
 }
 
@@ -76,24 +72,20 @@ Scaled scale(uint64_t mantissa, int exponent, int power)
 
 char* WriteSignificant(char* out, double value)
 {
-    if (value == 0 || !std::isfinite(value))
-        return fallback(out, value);
     const auto bits = std::bit_cast<uint64_t>(value);
     const int biased = static_cast<int>(bits >> 52 & 0x7FF);
-    if (biased == 0)
-        return fallback(out, value);  // subnormal
-    const uint64_t mantissa = (bits & ((uint64_t{1} << 52) - 1)) | uint64_t{1} << 52;
     const int exponent = biased - 1075;
-
-    // The decimal exponent: floor(log10 |value|) is this estimate or one more.
-    // Both scales, 10^(16 - decimal) and one less, must stay within the table.
+    // The decimal exponent: floor(log10 |value|) is this estimate or one more. Both powers, 10^(16 - decimal) and
+    // one less, must be in the table, and the value below 2^52 with fewer than 64 bits after the binary point.
     int decimal = ((exponent + 52) * 78913) >> 18;
-    if (kDigits - 1 - decimal > kMaxScale || kDigits - 1 - decimal < 1)
-        return fallback(out, value);
-    Scaled scaled = scale(mantissa, exponent, kDigits - 1 - decimal);
+    if (biased == 0 || exponent >= 0 || exponent < -63 || kDigits - 1 - decimal > kMostPower ||
+        kDigits - 1 - decimal < 1)
+        return fallback(out, value);  // zero, subnormal, infinite or NaN, or outside about 5e-4 to 4.5e15
+    const uint64_t mantissa = (bits & ((uint64_t{1} << 52) - 1)) | uint64_t{1} << 52;
+    Scaled scaled = scale(mantissa, -exponent, kDigits - 1 - decimal);
     if (scaled.whole >= 10 * kLowest17) {
         ++decimal;
-        scaled = scale(mantissa, exponent, kDigits - 1 - decimal);
+        scaled = scale(mantissa, -exponent, kDigits - 1 - decimal);
     }
     // Round half to even, as to_chars does.
     uint64_t digits = scaled.whole;
@@ -103,8 +95,6 @@ char* WriteSignificant(char* out, double value)
         digits = kLowest17;
         ++decimal;
     }
-    if (decimal >= kDigits)
-        return fallback(out, value);  // 1e17 and up: an exponent
 
     // The first digit, then two words of eight, written straight to their places: copying them through a
     // buffer would read back bytes just stored in other widths, which stalls.
