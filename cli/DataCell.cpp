@@ -112,7 +112,7 @@ double wholeNumberValue(std::string_view text)
 // product or quotient of two exact doubles: rounded once, so the same double as the general conversion gives.
 std::optional<double> exactValue(std::string_view text)
 {
-    constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     constexpr int kMostDigits = 15;
     constexpr int kMostPower = 22;
@@ -191,7 +191,7 @@ bool isWholeNumber(std::string_view text)
 // quotient of two exact doubles, rounded once, so the same double as the general conversion gives.
 std::optional<double> plainDecimal(std::string_view text)
 {
-    constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     constexpr int kMostDigits = 15;
     const char* p = text.data();
     const char* const end = p + text.size();
@@ -222,12 +222,10 @@ std::optional<double> plainDecimal(std::string_view text)
     return negative ? -value : value;
 }
 
-}  // namespace
 
-std::optional<CellNumber> ReadNumberCell(std::string_view ascii)
+// Any other cell: blanks around it, an exponent, many digits. Apart, so that the usual cell's call stays small.
+[[gnu::noinline]] std::optional<CellNumber> readOtherCell(std::string_view ascii)
 {
-    if (const std::optional<double> plain = plainDecimal(ascii))
-        return CellNumber{false, *plain};
     while (!ascii.empty() && isBlank(ascii.front()))
         ascii.remove_prefix(1);
     while (!ascii.empty() && isBlank(ascii.back()))
@@ -238,6 +236,15 @@ std::optional<CellNumber> ReadNumberCell(std::string_view ascii)
         return std::nullopt;
     const std::optional<double> exact = exactValue(ascii);
     return CellNumber{false, exact ? *exact : wholeNumberValue(ascii)};
+}
+
+}  // namespace
+
+std::optional<CellNumber> ReadNumberCell(std::string_view ascii)
+{
+    if (const std::optional<double> plain = plainDecimal(ascii))
+        return CellNumber{false, *plain};
+    return ascii.empty() ? CellNumber{} : readOtherCell(ascii);
 }
 
 std::optional<QString> WholeNumberCell(const QString& cell)
