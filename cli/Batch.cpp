@@ -126,7 +126,23 @@ void handUnitsToThisThread(PropertyEngine& engine)
     for (const QuantityUnits* quantity : kUnits) {
         const int16_t code = Module1::Current.Code(quantity->quantity);
         const UnitChoice* choice = quantity->Find(code);
-        (engine.*quantity->setter)(choice ? choice->engineCode : code);
+        if (quantity->setter)
+            (engine.*quantity->setter)(choice ? choice->engineCode : code);
+    }
+}
+
+// On the calling thread: each record's row written as soon as it is read.
+void runRows(CsvReader& reader, OutputSink& output, BatchRow& row, BatchSummary& summary)
+{
+    std::vector<std::string_view> cells;
+    std::vector<char> text;
+    while (!output.Failed() && reader.Next(cells)) {
+        ++summary.rows;
+        bool failed = false;
+        const RecordFlags record{reader.LineNumber(), reader.Oversized(), reader.Unterminated()};
+        const size_t length = row.Write(cells, record, text, failed);
+        summary.failedRows += failed ? 1 : 0;
+        output.Write(text.data(), length);
     }
 }
 
@@ -165,16 +181,7 @@ BatchSummary RunBatch(QIODevice& input, OutputSink& output, PropertyEngine& engi
         RunBatchJobs(reader, output, options.jobs, makeRow, summary);
     } else {
         BatchRow row(layout, options, engine, lineEnd);
-        std::vector<std::string_view> cells;
-        std::vector<char> text;
-        while (!output.Failed() && reader.Next(cells)) {
-            ++summary.rows;
-            bool failed = false;
-            const RecordFlags record{reader.LineNumber(), reader.Oversized(), reader.Unterminated()};
-            const size_t length = row.Write(cells, record, text, failed);
-            summary.failedRows += failed ? 1 : 0;
-            output.Write(text.data(), length);
-        }
+        runRows(reader, output, row, summary);
     }
     if (!output.Failed())
         summary.error = reader.ReadError();
