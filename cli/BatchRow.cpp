@@ -18,27 +18,12 @@ bool isAscii(std::string_view bytes)
 
 constexpr bool needsQuotes(char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; }
 
-// One cell of UTF-8, quoted only when it holds a comma, a quote or a line end; at most 2 n + 2 bytes.
-char* putCell(char* out, std::string_view utf8)
-{
-    if (std::none_of(utf8.begin(), utf8.end(), needsQuotes))
-        return std::copy(utf8.begin(), utf8.end(), out);
-    *out++ = '"';
-    for (const char c : utf8) {
-        if (c == '"')
-            *out++ = '"';
-        *out++ = c;
-    }
-    *out++ = '"';
-    return out;
-}
-
 std::string utf8Cell(const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
     const std::string_view bytes(utf8.constData(), static_cast<size_t>(utf8.size()));
     std::string cell(2 * bytes.size() + 2, '\0');
-    cell.resize(static_cast<size_t>(putCell(cell.data(), bytes) - cell.data()));
+    cell.resize(static_cast<size_t>(PutCsvCell(cell.data(), bytes) - cell.data()));
     return cell;
 }
 
@@ -56,9 +41,9 @@ char* putInputCell(char* out, std::string_view bytes)
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return kPlain[static_cast<unsigned char>(c)]; }))
         return std::copy(bytes.begin(), bytes.end(), out);
     if (isAscii(bytes))
-        return putCell(out, bytes);
+        return PutCsvCell(out, bytes);
     const QByteArray utf8 = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toUtf8();
-    return putCell(out, std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
+    return PutCsvCell(out, std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
 }
 
 char* put(char* out, std::string_view text) { return std::copy(text.begin(), text.end(), out); }

@@ -160,21 +160,28 @@ bool CsvReader::Next(QStringList& cells)
     return true;
 }
 
-void AppendCsvCell(QByteArray& line, const QByteArray& utf8)
+char* PutCsvCell(char* out, std::string_view utf8)
 {
-    const bool needsQuotes = std::any_of(utf8.begin(), utf8.end(),
-                                         [](char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; });
-    if (!needsQuotes) {
-        line += utf8;
-        return;
-    }
-    line += '"';
+    const auto special = [](char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; };
+    if (std::none_of(utf8.begin(), utf8.end(), special))
+        return std::copy(utf8.begin(), utf8.end(), out);
+    *out++ = '"';
     for (const char c : utf8) {
         if (c == '"')
-            line += '"';
-        line += c;
+            *out++ = '"';
+        *out++ = c;
     }
-    line += '"';
+    *out++ = '"';
+    return out;
+}
+
+void AppendCsvCell(QByteArray& line, const QByteArray& utf8)
+{
+    const qsizetype start = line.size();
+    line.resize(start + 2 * utf8.size() + 2);
+    const char* const end =
+        PutCsvCell(line.data() + start, std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
+    line.resize(end - line.constData());
 }
 
 void AppendCsvCell(QByteArray& line, const QString& cell)

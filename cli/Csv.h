@@ -74,6 +74,10 @@ private:
     std::vector<size_t> ends_;   // where each cell ends in record_
 };
 
-// Appends one cell in UTF-8, quoted only when it holds a comma, a quote or a line end.
+// Writes one cell of UTF-8, quoted only when it holds a comma, a quote or a line end, and returns the end: at most
+// 2 n + 2 bytes.
+char* PutCsvCell(char* out, std::string_view utf8);
+
+// Appends one cell in UTF-8, as PutCsvCell writes it.
 void AppendCsvCell(QByteArray& line, const QString& cell);
 void AppendCsvCell(QByteArray& line, const QByteArray& utf8);
