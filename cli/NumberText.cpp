@@ -54,18 +54,21 @@ char* fallback(char* out, double value)
     return std::to_chars(out, out + kSignificantTextBytes, value, std::chars_format::general, kDigits).ptr;
 }
 
-// floor(mantissa * 2^-shift * 10^power), and whether the rest is below, at or above one half; shift below 64.
+// floor(mantissa * 2^-shift * 10^power), and that rounded half to even as to_chars rounds; shift below 64. The
+// rounding is arithmetic rather than a branch: its direction is as good as random.
 struct Scaled {
     uint64_t whole;
-    int half;  // -1 below, 0 exactly one half, 1 above
+    uint64_t rounded;
 };
 
 Scaled scale(uint64_t mantissa, int shift, int power)
 {
     const Wide product = mantissa * kPowers[static_cast<size_t>(power)];
+    const uint64_t whole = static_cast<uint64_t>(product >> shift);
     const uint64_t rest = static_cast<uint64_t>(product) & ((uint64_t{1} << shift) - 1);
     const uint64_t half = uint64_t{1} << (shift - 1);
-    return {static_cast<uint64_t>(product >> shift), rest < half ? -1 : rest == half ? 0 : 1};
+    const uint64_t up = static_cast<uint64_t>(rest > half) | (static_cast<uint64_t>(rest == half) & whole);
+    return {whole, whole + (up & 1)};
 }
 
 }  // namespace
@@ -87,10 +90,7 @@ char* WriteSignificant(char* out, double value)
         ++decimal;
         scaled = scale(mantissa, -exponent, kDigits - 1 - decimal);
     }
-    // Round half to even, as to_chars does.
-    uint64_t digits = scaled.whole;
-    if (scaled.half > 0 || (scaled.half == 0 && (digits & 1) != 0))
-        ++digits;
+    uint64_t digits = scaled.rounded;
     if (digits == 10 * kLowest17) {
         digits = kLowest17;
         ++decimal;
