@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "cli/Batch.h"
 
+#include "cli/BatchJobs.h"
+#include "cli/BatchRow.h"
 #include "cli/Csv.h"
-#include "cli/DataCell.h"
 #include "cli/WindowCalculation.h"
+#include "settings/Module1.h"
+#include "settings/UnitCatalogue.h"
 
-#include <charconv>
+#include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace {
-
-constexpr int kSignificantDigits = 17;
 
 // "the columns are pressure, temperature, enthalpy, dryness or reference_pressure, ..."
 QString columnsHint()
@@ -43,10 +45,6 @@ int fieldIndex(CalcWindow window, const QString& key)
     return -1;
 }
 
-struct Layout {
-    CalcWindow window = CalcWindow::Main;
-    std::vector<int> fieldOfColumn;  // field index of each input column; -1 for a column without a name
-};
 
 // The window whose field a column key names, if any.
 std::optional<CalcWindow> windowOf(const QString& key)
@@ -59,7 +57,7 @@ std::optional<CalcWindow> windowOf(const QString& key)
 
 // A column without a name (a spreadsheet's trailing comma) is ignored; any other name must be a field, and all
 // fields of one window.
-QString readLayout(const QStringList& header, Layout& layout)
+QString readLayout(const QStringList& header, BatchLayout& layout)
 {
     std::optional<CalcWindow> seen;
     for (const QString& name : header) {
@@ -90,20 +88,12 @@ QString readLayout(const QStringList& header, Layout& layout)
 }
 
 // With --properties the main window's fields give the property list's columns.
-QString propertiesOf(Layout& layout)
+QString propertiesOf(BatchLayout& layout)
 {
     if (layout.window != CalcWindow::Main)
         return kPropertiesOfMainFields;
     layout.window = CalcWindow::Properties;
     return {};
-}
-
-void appendNumber(QByteArray& line, double value)
-{
-    char digits[32];
-    const auto [end, ec] = std::to_chars(std::begin(digits), std::end(digits), value, std::chars_format::general,
-                                         kSignificantDigits);
-    line.append(digits, ec == std::errc() ? end - digits : 0);
 }
 
 QByteArray headerLine(CalcWindow window, const char* lineEnd)
@@ -129,71 +119,31 @@ QByteArray headerLine(CalcWindow window, const char* lineEnd)
     return line;
 }
 
-void appendRow(QByteArray& out, CalcWindow window, const QStringList& texts, const WindowResult& result,
-               const QString& error, const char* lineEnd)
+// The units in effect, handed to the engine for the calling thread, as HandUnitsToEngine hands them: a worker's
+// engine calls then depend on no other thread's settings.
+void handUnitsToThisThread(PropertyEngine& engine)
 {
-    for (const QString& text : texts) {
-        AppendCsvCell(out, text);
-        out += ',';
+    for (const QuantityUnits* quantity : kUnits) {
+        const int16_t code = Module1::Current.Code(quantity->quantity);
+        const UnitChoice* choice = quantity->Find(code);
+        if (quantity->setter)
+            (engine.*quantity->setter)(choice ? choice->engineCode : code);
     }
-    AppendCsvCell(out, result.calculationCase);
-    for (qsizetype phase = 0; phase < PhaseColumnsOf(window).size(); ++phase) {
-        out += ',';
-        AppendCsvCell(out, result.phases.value(phase));
-    }
-    for (const std::optional<double>& value : result.values) {
-        out += ',';
-        if (value)
-            appendNumber(out, *value);
-    }
-    out += ',';
-    AppendCsvCell(out, error);
-    out += lineEnd;
 }
 
-// The field texts of a record; cells beyond the header and under unnamed columns are not fields.
-QStringList fieldTexts(const Layout& layout, const QStringList& cells)
+// On the calling thread: each record's row written as soon as it is read.
+void runRows(CsvReader& reader, OutputSink& output, BatchRow& row, BatchSummary& summary)
 {
-    QStringList texts(static_cast<qsizetype>(FieldsOf(layout.window).size()));
-    const size_t columns = std::min(layout.fieldOfColumn.size(), static_cast<size_t>(cells.size()));
-    for (size_t column = 0; column < columns; ++column)
-        if (const int field = layout.fieldOfColumn[column]; field >= 0)
-            texts[field] = cells[static_cast<qsizetype>(column)];
-    return texts;
-}
-
-// What makes a record unusable: more than the size bound, a quoted cell the input ended in, or text beyond
-// the header's columns.
-QString recordError(const Layout& layout, const CsvReader& reader, const QStringList& cells)
-{
-    if (reader.Oversized())
-        return QStringLiteral("line %1: the record is longer than %2 MiB")
-            .arg(reader.LineNumber())
-            .arg(kCsvRecordLimit >> 20);
-    if (reader.Unterminated())
-        return QStringLiteral("line %1: a quoted cell is not closed").arg(reader.LineNumber());
-    const auto columns = static_cast<qsizetype>(layout.fieldOfColumn.size());
-    for (qsizetype column = columns; column < cells.size(); ++column)
-        if (!cells[column].isEmpty())
-            return QStringLiteral("line %1: %2 cells, but the header names %3 columns")
-                .arg(reader.LineNumber())
-                .arg(cells.size())
-                .arg(columns);
-    return {};
-}
-
-// Each field's cell as one whole number (blanks around it dropped); the messages of those that are not.
-QString readAsData(const Layout& layout, QStringList& texts)
-{
-    QString errors;
-    const std::vector<FieldName>& fields = FieldsOf(layout.window);
-    for (qsizetype field = 0; field < texts.size(); ++field) {
-        if (const std::optional<QString> number = WholeNumberCell(texts[field]))
-            texts[field] = *number;
-        else
-            errors += NotANumberMessage(fields[static_cast<size_t>(field)].label, texts[field]);
+    std::vector<std::string_view> cells;
+    std::vector<char> text;
+    while (!output.Failed() && reader.Next(cells)) {
+        ++summary.rows;
+        bool failed = false;
+        const RecordFlags record{reader.LineNumber(), reader.Oversized(), reader.Unterminated()};
+        const size_t length = row.Write(cells, record, text, failed);
+        summary.failedRows += failed ? 1 : 0;
+        output.Write(text.data(), length);
     }
-    return errors;
 }
 
 }  // namespace
@@ -202,8 +152,8 @@ BatchSummary RunBatch(QIODevice& input, OutputSink& output, PropertyEngine& engi
 {
     BatchSummary summary;
     CsvReader reader(input);
-    QStringList cells;
-    if (!reader.Next(cells)) {
+    QStringList header;
+    if (!reader.Next(header)) {
         summary.error = reader.ReadError().isEmpty() ? QStringLiteral("the input is empty; it needs a header row")
                                                      : reader.ReadError();
         return summary;
@@ -212,8 +162,8 @@ BatchSummary RunBatch(QIODevice& input, OutputSink& output, PropertyEngine& engi
         summary.error = QStringLiteral("the header row is longer than %1 MiB").arg(kCsvRecordLimit >> 20);
         return summary;
     }
-    Layout layout;
-    summary.error = readLayout(cells, layout);
+    BatchLayout layout;
+    summary.error = readLayout(header, layout);
     if (summary.error.isEmpty() && options.properties)
         summary.error = propertiesOf(layout);
     if (!summary.error.isEmpty())
@@ -223,25 +173,15 @@ BatchSummary RunBatch(QIODevice& input, OutputSink& output, PropertyEngine& engi
     if (options.excel)
         output.Write("\xEF\xBB\xBF", 3);
     output.Write(headerLine(layout.window, lineEnd));
-    WindowResult uncalculated;
-    uncalculated.values.resize(static_cast<size_t>(ValueSymbolsOf(layout.window).size()));
-
-    QByteArray line;
-    while (!output.Failed() && reader.Next(cells)) {
-        ++summary.rows;
-        const QStringList texts = fieldTexts(layout, cells);
-        QStringList values = texts;
-        QString error = recordError(layout, reader, cells);
-        if (error.isEmpty() && !options.asTyped)
-            error = readAsData(layout, values);
-        const WindowResult result = error.isEmpty() ? CalculateWindow(layout.window, values, engine, ReportText::Skip) : uncalculated;
-        if (error.isEmpty())
-            error = result.message;
-        if (!error.isEmpty())
-            ++summary.failedRows;
-        line.resize(0);  // keeps the capacity: a row is built without allocating
-        appendRow(line, layout.window, texts, result, error, lineEnd);
-        output.Write(line);
+    if (options.jobs > 1) {
+        const auto makeRow = [&] {
+            handUnitsToThisThread(engine);
+            return std::make_unique<BatchRow>(layout, options, engine, lineEnd);
+        };
+        RunBatchJobs(reader, output, options.jobs, makeRow, summary);
+    } else {
+        BatchRow row(layout, options, engine, lineEnd);
+        runRows(reader, output, row, summary);
     }
     if (!output.Failed())
         summary.error = reader.ReadError();

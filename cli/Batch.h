@@ -23,6 +23,8 @@ struct BatchOptions {
     bool excel = false;
     // Rows of the main window's fields list every property of their state (--properties).
     bool properties = false;
+    // Threads that calculate rows (--jobs); the output is the same for any number.
+    int jobs = 1;
 };
 
 // Reads the header to learn the window and the columns, then calculates and writes row by row. A row

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Batch throughput: states per second for 100,000 rows of mixed cases, main window and constant-enthalpy.
+// Batch throughput: states per second for 100,000 rows of mixed cases, main window and constant-enthalpy; and
+// the floor under it, the same rows' engine calls made in a plain loop.
 #include "cli/Batch.h"
+#include "engine/aquaprop.h"
 #include "settings/Module1.h"
 #include "settings/UnitCatalogue.h"
 
@@ -8,6 +10,10 @@
 #include <QTemporaryFile>
 
 #include <benchmark/benchmark.h>
+
+#include <tuple>
+#include <type_traits>
+#include <vector>
 
 namespace {
 
@@ -74,11 +80,77 @@ void runBatch(benchmark::State& state, const QByteArray& csv)
     state.SetItemsProcessed(state.iterations() * kRows);
 }
 
+// One engine call with its arguments, to be made again.
+struct EngineCall {
+    double (*function)(double, double);
+    double a;
+    double b;
+};
+
+template <auto F, size_t kArguments>
+double callAgain(double a, double b)
+{
+    if constexpr (kArguments == 1)
+        return F(a);
+    else
+        return F(a, b);
+}
+
+// Makes the library's call, noting it where it is a property function (one or two arguments).
+template <auto F, typename... Arguments>
+auto record(std::vector<EngineCall>& calls, std::tuple<Arguments...> arguments)
+{
+    if constexpr (sizeof...(Arguments) > 0 && (std::is_same_v<Arguments, double> && ...)) {
+        const double a = std::get<0>(arguments);
+        const double b = std::get<sizeof...(Arguments) - 1>(arguments);
+        calls.push_back({&callAgain<F, sizeof...(Arguments)>, a, b});
+    }
+    return std::apply(F, arguments);
+}
+
+// The library, noting each property function's call on the way.
+class RecordingEngine final : public PropertyEngine {
+public:
+    std::vector<EngineCall> calls;
+
+#define ENGINE_FUNCTION(result, name, parameters, arguments) \
+    result name parameters override { return record<&::name>(calls, std::make_tuple arguments); }
+#include "engine/seam/EngineFunctions.def"
+};
+
+void runEngineCalls(benchmark::State& state, const QByteArray& csv)
+{
+    setUpUnits();
+    QBuffer input;
+    input.setData(csv);
+    input.open(QIODevice::ReadOnly);
+    QTemporaryFile file;
+    if (!file.open()) {
+        state.SkipWithError("no temporary file for the results");
+        return;
+    }
+    OutputSink output(file.handle(), file.fileName());
+    RecordingEngine engine;
+    if (RunBatch(input, output, engine).rows != kRows) {
+        state.SkipWithError("not every row was read");
+        return;
+    }
+    for (auto _ : state)
+        for (const EngineCall& call : engine.calls)
+            benchmark::DoNotOptimize(call.function(call.a, call.b));
+    state.SetItemsProcessed(state.iterations() * kRows);
+    state.counters["calls_per_row"] = static_cast<double>(engine.calls.size()) / kRows;
+}
+
 void BM_BatchMainWindowMixed(benchmark::State& state) { runBatch(state, mainRows()); }
 void BM_BatchConstantEnthalpy(benchmark::State& state) { runBatch(state, heatRows()); }
+void BM_EngineCallsMainWindowMixed(benchmark::State& state) { runEngineCalls(state, mainRows()); }
+void BM_EngineCallsConstantEnthalpy(benchmark::State& state) { runEngineCalls(state, heatRows()); }
 
 }  // namespace
 
 BENCHMARK(BM_BatchMainWindowMixed)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BatchConstantEnthalpy)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EngineCallsMainWindowMixed)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EngineCallsConstantEnthalpy)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -8,6 +8,9 @@
 
 namespace {
 
+// More threads than this gain nothing on any machine a batch runs on.
+constexpr int kMostJobs = 256;
+
 struct UnitOption {
     QString name;
     UnitQuantity quantity;
@@ -76,6 +79,10 @@ void addOptions(QCommandLineParser& parser)
                       QStringLiteral("kind")});
     parser.addOption({QStringLiteral("excel"),
                       QStringLiteral("Batch output for spreadsheets: UTF-8 with a byte-order mark, CR LF line ends.")});
+    parser.addOption({QStringLiteral("jobs"),
+                      QStringLiteral("Batch rows calculated on this many threads (1 to %1; default 1); the output "
+                                     "is the same.").arg(kMostJobs),
+                      QStringLiteral("n")});
 }
 
 // The one value of an option; giving an option twice is an error rather than a silent choice.
@@ -138,6 +145,23 @@ QString readFields(const QCommandLineParser& parser, CommandLine& commandLine)
     if (commandLine.batch && given)
         return QStringLiteral("batch mode takes its fields from the CSV file, not from options");
     return {};
+}
+
+// --jobs N: a whole number of threads.
+bool readJobs(const QCommandLineParser& parser, int& jobs, QString& error)
+{
+    QString text;
+    if (!singleValue(parser, QStringLiteral("jobs"), text, error))
+        return false;
+    if (text.isNull())
+        return true;
+    bool number = false;
+    jobs = text.toInt(&number);
+    if (!number || jobs < 1 || jobs > kMostJobs) {
+        error = QStringLiteral("--jobs takes a number of threads from 1 to %1, not '%2'").arg(kMostJobs).arg(text);
+        return false;
+    }
+    return true;
 }
 
 const std::pair<QString, ChartKind> kChartNames[] = {
@@ -220,7 +244,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
         || !singleValue(parser, QStringLiteral("output"), commandLine.output, error)
         || !singleValue(parser, QStringLiteral("settings-dir"), commandLine.settingsFolder, error))
         return parsed;
-    for (const char* batchOnly : {"output", "as-typed", "excel"}) {
+    for (const char* batchOnly : {"output", "as-typed", "excel", "jobs"}) {
         const bool chartsToo = QLatin1String(batchOnly) == u"output" && parser.isSet(QStringLiteral("chart"));
         if (!commandLine.batch && !chartsToo && parser.isSet(QLatin1String(batchOnly))) {
             error = QStringLiteral("--%1 belongs to batch mode (--batch FILE)%2")
@@ -230,6 +254,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
     }
     commandLine.batchOptions.asTyped = parser.isSet(QStringLiteral("as-typed"));
     commandLine.batchOptions.excel = parser.isSet(QStringLiteral("excel"));
+    if (!readJobs(parser, commandLine.batchOptions.jobs, error))
+        return parsed;
     if (parser.isSet(QStringLiteral("settings-dir")) && commandLine.settingsFolder.isEmpty()) {
         error = QStringLiteral("--settings-dir needs a folder");
         return parsed;

@@ -6,9 +6,6 @@
 namespace {
 
 constexpr qint64 kChunkBytes = 1 << 16;
-constexpr int kEnd = -1;
-
-QString cellText(const QByteArray& bytes) { return QString::fromUtf8(bytes); }
 
 }  // namespace
 
@@ -30,22 +27,7 @@ bool CsvReader::fill()
     return pos_ < buffer_.size();
 }
 
-int CsvReader::peek()
-{
-    return fill() ? static_cast<unsigned char>(buffer_[pos_]) : kEnd;
-}
-
-int CsvReader::take()
-{
-    const int c = peek();
-    if (c != kEnd)
-        ++pos_;
-    if (c == '\n')
-        ++line_;
-    return c;
-}
-
-qint64 CsvReader::takeRun(QByteArray& cell, bool quoted, qint64 room)
+qint64 CsvReader::takeRun(bool quoted, qint64 room)
 {
     if (room <= 0 || !fill())
         return 0;
@@ -56,7 +38,7 @@ qint64 CsvReader::takeRun(QByteArray& cell, bool quoted, qint64 room)
     });
     if (quoted)
         line_ += std::count(begin, stop, '\n');
-    cell.append(begin, stop - begin);
+    record_.append(begin, stop);
     pos_ += stop - begin;
     return stop - begin;
 }
@@ -78,9 +60,31 @@ void CsvReader::skipLine()
                      .arg(2 * kCsvRecordLimit >> 20);
 }
 
-bool CsvReader::Next(QStringList& cells)
+// The usual record, without quotes and with its line end in the buffer, split in one pass.
+bool CsvReader::takeSimpleRecord(std::vector<std::string_view>& cells)
+{
+    const char* const begin = buffer_.constData() + pos_;
+    const char* const end = buffer_.constData() + buffer_.size();
+    const char* const stop = std::find_if(begin, end, [](char c) { return c == '\n' || c == '\r' || c == '"'; });
+    if (stop == end || *stop == '"')
+        return false;
+    record_.assign(begin, stop);
+    pos_ += stop - begin;
+    if (take() == '\r' && peek() == '\n')
+        take();
+    const char* cell = record_.data();
+    const char* const recordEnd = cell + record_.size();
+    for (const char* comma; (comma = std::find(cell, recordEnd, ',')) != recordEnd; cell = comma + 1)
+        cells.emplace_back(cell, static_cast<size_t>(comma - cell));
+    cells.emplace_back(cell, static_cast<size_t>(recordEnd - cell));
+    return true;
+}
+
+bool CsvReader::Next(std::vector<std::string_view>& cells)
 {
     cells.clear();
+    record_.clear();
+    ends_.clear();
     unterminated_ = false;
     oversized_ = false;
     if (!readError_.isEmpty())
@@ -92,15 +96,18 @@ bool CsvReader::Next(QStringList& cells)
     if (peek() == kEnd)
         return false;
     recordLine_ = line_;
+    if (takeSimpleRecord(cells))
+        return true;
 
-    QByteArray cell;
+    size_t cellStart = 0;
     bool quoted = false;
     for (qint64 size = 0;;) {
-        size += takeRun(cell, quoted, kCsvRecordLimit - size);
+        size += takeRun(quoted, kCsvRecordLimit - size);
         const int c = take();
         const bool recordEnd = c == kEnd || (!quoted && (c == '\n' || c == '\r'));
         if (!recordEnd && ++size > kCsvRecordLimit) {
-            cells.clear();
+            record_.clear();
+            ends_.clear();
             oversized_ = true;
             skipLine();
             return readError_.isEmpty();
@@ -108,50 +115,73 @@ bool CsvReader::Next(QStringList& cells)
         if (quoted) {
             if (c == kEnd) {
                 unterminated_ = true;
-                cells << cellText(cell);
-                return true;
+                break;
             }
             if (c == '"') {
                 if (peek() == '"')
-                    cell += static_cast<char>(take());
+                    record_ += static_cast<char>(take());
                 else
                     quoted = false;
             } else {
-                cell += static_cast<char>(c);
+                record_ += static_cast<char>(c);
             }
             continue;
         }
-        if (c == '"' && cell.isEmpty()) {
+        if (c == '"' && record_.size() == cellStart) {
             quoted = true;
         } else if (c == ',') {
-            cells << cellText(cell);
-            cell.clear();
-        } else if (c == '\n' || c == '\r' || c == kEnd) {
+            ends_.push_back(record_.size());
+            cellStart = record_.size();
+        } else if (recordEnd) {
             if (c == '\r' && peek() == '\n')
                 take();
-            cells << cellText(cell);
-            return true;
+            break;
         } else {
-            cell += static_cast<char>(c);
+            record_ += static_cast<char>(c);
         }
     }
+    ends_.push_back(record_.size());
+    size_t start = 0;
+    for (const size_t end : ends_) {
+        cells.emplace_back(record_.data() + start, end - start);
+        start = end;
+    }
+    return true;
+}
+
+bool CsvReader::Next(QStringList& cells)
+{
+    std::vector<std::string_view> bytes;
+    cells.clear();
+    if (!Next(bytes))
+        return false;
+    for (const std::string_view cell : bytes)
+        cells << QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
+    return true;
+}
+
+char* PutCsvCell(char* out, std::string_view utf8)
+{
+    const auto special = [](char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; };
+    if (std::none_of(utf8.begin(), utf8.end(), special))
+        return std::copy(utf8.begin(), utf8.end(), out);
+    *out++ = '"';
+    for (const char c : utf8) {
+        if (c == '"')
+            *out++ = '"';
+        *out++ = c;
+    }
+    *out++ = '"';
+    return out;
 }
 
 void AppendCsvCell(QByteArray& line, const QByteArray& utf8)
 {
-    const bool needsQuotes = std::any_of(utf8.begin(), utf8.end(),
-                                         [](char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; });
-    if (!needsQuotes) {
-        line += utf8;
-        return;
-    }
-    line += '"';
-    for (const char c : utf8) {
-        if (c == '"')
-            line += '"';
-        line += c;
-    }
-    line += '"';
+    const qsizetype start = line.size();
+    line.resize(start + 2 * utf8.size() + 2);
+    const char* const end =
+        PutCsvCell(line.data() + start, std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
+    line.resize(end - line.constData());
 }
 
 void AppendCsvCell(QByteArray& line, const QString& cell)

@@ -9,25 +9,11 @@
 #include "settings/Module1.h"
 #include "settings/UnitCatalogue.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
 namespace {
-
-// The main window's four boxes, as texts; a case may empty some of them.
-class TextFields final : public InputFields {
-public:
-    explicit TextFields(const QStringList& texts) : texts_(texts) {}
-    QString Text(int field) const override { return texts_.value(field - 1); }
-    void Clear(int field) override
-    {
-        if (field >= 1 && field <= texts_.size())
-            texts_[field - 1].clear();
-    }
-
-private:
-    QStringList texts_;
-};
 
 struct ValueColumn {
     QString symbol;
@@ -155,27 +141,35 @@ void takeState(const PhaseState& state, std::vector<std::optional<double>>& valu
     values[V] = Module1::DensityFactor * state.v;
 }
 
-WindowResult calculateMain(const QStringList& texts, PropertyEngine& engine, ReportText text)
+// Empties a result for a window with this many reported numbers, keeping its storage.
+void reset(WindowResult& result, size_t values)
 {
-    std::array<bool, 4> filled{};
-    for (size_t i = 0; i < filled.size(); ++i)
-        filled[i] = !texts.value(static_cast<qsizetype>(i)).isEmpty();
-    TextFields fields(texts);
-    const CalculationOutcome outcome = Calculate(fields, engine, text);
+    result.message.clear();
+    result.report.clear();
+    result.calculationCase = QStringLiteral("none");
+    result.phases.clear();
+    result.values.assign(values, std::nullopt);
+    result.chart = {};
+}
 
-    WindowResult result;
+void calculateMain(const FieldValues& fields, PropertyEngine& engine, ReportText text, WindowResult& result)
+{
+    reset(result, MainColumnCount);
+    const CalculationCase calculationCase =
+        Classify({fields[0].filled, fields[1].filled, fields[2].filled, fields[3].filled});
+    const CalculationOutcome outcome = CalculateCase(
+        calculationCase, {fields[0].value, fields[1].value, fields[2].value, fields[3].value}, engine, text);
     result.message = outcome.message;
     result.report = outcome.report;
-    result.calculationCase = caseName(Classify(filled));
-    result.values.resize(MainColumnCount);
-    result.chart = ChartStatesOf(outcome);
+    result.calculationCase = caseName(calculationCase);
+    if (text == ReportText::Build)
+        result.chart = ChartStatesOf(outcome);
     if (outcome.saturation)
         takeSaturation(*outcome.saturation, result.values);
     if (outcome.state) {
-        result.phases = {phaseName(outcome.state->phase)};
+        result.phases << phaseName(outcome.state->phase);
         takeState(*outcome.state, result.values);
     }
-    return result;
 }
 
 // Every property of the state, each number in the column of its property.
@@ -207,26 +201,25 @@ QString heatPhaseName(SetPhase phase)
     return {};
 }
 
-WindowResult calculateHeat(const QStringList& texts, PropertyEngine& engine, ReportText text)
+void calculateHeat(const FieldValues& fields, PropertyEngine& engine, ReportText text, WindowResult& result)
 {
-    WindowResult result;
-    result.values.resize(HeatColumnCount);
-    result.calculationCase = QStringLiteral("none");
+    reset(result, HeatColumnCount);
     // The window stops without a message while any box is empty.
-    for (int field = 0; field < 3; ++field)
-        if (texts.value(field).isEmpty())
-            return result;
+    for (size_t field = 0; field < 3; ++field)
+        if (!fields[field].filled)
+            return;
 
-    const HeatContentInputs inputs{LeadingNumber(texts[0]), LeadingNumber(texts[1]), LeadingNumber(texts[2])};
+    const HeatContentInputs inputs{fields[0].value, fields[1].value, fields[2].value};
     const HeatContentOutcome outcome = CalculateHeatContent(inputs, engine, text);
     result.calculationCase = QStringLiteral("constant-enthalpy");
     result.message = outcome.message;
     result.report = outcome.report;
     if (!outcome.message.isEmpty())
-        return result;
+        return;
 
-    result.phases = {heatPhaseName(outcome.phase)};
-    result.chart = ChartStatesOf(inputs, outcome);
+    result.phases << heatPhaseName(outcome.phase);
+    if (text == ReportText::Build)
+        result.chart = ChartStatesOf(inputs, outcome);
     const double factor = Module1::DensityFactor;
     result.values[TRef] = outcome.reference.T;
     result.values[HRef] = outcome.reference.h;
@@ -236,7 +229,6 @@ WindowResult calculateHeat(const QStringList& texts, PropertyEngine& engine, Rep
     result.values[HSet] = outcome.set.h;
     result.values[SSet] = outcome.set.s;
     result.values[VSet] = factor * outcome.set.v;
-    return result;
 }
 
 // T, h, s, v and the dryness of one state from its first column on.
@@ -250,32 +242,35 @@ void takePoint(const IsentropicPoint& point, size_t first, std::vector<std::opti
         values[first + 4] = point.dryness;
 }
 
-WindowResult calculateIsentropic(const QStringList& texts, PropertyEngine& engine, ReportText text)
+void calculateIsentropic(const FieldValues& fields, PropertyEngine& engine, ReportText text, WindowResult& result)
 {
-    WindowResult result;
-    result.values.resize(IsentropicColumnCount);
-    result.calculationCase = QStringLiteral("none");
-    const std::optional<IsentropicInputs> inputs = ReadIsentropicFields(texts);
-    if (!inputs)
-        return result;
+    reset(result, IsentropicColumnCount);
+    // As ReadIsentropicFields reads the boxes: nothing while one of the first three is empty.
+    for (size_t field = 0; field < 3; ++field)
+        if (!fields[field].filled)
+            return;
+    IsentropicInputs inputs{fields[0].value, fields[1].value, fields[2].value, std::nullopt};
+    if (fields[3].filled)
+        inputs.efficiency = fields[3].value;
 
-    const IsentropicOutcome outcome = CalculateIsentropic(*inputs, engine, text);
+    const IsentropicOutcome outcome = CalculateIsentropic(inputs, engine, text);
     result.calculationCase = QStringLiteral("isentropic");
     result.message = outcome.message;
     result.report = outcome.report;
     if (!outcome.result)
-        return result;
+        return;
 
     const IsentropicResult& states = *outcome.result;
-    result.chart = ChartStatesOf(outcome);
-    result.phases = {phaseName(states.isentropic.phase), states.actual ? phaseName(states.actual->phase) : QString()};
+    if (text == ReportText::Build)
+        result.chart = ChartStatesOf(outcome);
+    result.phases << phaseName(states.isentropic.phase)
+                  << (states.actual ? phaseName(states.actual->phase) : QString());
     takePoint(states.inlet, Inlet, result.values);
     takePoint(states.isentropic, Outlet2s, result.values);
     if (states.actual)
         takePoint(*states.actual, Outlet2, result.values);
     result.values[Drop2s] = states.IsentropicDrop();
     result.values[Drop2] = states.ActualDrop();
-    return result;
 }
 
 }  // namespace
@@ -371,11 +366,23 @@ QStringList ValueUnitsOf(CalcWindow window)
 
 WindowResult CalculateWindow(CalcWindow window, const QStringList& texts, PropertyEngine& engine, ReportText text)
 {
+    if (window == CalcWindow::Properties)
+        return calculateProperties(texts, engine, text);
+    FieldValues fields;
+    for (qsizetype field = 0; field < std::min(texts.size(), static_cast<qsizetype>(kMostFields)); ++field)
+        fields[static_cast<size_t>(field)] = {!texts[field].isEmpty(), LeadingNumber(texts[field])};
+    WindowResult result;
+    CalculateWindow(window, fields, engine, text, result);
+    return result;
+}
+
+void CalculateWindow(CalcWindow window, const FieldValues& fields, PropertyEngine& engine, ReportText text,
+                     WindowResult& result)
+{
     switch (window) {
-    case CalcWindow::Main: return calculateMain(texts, engine, text);
-    case CalcWindow::HeatContent: return calculateHeat(texts, engine, text);
-    case CalcWindow::Properties: return calculateProperties(texts, engine, text);
-    case CalcWindow::Isentropic: break;
+    case CalcWindow::Main: return calculateMain(fields, engine, text, result);
+    case CalcWindow::HeatContent: return calculateHeat(fields, engine, text, result);
+    case CalcWindow::Properties: break;  // reads texts
+    case CalcWindow::Isentropic: return calculateIsentropic(fields, engine, text, result);
     }
-    return calculateIsentropic(texts, engine, text);
 }

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -53,10 +55,23 @@ struct WindowResult {
     QString calculationCase;  // "saturation-by-pressure", ..., "constant-enthalpy", "isentropic"; "none" without one
     QStringList phases;       // per phase column: "compressed-water", "wet-steam", "superheated-steam" or empty
     std::vector<std::optional<double>> values;  // as printed, in the order of ValueSymbolsOf; set when reported
-    ChartStates chart;  // what the window publishes to the chart; set when reported
+    ChartStates chart;  // what the window publishes to the chart; set when reported and the report is built
 };
+
+// One input box as the calculation reads it: whether it holds text, and the number the window reads from it.
+struct FieldValue {
+    bool filled = false;
+    double value = 0;
+};
+inline constexpr std::size_t kMostFields = 4;
+using FieldValues = std::array<FieldValue, kMostFields>;  // in the order of FieldsOf
 
 // Runs the window's calculation on its field texts (one text per field of FieldsOf; an empty text is an
 // empty box), with the units and settings currently in effect. With ReportText::Skip the report stays empty.
 WindowResult CalculateWindow(CalcWindow window, const QStringList& texts, PropertyEngine& engine,
                              ReportText text = ReportText::Build);
+
+// The same from the boxes' values, for every window but the property list (which reads texts). Overwrites
+// `result`, reusing its storage, so that a batch calculates row after row without allocating.
+void CalculateWindow(CalcWindow window, const FieldValues& fields, PropertyEngine& engine, ReportText text,
+                     WindowResult& result);

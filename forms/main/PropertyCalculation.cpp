@@ -197,39 +197,31 @@ std::vector<int> DiscardedFields(CalculationCase calculationCase)
     }
 }
 
-namespace {
-
-CalculationOutcome calculate(InputFields& fields, PropertyEngine& engine)
+CalculationOutcome CalculateCase(CalculationCase calculationCase, const std::array<double, 4>& values,
+                                 PropertyEngine& engine, ReportText text)
 {
-    const auto value = [&fields](int field) { return LeadingNumber(fields.Text(field)); };
-    const auto filled = [&fields](int field) { return !fields.Text(field).isEmpty(); };
-    const CalculationCase calculationCase =
-        Classify({filled(kPressure), filled(kTemperature), filled(kEnthalpy), filled(kDryness)});
-    for (int field : DiscardedFields(calculationCase))
-        fields.Clear(field);
+    const auto [P, T, h, x] = values;
+    CalculationOutcome outcome;
     switch (calculationCase) {
     case CalculationCase::None:
     case CalculationCase::TemperatureDryness:
-        return {};
+        break;
     case CalculationCase::SaturationByPressure:
-        return saturationByPressure(engine, value(kPressure));
+        outcome = saturationByPressure(engine, P);
+        break;
     case CalculationCase::SaturationByTemperature:
-        return saturationByTemperature(engine, value(kTemperature));
+        outcome = saturationByTemperature(engine, T);
+        break;
     case CalculationCase::PressureTemperature:
-        return pressureTemperature(engine, value(kPressure), value(kTemperature));
+        outcome = pressureTemperature(engine, P, T);
+        break;
     case CalculationCase::PressureEnthalpy:
-        return pressureEnthalpy(engine, value(kPressure), value(kEnthalpy));
+        outcome = pressureEnthalpy(engine, P, h);
+        break;
     case CalculationCase::PressureDryness:
-        return pressureDryness(engine, value(kPressure), value(kDryness));
+        outcome = pressureDryness(engine, P, x);
+        break;
     }
-    return {};
-}
-
-}  // namespace
-
-CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine, ReportText text)
-{
-    CalculationOutcome outcome = calculate(fields, engine);
     if (text == ReportText::Build) {
         if (outcome.saturation)
             outcome.report = SaturationReport(*outcome.saturation);
@@ -237,6 +229,18 @@ CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine, Report
             outcome.report = StateReport(*outcome.state);
     }
     return outcome;
+}
+
+CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine, ReportText text)
+{
+    const auto filled = [&fields](int field) { return !fields.Text(field).isEmpty(); };
+    const CalculationCase calculationCase =
+        Classify({filled(kPressure), filled(kTemperature), filled(kEnthalpy), filled(kDryness)});
+    for (int field : DiscardedFields(calculationCase))
+        fields.Clear(field);
+    const auto value = [&fields](int field) { return LeadingNumber(fields.Text(field)); };
+    return CalculateCase(calculationCase, {value(kPressure), value(kTemperature), value(kEnthalpy), value(kDryness)},
+                         engine, text);
 }
 
 ChartStates ChartStatesOf(const CalculationOutcome& outcome)

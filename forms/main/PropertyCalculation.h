@@ -76,6 +76,11 @@ EnthalpyState StateFromPressureEnthalpy(PropertyEngine& engine, double P, double
 // Runs one calculation. Fields that the case discards are cleared before the first engine call.
 CalculationOutcome Calculate(InputFields& fields, PropertyEngine& engine, ReportText text = ReportText::Build);
 
+// Runs one case on the numbers of the four fields (index 0 pressure ... 3 dryness) as the leading-number conversion
+// reads them; the case reads only its own.
+CalculationOutcome CalculateCase(CalculationCase calculationCase, const std::array<double, 4>& values,
+                                 PropertyEngine& engine, ReportText text = ReportText::Build);
+
 // The states of a reported calculation for the chart: a saturation's liquid and vapour joined across the dome, or
 // the one state; none without a report.
 ChartStates ChartStatesOf(const CalculationOutcome& outcome);

@@ -3,7 +3,9 @@
 #include "cli/Batch.h"
 #include "cli/Csv.h"
 #include "cli/DataCell.h"
+#include "cli/NumberText.h"
 #include "cli/WindowCalculation.h"
+#include "forms/common/LeadingNumber.h"
 #include "forms/common/ReportLine.h"
 #include "settings/Module1.h"
 #include "settings/UnitCatalogue.h"
@@ -13,6 +15,12 @@
 #include <QTemporaryFile>
 
 #include <gtest/gtest.h>
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <random>
 
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
@@ -204,6 +212,107 @@ TEST(CliDataCell, OneWholeNumberOrNothing)
     }
     EXPECT_EQ(NotANumberMessage("基準温度", " 1,5 "), "基準温度の値「1,5」を数値として読めません。");
     EXPECT_EQ(NotANumberMessage("圧力", QString(40, 'x')), "圧力の値「" + QString(32, 'x') + "…」を数値として読めません。");
+}
+
+// A cell read without text is the number the window reads from the cell's text: the same double, bit for bit,
+// including where the quick ways end (15 digits, 10^22, an exponent, a D) and the conversion's own rules decide.
+TEST(CliDataCell, ReadAsTheWindowReadsTheText)
+{
+    const char* const cells[] = {
+        "0", "-0", "+0.000", "0e5", "12", "-12.5", "+.5", "5.", " 300\t", "\r\n1.5 ", "0.1", "0.3",
+        "123456789012345", "1234567890123456", "9007199254740993", "0.000000000000000000000001", "1e22", "1e23",
+        "1.5e-3", "-2E+2", "1D3", "1d-3", "1e400", "-1e400", "1e-400", "-1e-400", "1.7976931348623157e308",
+        "4.9406564584124654e-324", "2.2250738585072011e-308", "00000000000000000000000012.5", "1e0000000000005",
+        "123456789012345678901234567890", "", "  ", "1e", "1,5", "10kPa", ".", "-", "1 2",
+    };
+    for (const char* cell : cells) {
+        SCOPED_TRACE(cell);
+        const std::optional<QString> text = WholeNumberCell(QString::fromLatin1(cell));
+        const std::optional<CellNumber> number = ReadNumberCell(cell);
+        ASSERT_EQ(number.has_value(), text.has_value());
+        if (!text)
+            continue;
+        EXPECT_EQ(number->empty, text->isEmpty());
+        EXPECT_EQ(std::bit_cast<uint64_t>(number->value), std::bit_cast<uint64_t>(LeadingNumber(*text)));
+    }
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 20000; ++i) {
+        // Up to 20 digits with a point among them, some negative, some with an exponent.
+        const QByteArray digits = QByteArray::number(random() >> (random() % 64));
+        const qsizetype point = digits.size() / 2;
+        QByteArray text = (i % 3 ? "" : "-") + digits.left(point) + '.' + digits.mid(point);
+        if (i % 2 == 0)
+            text += 'e' + QByteArray::number(i % 41 - 20);
+        const std::string cell = text.toStdString();
+        const std::optional<CellNumber> number = ReadNumberCell(cell);
+        ASSERT_TRUE(number) << cell;
+        ASSERT_EQ(std::bit_cast<uint64_t>(number->value), std::bit_cast<uint64_t>(LeadingNumber(QString::fromStdString(cell))))
+            << cell;
+    }
+}
+
+// Batch numbers have the digits of std::to_chars with 17 significant digits: at the bounds of the fixed form, at
+// ties rounded to even, at the ends of the doubles, and across random bit patterns and usual magnitudes.
+TEST(CliNumberText, SeventeenSignificantDigits)
+{
+    const std::pair<double, const char*> rows[] = {
+        {0.0, "0"},
+        {-0.0, "-0"},
+        {-99999.999, "-99999.998999999996"},
+        {0.1, "0.10000000000000001"},
+        {-1234.5678, "-1234.5678"},
+        {1e-4, "0.0001"},
+        {1.2345e-5, "1.2345e-05"},
+        {1e-6, "9.9999999999999995e-07"},
+        {0.99999999999999989, "0.99999999999999989"},
+        {9.9999999999999982e15, "9999999999999998"},
+        {1e16, "10000000000000000"},
+        {99999999999999984.0, "99999999999999984"},
+        {1e17, "1e+17"},
+        {10001.0 / 1048576, "0.0095376968383789062"},  // ...0625: a tie, to the even 2
+        {10003.0 / 1048576, "0.0095396041870117188"},  // ...1875: a tie, to the even 8
+        {1e300, "1.0000000000000001e+300"},
+        {std::numeric_limits<double>::denorm_min(), "4.9406564584124654e-324"},
+        {std::numeric_limits<double>::infinity(), "inf"},
+    };
+    char text[kSignificantTextBytes];
+    for (const auto& [value, expected] : rows)
+        EXPECT_EQ(std::string(text, WriteSignificant(text, value)), expected) << expected;
+
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> exponent(-7, 17);
+    char reference[kSignificantTextBytes];
+    for (int i = 0; i < 200000; ++i) {
+        const double value = i % 2 ? std::bit_cast<double>(random()) : std::pow(10.0, exponent(random));
+        const char* const end = std::to_chars(reference, reference + sizeof reference, value,
+                                              std::chars_format::general, 17).ptr;
+        ASSERT_EQ(std::string(text, WriteSignificant(text, value)), std::string_view(reference, static_cast<size_t>(end - reference))) << value;
+    }
+}
+
+// Rows on several threads come out as on one, in order, counted alike: across many chunks, with row errors, quoted
+// cells, cells that are not numbers, every main-window case and records that are not usable.
+TEST_F(CliBatch, JobsWriteWhatOneThreadWrites)
+{
+    const char* const cells[] = {"1,,,", ",150,,", "1,300,,", "1,,2000,", "1,,,0.5", "1,,,1.5", "150,500,,", "\"2\",\"x\",,",
+                                 ",,,", "1,300,,,7", "\"1,5\",,,", " 3 ,\t250,,", "1e400,,,", "-0,1D2,,"};
+    QByteArray csv = "pressure,temperature,enthalpy,dryness\r\n";
+    for (int i = 0; i < 30000; ++i)
+        csv += QByteArray(cells[i % std::size(cells)]).replace('1', QByteArray::number(1 + i % 7)) + (i % 5 ? "\n" : "\r\n");
+    csv += "\"4,,,";  // a quoted cell the input ends in
+    run(csv);
+    const QByteArray oneThread = written;
+    const BatchSummary oneSummary = summary;
+    ASSERT_GT(summary.failedRows, 0);
+    for (const int jobs : {2, 3, 8}) {
+        BatchOptions options;
+        options.jobs = jobs;
+        run(csv, Engine(), options);
+        EXPECT_TRUE(written == oneThread) << jobs << " jobs";
+        EXPECT_EQ(summary.rows, oneSummary.rows);
+        EXPECT_EQ(summary.failedRows, oneSummary.failedRows);
+        EXPECT_EQ(summary.error, oneSummary.error);
+    }
 }
 
 TEST_F(CliBatch, HeaderNamesTheUnitsInEffect)

@@ -49,6 +49,12 @@ TEST(CliCommandLine, PropertiesOfTheMainWindowsFields)
     EXPECT_TRUE(batch.commandLine.batchOptions.properties);
 }
 
+TEST(CliCommandLine, JobsOfABatch)
+{
+    EXPECT_EQ(parse({"--batch", "-"}).commandLine.batchOptions.jobs, 1);
+    EXPECT_EQ(parse({"--batch", "-", "--jobs", "4"}).commandLine.batchOptions.jobs, 4);
+}
+
 TEST(CliCommandLine, BadArgumentsAreRefusedWithAClearReason)
 {
     const std::pair<QStringList, QString> rows[] = {
@@ -68,6 +74,10 @@ TEST(CliCommandLine, BadArgumentsAreRefusedWithAClearReason)
         {{"--chart", "hs", "-o", "a.png", "--batch", "-"}, "--chart and --batch cannot be combined"},
         {{"--chart", "hs", "-o", "a.png", "--properties", "-p", "1"}, "--chart and --properties cannot be combined"},
         {{"--chart", "hs", "-o", "a.png", "--excel"}, "--excel belongs to batch mode"},
+        {{"-p", "1", "--jobs", "2"}, "--jobs belongs to batch mode"},
+        {{"--batch", "-", "--jobs", "0"}, "--jobs takes a number of threads from 1 to 256, not '0'"},
+        {{"--batch", "-", "--jobs", "257"}, "not '257'"},
+        {{"--batch", "-", "--jobs", "two"}, "not 'two'"},
     };
     for (const auto& [arguments, reason] : rows) {
         const QString error = parse(arguments).error;
