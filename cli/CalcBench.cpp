@@ -60,22 +60,27 @@ void setUpUnits()
     HandUnitsToEngine();
 }
 
+// One batch run of the rows into a temporary file: true if every row was read and written.
+bool batchOnce(const QByteArray& csv, PropertyEngine& engine)
+{
+    QBuffer input;
+    input.setData(csv);
+    input.open(QIODevice::ReadOnly);
+    QTemporaryFile file;
+    if (!file.open())
+        return false;
+    OutputSink output(file.handle(), file.fileName());
+    return RunBatch(input, output, engine).rows == kRows && output.Finish();
+}
+
 void runBatch(benchmark::State& state, const QByteArray& csv)
 {
     setUpUnits();
     for (auto _ : state) {
-        QBuffer input;
-        input.setData(csv);
-        input.open(QIODevice::ReadOnly);
-        QTemporaryFile file;
-        if (!file.open()) {
-            state.SkipWithError("no temporary file for the results");
+        if (!batchOnce(csv, Engine())) {
+            state.SkipWithError("not every row was read and written");
             break;
         }
-        OutputSink output(file.handle(), file.fileName());
-        const BatchSummary summary = RunBatch(input, output, Engine());
-        if (summary.rows != kRows || !output.Finish())
-            state.SkipWithError("not every row was read and written");
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }
@@ -121,18 +126,9 @@ public:
 void runEngineCalls(benchmark::State& state, const QByteArray& csv)
 {
     setUpUnits();
-    QBuffer input;
-    input.setData(csv);
-    input.open(QIODevice::ReadOnly);
-    QTemporaryFile file;
-    if (!file.open()) {
-        state.SkipWithError("no temporary file for the results");
-        return;
-    }
-    OutputSink output(file.handle(), file.fileName());
     RecordingEngine engine;
-    if (RunBatch(input, output, engine).rows != kRows) {
-        state.SkipWithError("not every row was read");
+    if (!batchOnce(csv, engine)) {
+        state.SkipWithError("not every row was read and written");
         return;
     }
     for (auto _ : state)
