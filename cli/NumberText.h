@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Batch numbers as text: 17 significant digits, the shortest form that always reads back as the same double.
+// Batch numbers as text: 17 significant digits, enough for every double to read back as itself.
 #pragma once
 
 #include <cstddef>
