@@ -60,14 +60,22 @@ double DensityOnIsotherm(const Isotherm& isotherm, double p) {
     return SolveOrAny(isotherm, p, branch, 1.0 / SubregionVolume(subregion, p, T));
 }
 
+// Both roots side by side: their iterations are independent, and the processor overlaps them.
 Saturated<double> RootsAtSaturation(const Isotherm& isotherm) {
     const double T = isotherm.T();
     const Isotherm::Wide ps = region4::SaturationPressureWide(T);
     const double psD = static_cast<double>(ps);
-    const double liquidStart = 1.0 / SubregionVolume(SaturatedLiquidSubregion(psD), psD, T);
-    const double vapourStart = 1.0 / SubregionVolume(SaturatedVapourSubregion(psD), psD, T);
-    return {SolveDensity(isotherm, ps, Branch::kLiquid, liquidStart),
-            SolveDensity(isotherm, ps, Branch::kVapour, vapourStart)};
+    DensityIteration liquid(ps, Branch::kLiquid, 1.0 / SubregionVolume(SaturatedLiquidSubregion(psD), psD, T));
+    DensityIteration vapour(ps, Branch::kVapour, 1.0 / SubregionVolume(SaturatedVapourSubregion(psD), psD, T));
+    while (!liquid.Done() && !vapour.Done()) {
+        const ValueAndSlope atLiquid = isotherm.ExcessAndSlope(liquid.X(), ps);
+        const ValueAndSlope atVapour = isotherm.ExcessAndSlope(vapour.X(), ps);
+        liquid.Take(isotherm, atLiquid);
+        vapour.Take(isotherm, atVapour);
+    }
+    while (!liquid.Done()) liquid.Take(isotherm, isotherm.ExcessAndSlope(liquid.X(), ps));
+    while (!vapour.Done()) vapour.Take(isotherm, isotherm.ExcessAndSlope(vapour.X(), ps));
+    return {liquid.X(), vapour.X()};
 }
 
 Saturated<double> SaturationOnIsotherm(const Isotherm& isotherm) {
@@ -82,47 +90,53 @@ bool InSaturationRange(double T) { return T >= kRegion13K && T <= kCriticalK; }
 
 }  // namespace
 
-double SolveDensity(const Isotherm& isotherm, Isotherm::Wide p, Branch branch, double start) {
-    double lo = branch == Branch::kLiquid ? kCriticalDensity : 0.0;
-    double hi = branch == Branch::kVapour ? kCriticalDensity : kMaxDensity;
-    double x = start > lo && start < hi ? start : 0.5 * (lo + hi);
-    double previousStep = hi - lo;
-    double previousNewton = 0.0;  // the last Newton step, if the last step was one
-    for (int i = 0; i < kMaxIterations; ++i) {
-        const ValueAndSlope ps = isotherm.ExcessAndSlope(x, p);
-        const double f = ps.value;
-        if (f == 0.0 && (branch == Branch::kAny || ps.slope > 0.0)) return x;
-        if (AboveRoot(branch, f, ps.slope)) {
-            hi = x;
-        } else {
-            lo = x;
-        }
-        double step = ps.slope > 0.0 ? f / ps.slope : 0.0;
-        if (ps.slope > 0.0 && std::fabs(step) <= kStepTolerance * x) return x - step;
-        const double next = x - step;
-        const bool newton =
-            ps.slope > 0.0 && next > lo && next < hi && std::fabs(2.0 * step) <= std::fabs(previousStep);
-        if (newton) {
-            // Converging quadratically, the error left after this step is about step^3 / previous^2:
-            // below round-off, this step is the last one.
-            if (previousNewton != 0.0 && std::fabs(step) <= kQuadraticRegime * x &&
-                std::fabs(step * step * step) <= kRoundOff * x * previousNewton * previousNewton) {
-                return next;
-            }
-            previousNewton = step;
-            x = next;
-        } else {
-            previousNewton = 0.0;
-            step = x - 0.5 * (lo + hi);
-            x = 0.5 * (lo + hi);
-            if (x <= lo || x >= hi) {
-                // The bracket has shrunk to neighbouring doubles: a root only if the pressure agrees.
-                return std::fabs(isotherm.ExcessAndSlope(x, p).value) <= kPressureTolerance * p ? x : kNaN;
-            }
-        }
-        previousStep = step;
+DensityIteration::DensityIteration(Isotherm::Wide p, Branch branch, double start)
+    : p_(p),
+      branch_(branch),
+      lo_(branch == Branch::kLiquid ? kCriticalDensity : 0.0),
+      hi_(branch == Branch::kVapour ? kCriticalDensity : kMaxDensity),
+      x_(start > lo_ && start < hi_ ? start : 0.5 * (lo_ + hi_)),
+      previousStep_(hi_ - lo_) {}
+
+void DensityIteration::Take(const Isotherm& isotherm, ValueAndSlope ps) {
+    const double f = ps.value;
+    if (f == 0.0 && (branch_ == Branch::kAny || ps.slope > 0.0)) return Finish(x_);
+    if (AboveRoot(branch_, f, ps.slope)) {
+        hi_ = x_;
+    } else {
+        lo_ = x_;
     }
-    return kNaN;
+    double step = ps.slope > 0.0 ? f / ps.slope : 0.0;
+    if (ps.slope > 0.0 && std::fabs(step) <= kStepTolerance * x_) return Finish(x_ - step);
+    const double next = x_ - step;
+    const bool newton =
+        ps.slope > 0.0 && next > lo_ && next < hi_ && std::fabs(2.0 * step) <= std::fabs(previousStep_);
+    if (newton) {
+        // Converging quadratically, the error left after this step is about step^3 / previous^2:
+        // below round-off, this step is the last one.
+        if (previousNewton_ != 0.0 && std::fabs(step) <= kQuadraticRegime * x_ &&
+            std::fabs(step * step * step) <= kRoundOff * x_ * previousNewton_ * previousNewton_) {
+            return Finish(next);
+        }
+        previousNewton_ = step;
+        x_ = next;
+    } else {
+        previousNewton_ = 0.0;
+        step = x_ - 0.5 * (lo_ + hi_);
+        x_ = 0.5 * (lo_ + hi_);
+        if (x_ <= lo_ || x_ >= hi_) {
+            // The bracket has shrunk to neighbouring doubles: a root only if the pressure agrees.
+            return Finish(std::fabs(isotherm.ExcessAndSlope(x_, p_).value) <= kPressureTolerance * p_ ? x_ : kNaN);
+        }
+    }
+    previousStep_ = step;
+    if (++iterations_ == kMaxIterations) Finish(kNaN);
+}
+
+double SolveDensity(const Isotherm& isotherm, Isotherm::Wide p, Branch branch, double start) {
+    DensityIteration root(p, branch, start);
+    while (!root.Done()) root.Take(isotherm, isotherm.ExcessAndSlope(root.X(), p));
+    return root.X();
 }
 
 double DensityOnBranch(double p, double T, Branch branch) {
@@ -147,7 +161,7 @@ double PropertyPT(double p, double T) {
     if constexpr (q == Quantity::kVolume) {
         return 1.0 / rho;
     } else {
-        return PropertyFromReduced<q>(isotherm.Derivatives(rho), rho, T);
+        return PropertyFromReduced<q>(isotherm.Derivatives<kPartsOf<q>>(rho), rho, T);
     }
 }
 
@@ -177,6 +191,19 @@ Saturated<double> SaturationDensitiesT(double T) {
     if (T == last.T) return last.rho;
     return SaturationOn(Isotherm(T), T);
 }
+
+template <Quantity q>
+Saturated<double> SaturationPropertyT(double T) {
+    if (!InSaturationRange(T)) return {kNaN, kNaN};
+    const Isotherm isotherm(T);
+    const Saturated<double> d = SaturationOn(isotherm, T);
+    constexpr unsigned kParts = kPartsOf<q>;
+    return {PropertyFromReduced<q>(isotherm.Derivatives<kParts>(d.liquid), d.liquid, T),
+            PropertyFromReduced<q>(isotherm.Derivatives<kParts>(d.vapour), d.vapour, T)};
+}
+
+template Saturated<double> SaturationPropertyT<Quantity::kEnthalpy>(double T);
+template Saturated<double> SaturationPropertyT<Quantity::kEntropy>(double T);
 
 Saturated<Props> SaturationPropsT(double T) {
     if (!InSaturationRange(T)) return {kNoState, kNoState};

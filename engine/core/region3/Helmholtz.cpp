@@ -46,31 +46,33 @@ constexpr auto TauWeights() {
 constexpr auto kTauWeight = TauWeights<1>();
 constexpr auto kTauTauWeight = TauWeights<2>();
 
-}  // namespace
-
-Isotherm::Isotherm(double T) : T_(T), rt_(kGasConstant * T) {
-    const double tau = kCriticalK / T;
-    // Powers by halving the exponent: a short dependency chain instead of 26 multiplications in a row.
+// Each term added to the coefficient of its power of delta, in table order: straight-line code over the
+// table, with each power of tau by the halving chain (the powers no term uses drop out).
+template <std::size_t... k>
+void SumTerms(double tau, Isotherm::Wide* a, double* b, double* c, std::index_sequence<k...>) {
     std::array<double, kMaxTauPower + 1> tp;
     tp[0] = 1.0;
     tp[1] = tau;
-    for (int k = 2; k <= kMaxTauPower; ++k) tp[k] = tp[k / 2] * tp[k - k / 2];
-    // The table runs in order of I: each coefficient is one run of terms, summed in a register.
-    std::size_t k = 0;
-    for (int i = 0; i <= kDegree; ++i) {
-        Wide a = 0.0;
-        double b = 0.0;
-        double c = 0.0;
-        for (; k < std::size(tables::kRegion3) && tables::kRegion3[k].I == i; ++k) {
-            const double power = tp[tables::kRegion3[k].J];
-            a += static_cast<Wide>(tables::kRegion3[k].n) * power;
-            b += kTauWeight[k] * power;
-            c += kTauTauWeight[k] * power;
-        }
-        a_[i] = a;
-        b_[i] = b;
-        c_[i] = c;
+#pragma GCC unroll 32
+    for (int j = 2; j <= kMaxTauPower; ++j) tp[j] = tp[j / 2] * tp[j - j / 2];
+    constexpr const Term* t = tables::kRegion3;
+    std::array<Isotherm::Wide, Isotherm::kDegree + 1> wide{};
+    std::array<double, Isotherm::kDegree + 1> first{};
+    std::array<double, Isotherm::kDegree + 1> second{};
+    ((wide[t[k].I] += static_cast<Isotherm::Wide>(t[k].n) * tp[t[k].J],
+      first[t[k].I] += kTauWeight[k] * tp[t[k].J], second[t[k].I] += kTauTauWeight[k] * tp[t[k].J]),
+     ...);
+    for (int i = 0; i <= Isotherm::kDegree; ++i) {
+        a[i] = wide[i];
+        b[i] = first[i];
+        c[i] = second[i];
     }
+}
+
+}  // namespace
+
+Isotherm::Isotherm(double T) : T_(T), rt_(kGasConstant * T) {
+    SumTerms(kCriticalK / T, a_.data(), b_.data(), c_.data(), std::make_index_sequence<std::size(tables::kRegion3)>{});
 }
 
 double Isotherm::Pressure(double rho) const {
@@ -84,7 +86,8 @@ double Isotherm::Pressure(double rho) const {
 
 namespace {
 
-// delta phi_delta, unrounded, and delta^2 phi_deltadelta of one isotherm at delta.
+// delta phi_delta, unrounded, and delta^2 phi_deltadelta of one isotherm at delta, from the coefficients I a and
+// I (I - 1) a.
 template <typename Coefficients>
 std::pair<Isotherm::Wide, double> SumsForPressure(const Coefficients& a, Isotherm::Wide delta) {
     constexpr int kDegree = Isotherm::kDegree;
@@ -112,6 +115,7 @@ ValueAndSlope Isotherm::ExcessAndSlope(double rho, long double p) const {
     return {static_cast<double>(excess), rt_ * (2.0 * d + dd) * 1e-3};
 }
 
+template <unsigned kParts>
 Reduced Isotherm::Derivatives(double rho) const {
     const Wide delta = rho / kCriticalDensity;
     Wide phi = a_[kDegree];
@@ -122,16 +126,27 @@ Reduced Isotherm::Derivatives(double rho) const {
     double dt = kDegree * b_[kDegree];
     const double deltaD = static_cast<double>(delta);
     for (int i = kDegree - 1; i >= 0; --i) {
-        phi = phi * delta + a_[i];
-        d = d * delta + i * a_[i];
-        dd = dd * delta + i * (i - 1) * a_[i];
-        t = t * deltaD + b_[i];
-        tt = tt * deltaD + c_[i];
-        dt = dt * deltaD + i * b_[i];
+        if constexpr ((kParts & kPhi) != 0u) phi = phi * delta + a_[i];
+        if constexpr ((kParts & kD) != 0u) d = d * delta + i * a_[i];
+        if constexpr ((kParts & kDD) != 0u) dd = dd * delta + i * (i - 1) * a_[i];
+        if constexpr ((kParts & kT) != 0u) t = t * deltaD + b_[i];
+        if constexpr ((kParts & kTT) != 0u) tt = tt * deltaD + c_[i];
+        if constexpr ((kParts & kDT) != 0u) dt = dt * deltaD + i * b_[i];
     }
-    return {kN1 * std::log(deltaD) + static_cast<double>(phi), static_cast<double>(kN1 + d),
-            static_cast<double>(-kN1 + dd), t, tt, dt};
+    Reduced r{};
+    if constexpr ((kParts & kPhi) != 0u) r.phi = kN1 * std::log(deltaD) + static_cast<double>(phi);
+    if constexpr ((kParts & kD) != 0u) r.d = static_cast<double>(kN1 + d);
+    if constexpr ((kParts & kDD) != 0u) r.dd = static_cast<double>(-kN1 + dd);
+    if constexpr ((kParts & kT) != 0u) r.t = t;
+    if constexpr ((kParts & kTT) != 0u) r.tt = tt;
+    if constexpr ((kParts & kDT) != 0u) r.dt = dt;
+    return r;
 }
+
+template Reduced Isotherm::Derivatives<kAllParts>(double rho) const;
+template Reduced Isotherm::Derivatives<kPartsOf<Quantity::kEnthalpy>>(double rho) const;
+template Reduced Isotherm::Derivatives<kPartsOf<Quantity::kEntropy>>(double rho) const;
+template Reduced Isotherm::Derivatives<kAllParts & ~kPhi>(double rho) const;
 
 template <>
 double PropertyFromReduced<Quantity::kVolume>(const Reduced&, double rho, double) {
@@ -193,7 +208,7 @@ double PropertyRhoT(double rho, double T) {
     if constexpr (q == Quantity::kVolume) {
         return PropertyFromReduced<q>(Reduced{}, rho, T);  // v needs no derivatives
     } else {
-        return FiniteOrNaN(PropertyFromReduced<q>(Isotherm(T).Derivatives(rho), rho, T));
+        return FiniteOrNaN(PropertyFromReduced<q>(Isotherm(T).Derivatives<kPartsOf<q>>(rho), rho, T));
     }
 }
 

@@ -20,6 +20,21 @@ struct Reduced {
     double dt;   // delta tau phi_deltatau
 };
 
+// Which of the reduced derivatives a caller needs; the others are left zero. phi alone takes a logarithm.
+enum Part : unsigned {
+    kPhi = 1u << 0,
+    kD = 1u << 1,
+    kDD = 1u << 2,
+    kT = 1u << 3,
+    kTT = 1u << 4,
+    kDT = 1u << 5,
+    kAllParts = kPhi | kD | kDD | kT | kTT | kDT,
+};
+
+// The parts that the volume, enthalpy or entropy is made of.
+template <Quantity q>
+inline constexpr unsigned kPartsOf = q == Quantity::kEnthalpy ? kT | kD : q == Quantity::kEntropy ? kT | kPhi : 0u;
+
 class Isotherm {
 public:
     explicit Isotherm(double T);
@@ -31,6 +46,8 @@ public:
     // p(rho) - p before p(rho) is rounded to double, and dp/drho: a root is then found to far below the
     // pressure's own round-off, where p hardly changes with rho.
     ValueAndSlope ExcessAndSlope(double rho, long double p) const;
+    Reduced Derivatives(double rho) const { return Derivatives<kAllParts>(rho); }
+    template <unsigned kParts>
     Reduced Derivatives(double rho) const;
 
     static constexpr int kDegree = 11;  // highest power of delta
