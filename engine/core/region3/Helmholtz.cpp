@@ -46,34 +46,114 @@ constexpr auto TauWeights() {
 constexpr auto kTauWeight = TauWeights<1>();
 constexpr auto kTauTauWeight = TauWeights<2>();
 
-// Each term added to the coefficient of its power of delta, in table order: straight-line code over the
-// table, with each power of tau by the halving chain (the powers no term uses drop out).
-template <std::size_t... k>
-void SumTerms(double tau, Isotherm::Wide* a, double* b, double* c, std::index_sequence<k...>) {
-    std::array<double, kMaxTauPower + 1> tp;
+// The run of terms with I = i in the table.
+constexpr std::size_t RunBegin(int i) {
+    std::size_t k = 0;
+    while (k < std::size(tables::kRegion3) && tables::kRegion3[k].I < i) ++k;
+    return k;
+}
+
+using TauPowers = std::array<double, kMaxTauPower + 1>;
+
+// Powers of tau by halving the exponent: a short dependency chain instead of 26 multiplications in a row; the
+// powers no term uses drop out.
+TauPowers PowersOf(double tau) {
+    TauPowers tp;
     tp[0] = 1.0;
     tp[1] = tau;
 #pragma GCC unroll 32
     for (int j = 2; j <= kMaxTauPower; ++j) tp[j] = tp[j / 2] * tp[j - j / 2];
+    return tp;
+}
+
+// The coefficients of delta^i on one isotherm: sum n tau^J (extended), sum J n tau^J and sum J (J - 1) n tau^J
+// over the terms with I = i, each added in table order, as straight-line code over the table.
+struct Coefficient {
+    Isotherm::Wide a;
+    double b;
+    double c;
+};
+
+template <int i, std::size_t... j>
+[[gnu::always_inline]] inline Coefficient CoefficientOf(const TauPowers& tp, std::index_sequence<j...>) {
+    constexpr std::size_t k0 = RunBegin(i);
     constexpr const Term* t = tables::kRegion3;
-    std::array<Isotherm::Wide, Isotherm::kDegree + 1> wide{};
-    std::array<double, Isotherm::kDegree + 1> first{};
-    std::array<double, Isotherm::kDegree + 1> second{};
-    ((wide[t[k].I] += static_cast<Isotherm::Wide>(t[k].n) * tp[t[k].J],
-      first[t[k].I] += kTauWeight[k] * tp[t[k].J], second[t[k].I] += kTauTauWeight[k] * tp[t[k].J]),
+    Isotherm::Wide a = 0.0;
+    double b = 0.0;
+    double c = 0.0;
+    ((a += static_cast<Isotherm::Wide>(t[k0 + j].n) * tp[t[k0 + j].J], b += kTauWeight[k0 + j] * tp[t[k0 + j].J],
+      c += kTauTauWeight[k0 + j] * tp[t[k0 + j].J]),
      ...);
-    for (int i = 0; i <= Isotherm::kDegree; ++i) {
-        a[i] = wide[i];
-        b[i] = first[i];
-        c[i] = second[i];
-    }
+    return {a, b, c};
+}
+
+template <int i>
+[[gnu::always_inline]] inline Coefficient CoefficientOf(const TauPowers& tp) {
+    return CoefficientOf<i>(tp, std::make_index_sequence<RunBegin(i + 1) - RunBegin(i)>{});
+}
+
+// The reduced derivatives at delta by Horner's rule over the coefficients coefficient(integral_constant<int, i>),
+// from the highest power down. The extended sums round to double at the end.
+template <unsigned kParts, typename Coefficients>
+[[gnu::always_inline]] inline Reduced HornerSums(double rho, Coefficients coefficient) {
+    constexpr int kDegree = Isotherm::kDegree;
+    using Wide = Isotherm::Wide;
+    const Wide delta = rho / kCriticalDensity;
+    const double deltaD = static_cast<double>(delta);
+    const Coefficient top = coefficient(std::integral_constant<int, kDegree>{});
+    Wide phi = top.a;
+    Wide d = kDegree * top.a;
+    Wide dd = kDegree * (kDegree - 1) * top.a;
+    double t = top.b;
+    double tt = top.c;
+    double dt = kDegree * top.b;
+    [&]<std::size_t... j>(std::index_sequence<j...>) [[gnu::always_inline]] {
+        (
+            [&]() [[gnu::always_inline]] {
+                constexpr int i = kDegree - 1 - static_cast<int>(j);
+                const Coefficient k = coefficient(std::integral_constant<int, i>{});
+                if constexpr ((kParts & kPhi) != 0u) phi = phi * delta + k.a;
+                if constexpr ((kParts & kD) != 0u) d = d * delta + i * k.a;
+                if constexpr ((kParts & kDD) != 0u) dd = dd * delta + i * (i - 1) * k.a;
+                if constexpr ((kParts & kT) != 0u) t = t * deltaD + k.b;
+                if constexpr ((kParts & kTT) != 0u) tt = tt * deltaD + k.c;
+                if constexpr ((kParts & kDT) != 0u) dt = dt * deltaD + i * k.b;
+            }(),
+            ...);
+    }(std::make_index_sequence<kDegree>{});
+    Reduced r{};
+    if constexpr ((kParts & kPhi) != 0u) r.phi = kN1 * std::log(deltaD) + static_cast<double>(phi);
+    if constexpr ((kParts & kD) != 0u) r.d = static_cast<double>(kN1 + d);
+    if constexpr ((kParts & kDD) != 0u) r.dd = static_cast<double>(-kN1 + dd);
+    if constexpr ((kParts & kT) != 0u) r.t = t;
+    if constexpr ((kParts & kTT) != 0u) r.tt = tt;
+    if constexpr ((kParts & kDT) != 0u) r.dt = dt;
+    return r;
 }
 
 }  // namespace
 
 Isotherm::Isotherm(double T) : T_(T), rt_(kGasConstant * T) {
-    SumTerms(kCriticalK / T, a_.data(), b_.data(), c_.data(), std::make_index_sequence<std::size(tables::kRegion3)>{});
+    const TauPowers tp = PowersOf(kCriticalK / T);
+    [&]<int... i>(std::integer_sequence<int, i...>) [[gnu::always_inline]] {
+        ([&]() [[gnu::always_inline]] {
+            const Coefficient k = CoefficientOf<i>(tp);
+            a_[i] = k.a;
+            b_[i] = k.b;
+            c_[i] = k.c;
+        }(),
+         ...);
+    }(std::make_integer_sequence<int, kDegree + 1>{});
 }
+
+template <unsigned kParts>
+Reduced DerivativesAt(double rho, double T) {
+    const TauPowers tp = PowersOf(kCriticalK / T);
+    return HornerSums<kParts>(rho, [&tp](auto i) [[gnu::always_inline]] { return CoefficientOf<i()>(tp); });
+}
+
+template Reduced DerivativesAt<kAllParts>(double rho, double T);
+template Reduced DerivativesAt<kAllParts & ~kPhi>(double rho, double T);
 
 double Isotherm::Pressure(double rho) const {
     const Wide delta = rho / kCriticalDensity;
@@ -117,30 +197,7 @@ ValueAndSlope Isotherm::ExcessAndSlope(double rho, long double p) const {
 
 template <unsigned kParts>
 Reduced Isotherm::Derivatives(double rho) const {
-    const Wide delta = rho / kCriticalDensity;
-    Wide phi = a_[kDegree];
-    Wide d = kDegree * a_[kDegree];
-    Wide dd = kDegree * (kDegree - 1) * a_[kDegree];
-    double t = b_[kDegree];
-    double tt = c_[kDegree];
-    double dt = kDegree * b_[kDegree];
-    const double deltaD = static_cast<double>(delta);
-    for (int i = kDegree - 1; i >= 0; --i) {
-        if constexpr ((kParts & kPhi) != 0u) phi = phi * delta + a_[i];
-        if constexpr ((kParts & kD) != 0u) d = d * delta + i * a_[i];
-        if constexpr ((kParts & kDD) != 0u) dd = dd * delta + i * (i - 1) * a_[i];
-        if constexpr ((kParts & kT) != 0u) t = t * deltaD + b_[i];
-        if constexpr ((kParts & kTT) != 0u) tt = tt * deltaD + c_[i];
-        if constexpr ((kParts & kDT) != 0u) dt = dt * deltaD + i * b_[i];
-    }
-    Reduced r{};
-    if constexpr ((kParts & kPhi) != 0u) r.phi = kN1 * std::log(deltaD) + static_cast<double>(phi);
-    if constexpr ((kParts & kD) != 0u) r.d = static_cast<double>(kN1 + d);
-    if constexpr ((kParts & kDD) != 0u) r.dd = static_cast<double>(-kN1 + dd);
-    if constexpr ((kParts & kT) != 0u) r.t = t;
-    if constexpr ((kParts & kTT) != 0u) r.tt = tt;
-    if constexpr ((kParts & kDT) != 0u) r.dt = dt;
-    return r;
+    return HornerSums<kParts>(rho, [this](auto i) [[gnu::always_inline]] { return Coefficient{a_[i], b_[i], c_[i]}; });
 }
 
 template Reduced Isotherm::Derivatives<kAllParts>(double rho) const;

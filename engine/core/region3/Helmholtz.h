@@ -66,6 +66,11 @@ private:
     Coefficients<double> c_;    // sum of J (J - 1) n tau^J
 };
 
+// The reduced derivatives at one state without keeping the isotherm: its coefficients are summed as the Horner
+// sums reach them. The same values as Isotherm(T).Derivatives<kParts>(rho).
+template <unsigned kParts>
+Reduced DerivativesAt(double rho, double T);
+
 // Every property from the reduced derivatives at (rho, T).
 Props PropsFromReduced(const Reduced& r, double rho, double T);
 

@@ -64,7 +64,7 @@ template <Quantity kGiven>
 Jacobian Evaluate(double rho, double T) {
     // Enthalpy needs every part but phi and its logarithm.
     constexpr unsigned kParts = kGiven == Quantity::kEnthalpy ? kAllParts & ~kPhi : kAllParts;
-    const Reduced r = Isotherm(T).Derivatives<kParts>(rho);
+    const Reduced r = DerivativesAt<kParts>(rho, T);
     const double R = kGasConstant;
     Jacobian j;
     j.p = rho * R * T * r.d * 1e-3;
