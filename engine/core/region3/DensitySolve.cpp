@@ -51,22 +51,40 @@ double SolveOrAny(const Isotherm& isotherm, double p, Branch branch, double star
     return SolveDensity(isotherm, p, Branch::kAny, start);
 }
 
-double DensityOnIsotherm(const Isotherm& isotherm, double p) {
-    const double T = isotherm.T();
+// Where the solve for the density at (p, T) starts: the branch and the v(p, T) equations' density.
+struct Start {
+    Branch branch;
+    double rho;
+};
+
+Start StartAt(double p, double T) {
     // The subregion already tells the side of the saturation line; no second Tsat(p) needed.
     const Subregion subregion = SelectSubregion(p, T);
     Branch branch = Branch::kAny;
     if (T < kCriticalK && p < kCriticalMPa) branch = IsLiquidSide(subregion) ? Branch::kLiquid : Branch::kVapour;
-    return SolveOrAny(isotherm, p, branch, 1.0 / SubregionVolume(subregion, p, T));
+    return {branch, 1.0 / SubregionVolume(subregion, p, T)};
+}
+
+// The saturation pressure at T, in extended precision for the roots, and each root's start from the v(p, T)
+// equations of the subregion that covers it.
+struct SaturationStart {
+    Isotherm::Wide ps;
+    Saturated<double> rho;
+};
+
+SaturationStart SaturationStartAt(double T) {
+    const Isotherm::Wide ps = region4::SaturationPressureWide(T);
+    const double psD = static_cast<double>(ps);
+    return {ps,
+            {1.0 / SubregionVolume(SaturatedLiquidSubregion(psD), psD, T),
+             1.0 / SubregionVolume(SaturatedVapourSubregion(psD), psD, T)}};
 }
 
 // Both roots side by side: their iterations are independent, and the processor overlaps them.
-Saturated<double> RootsAtSaturation(const Isotherm& isotherm) {
-    const double T = isotherm.T();
-    const Isotherm::Wide ps = region4::SaturationPressureWide(T);
-    const double psD = static_cast<double>(ps);
-    DensityIteration liquid(ps, Branch::kLiquid, 1.0 / SubregionVolume(SaturatedLiquidSubregion(psD), psD, T));
-    DensityIteration vapour(ps, Branch::kVapour, 1.0 / SubregionVolume(SaturatedVapourSubregion(psD), psD, T));
+Saturated<double> RootsAtSaturation(const Isotherm& isotherm, const SaturationStart& start) {
+    const Isotherm::Wide ps = start.ps;
+    DensityIteration liquid(ps, Branch::kLiquid, start.rho.liquid);
+    DensityIteration vapour(ps, Branch::kVapour, start.rho.vapour);
     while (!liquid.Done() && !vapour.Done()) {
         const ValueAndSlope atLiquid = isotherm.ExcessAndSlope(liquid.X(), ps);
         const ValueAndSlope atVapour = isotherm.ExcessAndSlope(vapour.X(), ps);
@@ -78,10 +96,10 @@ Saturated<double> RootsAtSaturation(const Isotherm& isotherm) {
     return {liquid.X(), vapour.X()};
 }
 
-Saturated<double> SaturationOnIsotherm(const Isotherm& isotherm) {
-    if (isotherm.T() <= kJoinK) return RootsAtSaturation(isotherm);
-    const Saturated<double> edge = RootsAtSaturation(Isotherm(kJoinK));
-    const double scale = std::sqrt((kCriticalK - isotherm.T()) / (kCriticalK - kJoinK));
+// The roots at kJoinK, continued to T above it.
+Saturated<double> ScaledFromJoin(double T) {
+    const Saturated<double> edge = RootsAtSaturation(Isotherm(kJoinK), SaturationStartAt(kJoinK));
+    const double scale = std::sqrt((kCriticalK - T) / (kCriticalK - kJoinK));
     return {kCriticalDensity + (edge.liquid - kCriticalDensity) * scale,
             kCriticalDensity - (kCriticalDensity - edge.vapour) * scale};
 }
@@ -144,20 +162,28 @@ double DensityOnBranch(double p, double T, Branch branch) {
     return SolveOrAny(Isotherm(T), p, branch, 1.0 / VolumePT(p, T));
 }
 
-double DensityPT(double p, double T) { return InRange(p, T) ? DensityOnIsotherm(Isotherm(T), p) : kNaN; }
+// The start is worked out before the isotherm is built: its chain of dependent steps is the longer one, and the
+// isotherm's sums fill the time it takes.
+double DensityPT(double p, double T) {
+    if (!InRange(p, T)) return kNaN;
+    const Start start = StartAt(p, T);
+    return SolveOrAny(Isotherm(T), p, start.branch, start.rho);
+}
 
 Props PropsPT(double p, double T) {
     if (!InRange(p, T)) return kNoState;
+    const Start start = StartAt(p, T);
     const Isotherm isotherm(T);
-    const double rho = DensityOnIsotherm(isotherm, p);
+    const double rho = SolveOrAny(isotherm, p, start.branch, start.rho);
     return PropsFromReduced(isotherm.Derivatives(rho), rho, T);
 }
 
 template <Quantity q>
 double PropertyPT(double p, double T) {
     if (!InRange(p, T)) return kNaN;
+    const Start start = StartAt(p, T);
     const Isotherm isotherm(T);
-    const double rho = DensityOnIsotherm(isotherm, p);
+    const double rho = SolveOrAny(isotherm, p, start.branch, start.rho);
     if constexpr (q == Quantity::kVolume) {
         return 1.0 / rho;
     } else {
@@ -179,27 +205,41 @@ struct LastSaturation {
 };
 thread_local LastSaturation last;
 
-Saturated<double> SaturationOn(const Isotherm& isotherm, double T) {
-    if (T != last.T) last = {T, SaturationOnIsotherm(isotherm)};
-    return last.rho;
+// The isotherm at T and the saturated densities on it, handed to use(isotherm, densities). The start is worked out
+// before the isotherm is built, as for a single state.
+template <typename Use>
+auto WithSaturation(double T, Use use) {
+    LastSaturation& cached = last;
+    if (T == cached.T) return use(Isotherm(T), cached.rho);
+    if (T > kJoinK) {
+        cached = {T, ScaledFromJoin(T)};
+        return use(Isotherm(T), cached.rho);
+    }
+    const SaturationStart start = SaturationStartAt(T);
+    const Isotherm isotherm(T);
+    cached = {T, RootsAtSaturation(isotherm, start)};
+    return use(isotherm, cached.rho);
 }
 
 }  // namespace
 
 Saturated<double> SaturationDensitiesT(double T) {
     if (!InSaturationRange(T)) return {kNaN, kNaN};
-    if (T == last.T) return last.rho;
-    return SaturationOn(Isotherm(T), T);
+    const LastSaturation& cached = last;
+    if (T == cached.T) return cached.rho;
+    if (T > kJoinK) return (last = {T, ScaledFromJoin(T)}).rho;
+    const SaturationStart start = SaturationStartAt(T);
+    return (last = {T, RootsAtSaturation(Isotherm(T), start)}).rho;
 }
 
 template <Quantity q>
 Saturated<double> SaturationPropertyT(double T) {
     if (!InSaturationRange(T)) return {kNaN, kNaN};
-    const Isotherm isotherm(T);
-    const Saturated<double> d = SaturationOn(isotherm, T);
-    constexpr unsigned kParts = kPartsOf<q>;
-    return {PropertyFromReduced<q>(isotherm.Derivatives<kParts>(d.liquid), d.liquid, T),
-            PropertyFromReduced<q>(isotherm.Derivatives<kParts>(d.vapour), d.vapour, T)};
+    return WithSaturation(T, [T](const Isotherm& isotherm, const Saturated<double>& d) -> Saturated<double> {
+        constexpr unsigned kParts = kPartsOf<q>;
+        return {PropertyFromReduced<q>(isotherm.Derivatives<kParts>(d.liquid), d.liquid, T),
+                PropertyFromReduced<q>(isotherm.Derivatives<kParts>(d.vapour), d.vapour, T)};
+    });
 }
 
 template Saturated<double> SaturationPropertyT<Quantity::kEnthalpy>(double T);
@@ -207,10 +247,10 @@ template Saturated<double> SaturationPropertyT<Quantity::kEntropy>(double T);
 
 Saturated<Props> SaturationPropsT(double T) {
     if (!InSaturationRange(T)) return {kNoState, kNoState};
-    const Isotherm isotherm(T);
-    const Saturated<double> d = SaturationOn(isotherm, T);
-    return {PropsFromReduced(isotherm.Derivatives(d.liquid), d.liquid, T),
-            PropsFromReduced(isotherm.Derivatives(d.vapour), d.vapour, T)};
+    return WithSaturation(T, [T](const Isotherm& isotherm, const Saturated<double>& d) -> Saturated<Props> {
+        return {PropsFromReduced(isotherm.Derivatives(d.liquid), d.liquid, T),
+                PropsFromReduced(isotherm.Derivatives(d.vapour), d.vapour, T)};
+    });
 }
 
 }  // namespace aquaprop::region3
