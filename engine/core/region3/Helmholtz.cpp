@@ -70,21 +70,26 @@ TauPowers PowersOf(double tau) {
 // over the terms with I = i, each added in table order, as straight-line code over the table.
 struct Coefficient {
     Isotherm::Wide a;
-    double b;
-    double c;
+    Isotherm::Pair bc;  // b and c side by side, each lane summed as on its own
 };
+
+// n J and n J (J - 1) of each term as pairs.
+constexpr auto kTauWeightPairs = [] {
+    std::array<std::array<double, 2>, std::size(tables::kRegion3)> w{};
+    for (std::size_t k = 0; k < w.size(); ++k) w[k] = {kTauWeight[k], kTauTauWeight[k]};
+    return w;
+}();
 
 template <int i, std::size_t... j>
 [[gnu::always_inline]] inline Coefficient CoefficientOf(const TauPowers& tp, std::index_sequence<j...>) {
     constexpr std::size_t k0 = RunBegin(i);
     constexpr const Term* t = tables::kRegion3;
     Isotherm::Wide a = 0.0;
-    double b = 0.0;
-    double c = 0.0;
-    ((a += static_cast<Isotherm::Wide>(t[k0 + j].n) * tp[t[k0 + j].J], b += kTauWeight[k0 + j] * tp[t[k0 + j].J],
-      c += kTauTauWeight[k0 + j] * tp[t[k0 + j].J]),
+    Isotherm::Pair bc = {0.0, 0.0};
+    ((a += static_cast<Isotherm::Wide>(t[k0 + j].n) * tp[t[k0 + j].J],
+      bc += Isotherm::Pair{kTauWeightPairs[k0 + j][0], kTauWeightPairs[k0 + j][1]} * tp[t[k0 + j].J]),
      ...);
-    return {a, b, c};
+    return {a, bc};
 }
 
 template <int i>
@@ -104,9 +109,8 @@ template <unsigned kParts, typename Coefficients>
     Wide phi = top.a;
     Wide d = kDegree * top.a;
     Wide dd = kDegree * (kDegree - 1) * top.a;
-    double t = top.b;
-    double tt = top.c;
-    double dt = kDegree * top.b;
+    Isotherm::Pair ttt = top.bc;  // t and tt side by side
+    double dt = kDegree * top.bc[0];
     [&]<std::size_t... j>(std::index_sequence<j...>) [[gnu::always_inline]] {
         (
             [&]() [[gnu::always_inline]] {
@@ -115,9 +119,8 @@ template <unsigned kParts, typename Coefficients>
                 if constexpr ((kParts & kPhi) != 0u) phi = phi * delta + k.a;
                 if constexpr ((kParts & kD) != 0u) d = d * delta + i * k.a;
                 if constexpr ((kParts & kDD) != 0u) dd = dd * delta + i * (i - 1) * k.a;
-                if constexpr ((kParts & kT) != 0u) t = t * deltaD + k.b;
-                if constexpr ((kParts & kTT) != 0u) tt = tt * deltaD + k.c;
-                if constexpr ((kParts & kDT) != 0u) dt = dt * deltaD + i * k.b;
+                if constexpr ((kParts & (kT | kTT)) != 0u) ttt = ttt * deltaD + k.bc;
+                if constexpr ((kParts & kDT) != 0u) dt = dt * deltaD + i * k.bc[0];
             }(),
             ...);
     }(std::make_index_sequence<kDegree>{});
@@ -125,8 +128,8 @@ template <unsigned kParts, typename Coefficients>
     if constexpr ((kParts & kPhi) != 0u) r.phi = kN1 * std::log(deltaD) + static_cast<double>(phi);
     if constexpr ((kParts & kD) != 0u) r.d = static_cast<double>(kN1 + d);
     if constexpr ((kParts & kDD) != 0u) r.dd = static_cast<double>(-kN1 + dd);
-    if constexpr ((kParts & kT) != 0u) r.t = t;
-    if constexpr ((kParts & kTT) != 0u) r.tt = tt;
+    if constexpr ((kParts & kT) != 0u) r.t = ttt[0];
+    if constexpr ((kParts & kTT) != 0u) r.tt = ttt[1];
     if constexpr ((kParts & kDT) != 0u) r.dt = dt;
     return r;
 }
@@ -139,8 +142,7 @@ Isotherm::Isotherm(double T) : T_(T), rt_(kGasConstant * T) {
         ([&]() [[gnu::always_inline]] {
             const Coefficient k = CoefficientOf<i>(tp);
             a_[i] = k.a;
-            b_[i] = k.b;
-            c_[i] = k.c;
+            bc_[i] = k.bc;
         }(),
          ...);
     }(std::make_integer_sequence<int, kDegree + 1>{});
@@ -197,7 +199,7 @@ ValueAndSlope Isotherm::ExcessAndSlope(double rho, long double p) const {
 
 template <unsigned kParts>
 Reduced Isotherm::Derivatives(double rho) const {
-    return HornerSums<kParts>(rho, [this](auto i) [[gnu::always_inline]] { return Coefficient{a_[i], b_[i], c_[i]}; });
+    return HornerSums<kParts>(rho, [this](auto i) [[gnu::always_inline]] { return Coefficient{a_[i], bc_[i]}; });
 }
 
 template Reduced Isotherm::Derivatives<kAllParts>(double rho) const;

@@ -54,6 +54,8 @@ public:
     // The pressure sums cancel to about 1e-3 of their largest term in the dense liquid, so they
     // are accumulated in extended precision to keep p(rho) accurate to round-off.
     using Wide = long double;
+    // Two double sums that go through the same steps, in one vector register.
+    using Pair = double __attribute__((vector_size(16)));
 
 private:
     template <typename R>
@@ -62,8 +64,7 @@ private:
     double T_;
     double rt_;                 // R T in kJ/kg
     Coefficients<Wide> a_;      // sum over J of n tau^J, for each power I of delta
-    Coefficients<double> b_;    // sum of J n tau^J
-    Coefficients<double> c_;    // sum of J (J - 1) n tau^J
+    Coefficients<Pair> bc_;     // sum of J n tau^J and sum of J (J - 1) n tau^J
 };
 
 // The reduced derivatives at one state without keeping the isotherm: its coefficients are summed as the Horner
