@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Region 3 solves: the density of (p, T) and its right root next to the saturation line and near the critical
 // point, both saturation roots above 623.15 K, and the temperature of (p, h) and (p, s) refined to the
-// Helmholtz equation; NaN wherever there is no answer.
+// Helmholtz equation; NaN wherever there is no answer. The shortcuts for one state or one property give the
+// general path's values.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -144,6 +145,51 @@ TEST(SaturationDensitiesT, ExactRootsUpToTheJoinAndTheScaledLawAbove) {
     EXPECT_NEAR(below.liquid, join.liquid, 1e-5);
     const double above = kJoinK + 1e-6;
     EXPECT_TRUE(std::isnan(SolveDensity(Isotherm(above), region4::SaturationPressure(above), Branch::kVapour, 321.0)));
+}
+
+// The shortcuts give the general path's values to the last bit: the derivatives at one state without keeping its
+// isotherm, only the parts that h or s need, and the saturated h or s alone, computed with the roots (every other
+// temperature) or from the roots that the other function left behind, below and above the join.
+TEST(Helmholtz, ShortcutsGiveTheFullDerivativesValues) {
+    for (double T = kRegion13K; T <= kB23MaxK; T += 7.3) {
+        const Isotherm isotherm(T);
+        for (double rho = 80.0; rho <= kMaxDensity; rho += 37.1) {
+            SCOPED_TRACE(::testing::Message() << "T = " << T << " K, rho = " << rho);
+            const Reduced all = isotherm.Derivatives(rho);
+            const Reduced at = DerivativesAt<kAllParts>(rho, T);
+            const Reduced noPhi = DerivativesAt<kAllParts & ~kPhi>(rho, T);
+            const Reduced h = isotherm.Derivatives<kPartsOf<kEnthalpy>>(rho);
+            const Reduced s = isotherm.Derivatives<kPartsOf<kEntropy>>(rho);
+            EXPECT_TRUE(at.phi == all.phi && at.d == all.d && at.dd == all.dd && at.t == all.t && at.tt == all.tt &&
+                        at.dt == all.dt);
+            EXPECT_TRUE(noPhi.d == all.d && noPhi.dd == all.dd && noPhi.t == all.t && noPhi.tt == all.tt &&
+                        noPhi.dt == all.dt);
+            EXPECT_TRUE(h.d == all.d && h.t == all.t);
+            EXPECT_TRUE(s.phi == all.phi && s.t == all.t);
+        }
+    }
+}
+
+TEST(SaturationPropertyT, TheSaturatedStatesOwnValues) {
+    std::vector<double> temperatures;
+    for (double T = kRegion13K; T < kCriticalK; T += 0.77) temperatures.push_back(T);
+    temperatures.insert(temperatures.end(), {kJoinK, kJoinK + 1e-6, kCriticalK - 1e-9, kCriticalK});
+    bool propertyFirst = true;
+    for (double T : temperatures) {
+        SCOPED_TRACE(::testing::Message() << "T = " << T << " K");
+        Saturated<Props> states{};
+        if (!propertyFirst) states = SaturationPropsT(T);
+        const Saturated<double> h = SaturationPropertyT<kEnthalpy>(T);
+        const Saturated<double> s = SaturationPropertyT<kEntropy>(T);
+        if (propertyFirst) states = SaturationPropsT(T);
+        propertyFirst = !propertyFirst;
+        EXPECT_TRUE(h.liquid == states.liquid.h && h.vapour == states.vapour.h);
+        EXPECT_TRUE(s.liquid == states.liquid.s && s.vapour == states.vapour.s);
+    }
+    for (double T : {kRegion13K - 1e-9, std::nextafter(kCriticalK, kInf), kNaN}) {
+        const Saturated<double> h = SaturationPropertyT<kEnthalpy>(T);
+        EXPECT_TRUE(std::isnan(h.liquid) && std::isnan(h.vapour)) << T;
+    }
 }
 
 double PropertyAt(Quantity given, double rho, double T) {
