@@ -86,10 +86,9 @@ Saturated<double> RootsAtSaturation(const Isotherm& isotherm, const SaturationSt
     DensityIteration liquid(ps, Branch::kLiquid, start.rho.liquid);
     DensityIteration vapour(ps, Branch::kVapour, start.rho.vapour);
     while (!liquid.Done() && !vapour.Done()) {
-        const ValueAndSlope atLiquid = isotherm.ExcessAndSlope(liquid.X(), ps);
-        const ValueAndSlope atVapour = isotherm.ExcessAndSlope(vapour.X(), ps);
-        liquid.Take(isotherm, atLiquid);
-        vapour.Take(isotherm, atVapour);
+        const Saturated<ValueAndSlope> at = isotherm.ExcessAndSlope({liquid.X(), vapour.X()}, ps);
+        liquid.Take(isotherm, at.liquid);
+        vapour.Take(isotherm, at.vapour);
     }
     while (!liquid.Done()) liquid.Take(isotherm, isotherm.ExcessAndSlope(liquid.X(), ps));
     while (!vapour.Done()) vapour.Take(isotherm, isotherm.ExcessAndSlope(vapour.X(), ps));

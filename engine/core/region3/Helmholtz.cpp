@@ -190,6 +190,32 @@ ValueAndSlope Isotherm::PressureAndSlope(double rho) const {
     return {rho * rt_ * d * 1e-3, rt_ * (2.0 * d + dd) * 1e-3};
 }
 
+Saturated<ValueAndSlope> Isotherm::ExcessAndSlope(Saturated<double> rho, long double p) const {
+    // ExcessAndSlope at both densities in one loop, each coefficient weighted once for both.
+    const Wide deltaL = rho.liquid / kCriticalDensity;
+    const Wide deltaV = rho.vapour / kCriticalDensity;
+    Wide s1L = kDegree * a_[kDegree];
+    Wide s2L = kDegree * (kDegree - 1) * a_[kDegree];
+    Wide s1V = s1L;
+    Wide s2V = s2L;
+    for (int i = kDegree - 1; i >= 1; --i) {
+        const Wide w1 = i * a_[i];
+        const Wide w2 = i * (i - 1) * a_[i];
+        s1L = s1L * deltaL + w1;
+        s1V = s1V * deltaV + w1;
+        s2L = s2L * deltaL + w2;
+        s2V = s2V * deltaV + w2;
+    }
+    const auto finish = [&](double r, Wide delta, Wide s1, Wide s2) {
+        const Wide wide = kN1 + s1 * delta;
+        const double dd = static_cast<double>(-kN1 + s2 * delta);
+        const double d = static_cast<double>(wide);
+        const Wide excess = static_cast<Wide>(r) * rt_ * wide * 1e-3L - p;
+        return ValueAndSlope{static_cast<double>(excess), rt_ * (2.0 * d + dd) * 1e-3};
+    };
+    return {finish(rho.liquid, deltaL, s1L, s2L), finish(rho.vapour, deltaV, s1V, s2V)};
+}
+
 ValueAndSlope Isotherm::ExcessAndSlope(double rho, long double p) const {
     const auto [wide, dd] = SumsForPressure(a_, rho / kCriticalDensity);
     const double d = static_cast<double>(wide);

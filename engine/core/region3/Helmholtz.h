@@ -46,6 +46,8 @@ public:
     // p(rho) - p before p(rho) is rounded to double, and dp/drho: a root is then found to far below the
     // pressure's own round-off, where p hardly changes with rho.
     ValueAndSlope ExcessAndSlope(double rho, long double p) const;
+    // The same at two densities at once (the saturated liquid's and vapour's), with the same values.
+    Saturated<ValueAndSlope> ExcessAndSlope(Saturated<double> rho, long double p) const;
     Reduced Derivatives(double rho) const { return Derivatives<kAllParts>(rho); }
     template <unsigned kParts>
     Reduced Derivatives(double rho) const;
