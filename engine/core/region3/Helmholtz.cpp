@@ -154,8 +154,8 @@ Reduced DerivativesAt(double rho, double T) {
     return HornerSums<kParts>(rho, [&tp](auto i) [[gnu::always_inline]] { return CoefficientOf<i()>(tp); });
 }
 
-template Reduced DerivativesAt<kAllParts>(double rho, double T);
-template Reduced DerivativesAt<kAllParts & ~kPhi>(double rho, double T);
+template Reduced DerivativesAt<kEveryPart>(double rho, double T);
+template Reduced DerivativesAt<kEveryPart & ~kPhi>(double rho, double T);
 
 double Isotherm::Pressure(double rho) const {
     const Wide delta = rho / kCriticalDensity;
@@ -228,10 +228,10 @@ Reduced Isotherm::Derivatives(double rho) const {
     return HornerSums<kParts>(rho, [this](auto i) [[gnu::always_inline]] { return Coefficient{a_[i], bc_[i]}; });
 }
 
-template Reduced Isotherm::Derivatives<kAllParts>(double rho) const;
+template Reduced Isotherm::Derivatives<kEveryPart>(double rho) const;
 template Reduced Isotherm::Derivatives<kPartsOf<Quantity::kEnthalpy>>(double rho) const;
 template Reduced Isotherm::Derivatives<kPartsOf<Quantity::kEntropy>>(double rho) const;
-template Reduced Isotherm::Derivatives<kAllParts & ~kPhi>(double rho) const;
+template Reduced Isotherm::Derivatives<kEveryPart & ~kPhi>(double rho) const;
 
 template <>
 double PropertyFromReduced<Quantity::kVolume>(const Reduced&, double rho, double) {

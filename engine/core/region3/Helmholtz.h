@@ -28,7 +28,7 @@ enum Part : unsigned {
     kT = 1u << 3,
     kTT = 1u << 4,
     kDT = 1u << 5,
-    kAllParts = kPhi | kD | kDD | kT | kTT | kDT,
+    kEveryPart = kPhi | kD | kDD | kT | kTT | kDT,
 };
 
 // The parts that the volume, enthalpy or entropy is made of.
@@ -48,7 +48,8 @@ public:
     ValueAndSlope ExcessAndSlope(double rho, long double p) const;
     // The same at two densities at once (the saturated liquid's and vapour's), with the same values.
     Saturated<ValueAndSlope> ExcessAndSlope(Saturated<double> rho, long double p) const;
-    Reduced Derivatives(double rho) const { return Derivatives<kAllParts>(rho); }
+    // Every derivative, or only the given parts (a combination of Part).
+    Reduced Derivatives(double rho) const { return Derivatives<kEveryPart>(rho); }
     template <unsigned kParts>
     Reduced Derivatives(double rho) const;
 

@@ -63,7 +63,7 @@ struct Jacobian {
 template <Quantity kGiven>
 Jacobian Evaluate(double rho, double T) {
     // Enthalpy needs every part but phi and its logarithm.
-    constexpr unsigned kParts = kGiven == Quantity::kEnthalpy ? kAllParts & ~kPhi : kAllParts;
+    constexpr unsigned kParts = kGiven == Quantity::kEnthalpy ? kEveryPart & ~kPhi : kEveryPart;
     const Reduced r = DerivativesAt<kParts>(rho, T);
     const double R = kGasConstant;
     Jacobian j;

@@ -156,8 +156,8 @@ TEST(Helmholtz, ShortcutsGiveTheFullDerivativesValues) {
         for (double rho = 80.0; rho <= kMaxDensity; rho += 37.1) {
             SCOPED_TRACE(::testing::Message() << "T = " << T << " K, rho = " << rho);
             const Reduced all = isotherm.Derivatives(rho);
-            const Reduced at = DerivativesAt<kAllParts>(rho, T);
-            const Reduced noPhi = DerivativesAt<kAllParts & ~kPhi>(rho, T);
+            const Reduced at = DerivativesAt<kEveryPart>(rho, T);
+            const Reduced noPhi = DerivativesAt<kEveryPart & ~kPhi>(rho, T);
             const Reduced h = isotherm.Derivatives<kPartsOf<kEnthalpy>>(rho);
             const Reduced s = isotherm.Derivatives<kPartsOf<kEntropy>>(rho);
             EXPECT_TRUE(at.phi == all.phi && at.d == all.d && at.dd == all.dd && at.t == all.t && at.tt == all.tt &&
