@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -15,7 +16,10 @@
 #include "engine/core/Constants.h"
 #include "engine/core/Region3.h"
 #include "engine/core/Region4.h"
+#include "engine/core/Region1.h"
+#include "engine/core/Region2.h"
 #include "engine/core/region3/DensitySolve.h"
+#include "engine/core/region3/Edges.h"
 #include "engine/core/region3/TemperatureSolve.h"
 
 namespace aquaprop::region3 {
@@ -253,6 +257,37 @@ TEST_P(TemperatureSweep, RefinedAroundTheCriticalPoint) {
 
 INSTANTIATE_TEST_SUITE_P(PhAndPs, TemperatureSweep, ::testing::Values(kEnthalpy, kEntropy),
                          [](const auto& row) { return row.param == kEnthalpy ? "PH" : "PS"; });
+
+// The edge bounds never place a state beyond an edge it is not beyond: at the edge's own value (and an ulp inside
+// region 3) they cannot tell, at any pressure; halfway between the edges they settle it; outside region 3's
+// pressures they tell nothing.
+template <Quantity q>
+void CheckEdgeBounds() {
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> pressure(kSat13MPa, kMaxMPa);
+    std::vector<double> ps = {kSat13MPa, kMaxMPa, std::nextafter(kMaxMPa, 0.0)};
+    for (int k = 0; k <= 20000; ++k) ps.push_back(kSat13MPa + (kMaxMPa - kSat13MPa) * k / 20000.0);
+    for (int k = 0; k < 20000; ++k) ps.push_back(pressure(random));
+    for (double p : ps) {
+        const double x1 = region1::Property<q>(p, kRegion13K);
+        const double x2 = region2::Property<q>(p, boundary::B23Temperature(p));
+        ASSERT_FALSE(AboveRegion1Edge<q>(p, x1)) << p;
+        ASSERT_FALSE(AboveRegion1Edge<q>(p, std::nextafter(x1, kInf))) << p;
+        ASSERT_FALSE(BelowRegion2Edge<q>(p, x2)) << p;
+        ASSERT_FALSE(BelowRegion2Edge<q>(p, std::nextafter(x2, -kInf))) << p;
+        const double middle = 0.5 * (x1 + x2);
+        EXPECT_TRUE(AboveRegion1Edge<q>(p, middle) && BelowRegion2Edge<q>(p, middle)) << p;
+    }
+    for (double p : {std::nextafter(kSat13MPa, 0.0), 100.5, kNaN}) {
+        EXPECT_FALSE(AboveRegion1Edge<q>(p, 1e9)) << p;
+        EXPECT_FALSE(BelowRegion2Edge<q>(p, -1e9)) << p;
+    }
+}
+
+TEST(RegionEdges, BoundsNeverClaimASideWrongly) {
+    CheckEdgeBounds<kEnthalpy>();
+    CheckEdgeBounds<kEntropy>();
+}
 
 double BothDensities(double T, double) {
     const Saturated<double> d = SaturationDensitiesT(T);
