@@ -52,15 +52,19 @@ std::array<EdgeBounds, kIntervals> BoundsOverIntervals() {
     return bounds;
 }
 
-const std::array<EdgeBounds, kIntervals> kEnthalpyBounds = BoundsOverIntervals<Quantity::kEnthalpy>();
-const std::array<EdgeBounds, kIntervals> kEntropyBounds = BoundsOverIntervals<Quantity::kEntropy>();
+// Built on first use: no cost at load, and no dependence on the order of static initialisation.
+template <Quantity q>
+const std::array<EdgeBounds, kIntervals>& Bounds() {
+    static const std::array<EdgeBounds, kIntervals> bounds = BoundsOverIntervals<q>();
+    return bounds;
+}
 
 // The interval's bounds, or none outside region 3's pressures.
 template <Quantity q>
 EdgeBounds BoundsAt(double p) {
     if (!(p >= kSat13MPa && p <= kMaxMPa)) return {kInfinity, -kInfinity};
     const int k = std::min(static_cast<int>((p - kSat13MPa) * (1.0 / kIntervalMPa)), kIntervals - 1);
-    return (q == Quantity::kEnthalpy ? kEnthalpyBounds : kEntropyBounds)[k];
+    return Bounds<q>()[k];
 }
 
 }  // namespace

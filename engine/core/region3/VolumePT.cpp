@@ -143,9 +143,16 @@ private:
     std::array<Bounds, kIntervals> bounds_{};
 };
 
-// The two lines most states are placed by, over the pressures where they are asked.
-const BoundedBoundary kAbLine(B::kAb, 25.0, kMaxMPa);
-const BoundedBoundary kCdLine(B::kCd, kCdMinMPa, 40.0);
+// The two lines most states are placed by, over the pressures where they are asked; built on first use.
+const BoundedBoundary& AbLine() {
+    static const BoundedBoundary line(B::kAb, 25.0, kMaxMPa);
+    return line;
+}
+
+const BoundedBoundary& CdLine() {
+    static const BoundedBoundary line(B::kCd, kCdMinMPa, 40.0);
+    return line;
+}
 
 // T_3qu < T <= T_3rx between psat(643.15 K) and 22.5 MPa.
 Subregion SelectNearCritical(double p, double T) {
@@ -185,15 +192,15 @@ double BoundaryTemperature(SubregionBoundary boundary, double p) {
 }
 
 Subregion SelectSubregion(double p, double T) {
-    if (p > kABMinMPa) return kAbLine.AtOrBelow(T, p) ? S::k3a : S::k3b;
+    if (p > kABMinMPa) return AbLine().AtOrBelow(T, p) ? S::k3a : S::k3b;
     if (p > kCDEFMinMPa) {
-        if (kCdLine.AtOrBelow(T, p)) return S::k3c;
-        if (kAbLine.AtOrBelow(T, p)) return S::k3d;
+        if (CdLine().AtOrBelow(T, p)) return S::k3c;
+        if (AbLine().AtOrBelow(T, p)) return S::k3d;
         if (T <= Tb(B::kEf, p)) return S::k3e;
         return S::k3f;
     }
     if (p > kLMNOPMinMPa) {
-        if (kCdLine.AtOrBelow(T, p)) return S::k3c;
+        if (CdLine().AtOrBelow(T, p)) return S::k3c;
         if (p > kLHIJKMinMPa) {
             if (T <= Tb(B::kGh, p)) return p > kGHIJKMinMPa ? S::k3g : S::k3l;
             if (T <= Tb(B::kEf, p)) return S::k3h;
@@ -207,18 +214,18 @@ Subregion SelectSubregion(double p, double T) {
         return SelectHotEnd(p, T);
     }
     if (p > kNearCriticalMinMPa) {
-        if (kCdLine.AtOrBelow(T, p)) return S::k3c;
+        if (CdLine().AtOrBelow(T, p)) return S::k3c;
         if (T <= Tb(B::kQu, p)) return S::k3q;
         if (T <= Tb(B::kRx, p)) return SelectNearCritical(p, T);
         return T <= Tb(B::kJk, p) ? S::k3r : S::k3k;
     }
     if (p > kSRKMinMPa) {
-        if (kCdLine.AtOrBelow(T, p)) return S::k3c;
+        if (CdLine().AtOrBelow(T, p)) return S::k3c;
         if (T <= region4::SaturationTemperature(p)) return S::k3s;
         return T <= Tb(B::kJk, p) ? S::k3r : S::k3k;
     }
     if (p > kCdMinMPa) {
-        if (kCdLine.AtOrBelow(T, p)) return S::k3c;
+        if (CdLine().AtOrBelow(T, p)) return S::k3c;
         return T <= region4::SaturationTemperature(p) ? S::k3s : S::k3t;
     }
     return T <= region4::SaturationTemperature(p) ? S::k3c : S::k3t;
