@@ -107,6 +107,14 @@ void BM_SaturatedEnthalpies(benchmark::State& st) {
 }
 BENCHMARK(BM_SaturatedEnthalpies);
 
+// The saturated enthalpies as the saturation line's h' and h'' take them: both from one isotherm.
+void BM_SaturationEnthalpyT(benchmark::State& st) {
+    const auto& temps = SaturationTemperatures();
+    std::size_t i = 0;
+    for (auto _ : st) benchmark::DoNotOptimize(region3::SaturationPropertyT<Quantity::kEnthalpy>(temps[i++ & 4095]));
+}
+BENCHMARK(BM_SaturationEnthalpyT);
+
 void BM_TemperaturePH(benchmark::State& st) {
     const auto& states = Region3Enthalpies();
     std::size_t i = 0;

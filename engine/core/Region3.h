@@ -34,6 +34,10 @@ double PropertyPT(double p, double T);
 // (both rhoc at Tc).
 Saturated<double> SaturationDensitiesT(double T);
 
+// The enthalpy or entropy of both saturated states at T.
+template <Quantity q>
+Saturated<double> SaturationPropertyT(double T);
+
 // Every property of both saturated states at T, sharing the work for T.
 Saturated<Props> SaturationPropsT(double T);
 

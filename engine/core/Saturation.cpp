@@ -21,9 +21,7 @@ Saturated<double> Property(double T) {
         const Saturated<double> rho = region3::SaturationDensitiesT(T);
         return {1.0 / rho.liquid, 1.0 / rho.vapour};
     } else {
-        // Both phases from one evaluation of the isotherm.
-        const Saturated<Props> both = region3::SaturationPropsT(T);
-        return {Get<q>(both.liquid), Get<q>(both.vapour)};
+        return region3::SaturationPropertyT<q>(T);
     }
 }
 

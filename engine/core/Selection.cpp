@@ -16,6 +16,7 @@
 #include "engine/core/Region4.h"
 #include "engine/core/Region5.h"
 #include "engine/core/Saturation.h"
+#include "engine/core/region3/Edges.h"
 
 namespace aquaprop {
 
@@ -108,11 +109,16 @@ double LiquidTemperature(double p, double x, double Thi) {
 // between, on the given side of the dome (or none above pc).
 template <Quantity kGiven>
 double AboveRegion1And2(double p, double x, Phase phase) {
-    if (phase != Phase::kVapour && x <= region1::Property<kGiven>(p, kRegion13K)) {
+    // Bounds of the two edges over p settle most states in between without evaluating either.
+    if (phase != Phase::kVapour && !region3::AboveRegion1Edge<kGiven>(p, x) &&
+        x <= region1::Property<kGiven>(p, kRegion13K)) {
         return LiquidTemperature<kGiven>(p, x, kRegion13K);
     }
     const double T23 = boundary::B23Temperature(p);
-    if (phase != Phase::kLiquid && x >= region2::Property<kGiven>(p, T23)) return VapourTemperature<kGiven>(p, x, T23);
+    if (phase != Phase::kLiquid && !region3::BelowRegion2Edge<kGiven>(p, x) &&
+        x >= region2::Property<kGiven>(p, T23)) {
+        return VapourTemperature<kGiven>(p, x, T23);
+    }
     return OnRegion3Seams(region3::TemperatureOnSide<kGiven>(p, x, phase), T23);
 }
 

@@ -51,29 +51,54 @@ double SolveOrAny(const Isotherm& isotherm, double p, Branch branch, double star
     return SolveDensity(isotherm, p, Branch::kAny, start);
 }
 
-double DensityOnIsotherm(const Isotherm& isotherm, double p) {
-    const double T = isotherm.T();
+// Where the solve for the density at (p, T) starts: the branch and the v(p, T) equations' density.
+struct Start {
+    Branch branch;
+    double rho;
+};
+
+Start StartAt(double p, double T) {
     // The subregion already tells the side of the saturation line; no second Tsat(p) needed.
     const Subregion subregion = SelectSubregion(p, T);
     Branch branch = Branch::kAny;
     if (T < kCriticalK && p < kCriticalMPa) branch = IsLiquidSide(subregion) ? Branch::kLiquid : Branch::kVapour;
-    return SolveOrAny(isotherm, p, branch, 1.0 / SubregionVolume(subregion, p, T));
+    return {branch, 1.0 / SubregionVolume(subregion, p, T)};
 }
 
-Saturated<double> RootsAtSaturation(const Isotherm& isotherm) {
-    const double T = isotherm.T();
+// The saturation pressure at T, in extended precision for the roots, and each root's start from the v(p, T)
+// equations of the subregion that covers it.
+struct SaturationStart {
+    Isotherm::Wide ps;
+    Saturated<double> rho;
+};
+
+SaturationStart SaturationStartAt(double T) {
     const Isotherm::Wide ps = region4::SaturationPressureWide(T);
     const double psD = static_cast<double>(ps);
-    const double liquidStart = 1.0 / SubregionVolume(SaturatedLiquidSubregion(psD), psD, T);
-    const double vapourStart = 1.0 / SubregionVolume(SaturatedVapourSubregion(psD), psD, T);
-    return {SolveDensity(isotherm, ps, Branch::kLiquid, liquidStart),
-            SolveDensity(isotherm, ps, Branch::kVapour, vapourStart)};
+    return {ps,
+            {1.0 / SubregionVolume(SaturatedLiquidSubregion(psD), psD, T),
+             1.0 / SubregionVolume(SaturatedVapourSubregion(psD), psD, T)}};
 }
 
-Saturated<double> SaturationOnIsotherm(const Isotherm& isotherm) {
-    if (isotherm.T() <= kJoinK) return RootsAtSaturation(isotherm);
-    const Saturated<double> edge = RootsAtSaturation(Isotherm(kJoinK));
-    const double scale = std::sqrt((kCriticalK - isotherm.T()) / (kCriticalK - kJoinK));
+// Both roots side by side: their iterations are independent, and the processor overlaps them.
+Saturated<double> RootsAtSaturation(const Isotherm& isotherm, const SaturationStart& start) {
+    const Isotherm::Wide ps = start.ps;
+    DensityIteration liquid(ps, Branch::kLiquid, start.rho.liquid);
+    DensityIteration vapour(ps, Branch::kVapour, start.rho.vapour);
+    while (!liquid.Done() && !vapour.Done()) {
+        const Saturated<ValueAndSlope> at = isotherm.ExcessAndSlope({liquid.X(), vapour.X()}, ps);
+        liquid.Take(isotherm, at.liquid);
+        vapour.Take(isotherm, at.vapour);
+    }
+    while (!liquid.Done()) liquid.Take(isotherm, isotherm.ExcessAndSlope(liquid.X(), ps));
+    while (!vapour.Done()) vapour.Take(isotherm, isotherm.ExcessAndSlope(vapour.X(), ps));
+    return {liquid.X(), vapour.X()};
+}
+
+// The roots at kJoinK, continued to T above it.
+Saturated<double> ScaledFromJoin(double T) {
+    const Saturated<double> edge = RootsAtSaturation(Isotherm(kJoinK), SaturationStartAt(kJoinK));
+    const double scale = std::sqrt((kCriticalK - T) / (kCriticalK - kJoinK));
     return {kCriticalDensity + (edge.liquid - kCriticalDensity) * scale,
             kCriticalDensity - (kCriticalDensity - edge.vapour) * scale};
 }
@@ -82,47 +107,53 @@ bool InSaturationRange(double T) { return T >= kRegion13K && T <= kCriticalK; }
 
 }  // namespace
 
-double SolveDensity(const Isotherm& isotherm, Isotherm::Wide p, Branch branch, double start) {
-    double lo = branch == Branch::kLiquid ? kCriticalDensity : 0.0;
-    double hi = branch == Branch::kVapour ? kCriticalDensity : kMaxDensity;
-    double x = start > lo && start < hi ? start : 0.5 * (lo + hi);
-    double previousStep = hi - lo;
-    double previousNewton = 0.0;  // the last Newton step, if the last step was one
-    for (int i = 0; i < kMaxIterations; ++i) {
-        const ValueAndSlope ps = isotherm.ExcessAndSlope(x, p);
-        const double f = ps.value;
-        if (f == 0.0 && (branch == Branch::kAny || ps.slope > 0.0)) return x;
-        if (AboveRoot(branch, f, ps.slope)) {
-            hi = x;
-        } else {
-            lo = x;
-        }
-        double step = ps.slope > 0.0 ? f / ps.slope : 0.0;
-        if (ps.slope > 0.0 && std::fabs(step) <= kStepTolerance * x) return x - step;
-        const double next = x - step;
-        const bool newton =
-            ps.slope > 0.0 && next > lo && next < hi && std::fabs(2.0 * step) <= std::fabs(previousStep);
-        if (newton) {
-            // Converging quadratically, the error left after this step is about step^3 / previous^2:
-            // below round-off, this step is the last one.
-            if (previousNewton != 0.0 && std::fabs(step) <= kQuadraticRegime * x &&
-                std::fabs(step * step * step) <= kRoundOff * x * previousNewton * previousNewton) {
-                return next;
-            }
-            previousNewton = step;
-            x = next;
-        } else {
-            previousNewton = 0.0;
-            step = x - 0.5 * (lo + hi);
-            x = 0.5 * (lo + hi);
-            if (x <= lo || x >= hi) {
-                // The bracket has shrunk to neighbouring doubles: a root only if the pressure agrees.
-                return std::fabs(isotherm.ExcessAndSlope(x, p).value) <= kPressureTolerance * p ? x : kNaN;
-            }
-        }
-        previousStep = step;
+DensityIteration::DensityIteration(Isotherm::Wide p, Branch branch, double start)
+    : p_(p),
+      branch_(branch),
+      lo_(branch == Branch::kLiquid ? kCriticalDensity : 0.0),
+      hi_(branch == Branch::kVapour ? kCriticalDensity : kMaxDensity),
+      x_(start > lo_ && start < hi_ ? start : 0.5 * (lo_ + hi_)),
+      previousStep_(hi_ - lo_) {}
+
+void DensityIteration::Take(const Isotherm& isotherm, ValueAndSlope ps) {
+    const double f = ps.value;
+    if (f == 0.0 && (branch_ == Branch::kAny || ps.slope > 0.0)) return Finish(x_);
+    if (AboveRoot(branch_, f, ps.slope)) {
+        hi_ = x_;
+    } else {
+        lo_ = x_;
     }
-    return kNaN;
+    double step = ps.slope > 0.0 ? f / ps.slope : 0.0;
+    if (ps.slope > 0.0 && std::fabs(step) <= kStepTolerance * x_) return Finish(x_ - step);
+    const double next = x_ - step;
+    const bool newton =
+        ps.slope > 0.0 && next > lo_ && next < hi_ && std::fabs(2.0 * step) <= std::fabs(previousStep_);
+    if (newton) {
+        // Converging quadratically, the error left after this step is about step^3 / previous^2:
+        // below round-off, this step is the last one.
+        if (previousNewton_ != 0.0 && std::fabs(step) <= kQuadraticRegime * x_ &&
+            std::fabs(step * step * step) <= kRoundOff * x_ * previousNewton_ * previousNewton_) {
+            return Finish(next);
+        }
+        previousNewton_ = step;
+        x_ = next;
+    } else {
+        previousNewton_ = 0.0;
+        step = x_ - 0.5 * (lo_ + hi_);
+        x_ = 0.5 * (lo_ + hi_);
+        if (x_ <= lo_ || x_ >= hi_) {
+            // The bracket has shrunk to neighbouring doubles: a root only if the pressure agrees.
+            return Finish(std::fabs(isotherm.ExcessAndSlope(x_, p_).value) <= kPressureTolerance * p_ ? x_ : kNaN);
+        }
+    }
+    previousStep_ = step;
+    if (++iterations_ == kMaxIterations) Finish(kNaN);
+}
+
+double SolveDensity(const Isotherm& isotherm, Isotherm::Wide p, Branch branch, double start) {
+    DensityIteration root(p, branch, start);
+    while (!root.Done()) root.Take(isotherm, isotherm.ExcessAndSlope(root.X(), p));
+    return root.X();
 }
 
 double DensityOnBranch(double p, double T, Branch branch) {
@@ -130,24 +161,32 @@ double DensityOnBranch(double p, double T, Branch branch) {
     return SolveOrAny(Isotherm(T), p, branch, 1.0 / VolumePT(p, T));
 }
 
-double DensityPT(double p, double T) { return InRange(p, T) ? DensityOnIsotherm(Isotherm(T), p) : kNaN; }
+// The start is worked out before the isotherm is built: its chain of dependent steps is the longer one, and the
+// isotherm's sums fill the time it takes.
+double DensityPT(double p, double T) {
+    if (!InRange(p, T)) return kNaN;
+    const Start start = StartAt(p, T);
+    return SolveOrAny(Isotherm(T), p, start.branch, start.rho);
+}
 
 Props PropsPT(double p, double T) {
     if (!InRange(p, T)) return kNoState;
+    const Start start = StartAt(p, T);
     const Isotherm isotherm(T);
-    const double rho = DensityOnIsotherm(isotherm, p);
+    const double rho = SolveOrAny(isotherm, p, start.branch, start.rho);
     return PropsFromReduced(isotherm.Derivatives(rho), rho, T);
 }
 
 template <Quantity q>
 double PropertyPT(double p, double T) {
     if (!InRange(p, T)) return kNaN;
+    const Start start = StartAt(p, T);
     const Isotherm isotherm(T);
-    const double rho = DensityOnIsotherm(isotherm, p);
+    const double rho = SolveOrAny(isotherm, p, start.branch, start.rho);
     if constexpr (q == Quantity::kVolume) {
         return 1.0 / rho;
     } else {
-        return PropertyFromReduced<q>(isotherm.Derivatives(rho), rho, T);
+        return PropertyFromReduced<q>(isotherm.Derivatives<kPartsOf<q>>(rho), rho, T);
     }
 }
 
@@ -165,25 +204,52 @@ struct LastSaturation {
 };
 thread_local LastSaturation last;
 
-Saturated<double> SaturationOn(const Isotherm& isotherm, double T) {
-    if (T != last.T) last = {T, SaturationOnIsotherm(isotherm)};
-    return last.rho;
+// The isotherm at T and the saturated densities on it, handed to use(isotherm, densities). The start is worked out
+// before the isotherm is built, as for a single state.
+template <typename Use>
+auto WithSaturation(double T, Use use) {
+    LastSaturation& cached = last;
+    if (T == cached.T) return use(Isotherm(T), cached.rho);
+    if (T > kJoinK) {
+        cached = {T, ScaledFromJoin(T)};
+        return use(Isotherm(T), cached.rho);
+    }
+    const SaturationStart start = SaturationStartAt(T);
+    const Isotherm isotherm(T);
+    cached = {T, RootsAtSaturation(isotherm, start)};
+    return use(isotherm, cached.rho);
 }
 
 }  // namespace
 
 Saturated<double> SaturationDensitiesT(double T) {
     if (!InSaturationRange(T)) return {kNaN, kNaN};
-    if (T == last.T) return last.rho;
-    return SaturationOn(Isotherm(T), T);
+    const LastSaturation& cached = last;
+    if (T == cached.T) return cached.rho;
+    if (T > kJoinK) return (last = {T, ScaledFromJoin(T)}).rho;
+    const SaturationStart start = SaturationStartAt(T);
+    return (last = {T, RootsAtSaturation(Isotherm(T), start)}).rho;
 }
+
+template <Quantity q>
+Saturated<double> SaturationPropertyT(double T) {
+    if (!InSaturationRange(T)) return {kNaN, kNaN};
+    return WithSaturation(T, [T](const Isotherm& isotherm, const Saturated<double>& d) -> Saturated<double> {
+        constexpr unsigned kParts = kPartsOf<q>;
+        return {PropertyFromReduced<q>(isotherm.Derivatives<kParts>(d.liquid), d.liquid, T),
+                PropertyFromReduced<q>(isotherm.Derivatives<kParts>(d.vapour), d.vapour, T)};
+    });
+}
+
+template Saturated<double> SaturationPropertyT<Quantity::kEnthalpy>(double T);
+template Saturated<double> SaturationPropertyT<Quantity::kEntropy>(double T);
 
 Saturated<Props> SaturationPropsT(double T) {
     if (!InSaturationRange(T)) return {kNoState, kNoState};
-    const Isotherm isotherm(T);
-    const Saturated<double> d = SaturationOn(isotherm, T);
-    return {PropsFromReduced(isotherm.Derivatives(d.liquid), d.liquid, T),
-            PropsFromReduced(isotherm.Derivatives(d.vapour), d.vapour, T)};
+    return WithSaturation(T, [T](const Isotherm& isotherm, const Saturated<double>& d) -> Saturated<Props> {
+        return {PropsFromReduced(isotherm.Derivatives(d.liquid), d.liquid, T),
+                PropsFromReduced(isotherm.Derivatives(d.vapour), d.vapour, T)};
+    });
 }
 
 }  // namespace aquaprop::region3

@@ -15,6 +15,34 @@ enum class Branch { kAny, kLiquid, kVapour };
 // every root lies below kMaxDensity, where p(rho) still rises on every region 3 isotherm.
 inline constexpr double kMaxDensity = 800.0;
 
+// The iteration of SolveDensity one step at a time, for solving several roots side by side: X() is the
+// density to evaluate next, Take() the excess and slope there (Isotherm::ExcessAndSlope); once Done(), X() is
+// the root, or NaN.
+class DensityIteration {
+public:
+    DensityIteration(Isotherm::Wide p, Branch branch, double start);
+
+    bool Done() const { return done_; }
+    double X() const { return x_; }
+    void Take(const Isotherm& isotherm, ValueAndSlope ps);
+
+private:
+    void Finish(double root) {
+        x_ = root;
+        done_ = true;
+    }
+
+    Isotherm::Wide p_;
+    Branch branch_;
+    double lo_;
+    double hi_;
+    double x_;
+    double previousStep_;
+    double previousNewton_ = 0.0;  // the last Newton step, if the last step was one
+    int iterations_ = 0;
+    bool done_ = false;
+};
+
 // The root of Pressure(rho) = p on the given branch, started at `start` (any value; a good one
 // saves iterations), so that the pressure matches within round-off; p may be given in extended precision. NaN when the branch has no
 // root at p. Bounded: Newton steps inside a shrinking bracket, bisection where Newton strays.

@@ -46,32 +46,116 @@ constexpr auto TauWeights() {
 constexpr auto kTauWeight = TauWeights<1>();
 constexpr auto kTauTauWeight = TauWeights<2>();
 
+// The run of terms with I = i in the table.
+constexpr std::size_t RunBegin(int i) {
+    std::size_t k = 0;
+    while (k < std::size(tables::kRegion3) && tables::kRegion3[k].I < i) ++k;
+    return k;
+}
+
+using TauPowers = std::array<double, kMaxTauPower + 1>;
+
+// Powers of tau by halving the exponent: a short dependency chain instead of 26 multiplications in a row; the
+// powers no term uses drop out.
+TauPowers PowersOf(double tau) {
+    TauPowers tp;
+    tp[0] = 1.0;
+    tp[1] = tau;
+#pragma GCC unroll 32
+    for (int j = 2; j <= kMaxTauPower; ++j) tp[j] = tp[j / 2] * tp[j - j / 2];
+    return tp;
+}
+
+// The coefficients of delta^i on one isotherm: sum n tau^J (extended), sum J n tau^J and sum J (J - 1) n tau^J
+// over the terms with I = i, each added in table order, as straight-line code over the table.
+struct Coefficient {
+    Isotherm::Wide a;
+    Isotherm::Pair bc;  // b and c side by side, each lane summed as on its own
+};
+
+// n J and n J (J - 1) of each term as pairs.
+constexpr auto kTauWeightPairs = [] {
+    std::array<std::array<double, 2>, std::size(tables::kRegion3)> w{};
+    for (std::size_t k = 0; k < w.size(); ++k) w[k] = {kTauWeight[k], kTauTauWeight[k]};
+    return w;
+}();
+
+template <int i, std::size_t... j>
+[[gnu::always_inline]] inline Coefficient CoefficientOf(const TauPowers& tp, std::index_sequence<j...>) {
+    constexpr std::size_t k0 = RunBegin(i);
+    constexpr const Term* t = tables::kRegion3;
+    Isotherm::Wide a = 0.0;
+    Isotherm::Pair bc = {0.0, 0.0};
+    ((a += static_cast<Isotherm::Wide>(t[k0 + j].n) * tp[t[k0 + j].J],
+      bc += Isotherm::Pair{kTauWeightPairs[k0 + j][0], kTauWeightPairs[k0 + j][1]} * tp[t[k0 + j].J]),
+     ...);
+    return {a, bc};
+}
+
+template <int i>
+[[gnu::always_inline]] inline Coefficient CoefficientOf(const TauPowers& tp) {
+    return CoefficientOf<i>(tp, std::make_index_sequence<RunBegin(i + 1) - RunBegin(i)>{});
+}
+
+// The reduced derivatives at delta by Horner's rule over the coefficients coefficient(integral_constant<int, i>),
+// from the highest power down. The extended sums round to double at the end.
+template <unsigned kParts, typename Coefficients>
+[[gnu::always_inline]] inline Reduced HornerSums(double rho, Coefficients coefficient) {
+    constexpr int kDegree = Isotherm::kDegree;
+    using Wide = Isotherm::Wide;
+    const Wide delta = rho / kCriticalDensity;
+    const double deltaD = static_cast<double>(delta);
+    const Coefficient top = coefficient(std::integral_constant<int, kDegree>{});
+    Wide phi = top.a;
+    Wide d = kDegree * top.a;
+    Wide dd = kDegree * (kDegree - 1) * top.a;
+    Isotherm::Pair ttt = top.bc;  // t and tt side by side
+    double dt = kDegree * top.bc[0];
+    [&]<std::size_t... j>(std::index_sequence<j...>) [[gnu::always_inline]] {
+        (
+            [&]() [[gnu::always_inline]] {
+                constexpr int i = kDegree - 1 - static_cast<int>(j);
+                const Coefficient k = coefficient(std::integral_constant<int, i>{});
+                if constexpr ((kParts & kPhi) != 0u) phi = phi * delta + k.a;
+                if constexpr ((kParts & kD) != 0u) d = d * delta + i * k.a;
+                if constexpr ((kParts & kDD) != 0u) dd = dd * delta + i * (i - 1) * k.a;
+                if constexpr ((kParts & (kT | kTT)) != 0u) ttt = ttt * deltaD + k.bc;
+                if constexpr ((kParts & kDT) != 0u) dt = dt * deltaD + i * k.bc[0];
+            }(),
+            ...);
+    }(std::make_index_sequence<kDegree>{});
+    Reduced r{};
+    if constexpr ((kParts & kPhi) != 0u) r.phi = kN1 * std::log(deltaD) + static_cast<double>(phi);
+    if constexpr ((kParts & kD) != 0u) r.d = static_cast<double>(kN1 + d);
+    if constexpr ((kParts & kDD) != 0u) r.dd = static_cast<double>(-kN1 + dd);
+    if constexpr ((kParts & kT) != 0u) r.t = ttt[0];
+    if constexpr ((kParts & kTT) != 0u) r.tt = ttt[1];
+    if constexpr ((kParts & kDT) != 0u) r.dt = dt;
+    return r;
+}
+
 }  // namespace
 
 Isotherm::Isotherm(double T) : T_(T), rt_(kGasConstant * T) {
-    const double tau = kCriticalK / T;
-    // Powers by halving the exponent: a short dependency chain instead of 26 multiplications in a row.
-    std::array<double, kMaxTauPower + 1> tp;
-    tp[0] = 1.0;
-    tp[1] = tau;
-    for (int k = 2; k <= kMaxTauPower; ++k) tp[k] = tp[k / 2] * tp[k - k / 2];
-    // The table runs in order of I: each coefficient is one run of terms, summed in a register.
-    std::size_t k = 0;
-    for (int i = 0; i <= kDegree; ++i) {
-        Wide a = 0.0;
-        double b = 0.0;
-        double c = 0.0;
-        for (; k < std::size(tables::kRegion3) && tables::kRegion3[k].I == i; ++k) {
-            const double power = tp[tables::kRegion3[k].J];
-            a += static_cast<Wide>(tables::kRegion3[k].n) * power;
-            b += kTauWeight[k] * power;
-            c += kTauTauWeight[k] * power;
-        }
-        a_[i] = a;
-        b_[i] = b;
-        c_[i] = c;
-    }
+    const TauPowers tp = PowersOf(kCriticalK / T);
+    [&]<int... i>(std::integer_sequence<int, i...>) [[gnu::always_inline]] {
+        ([&]() [[gnu::always_inline]] {
+            const Coefficient k = CoefficientOf<i>(tp);
+            a_[i] = k.a;
+            bc_[i] = k.bc;
+        }(),
+         ...);
+    }(std::make_integer_sequence<int, kDegree + 1>{});
 }
+
+template <unsigned kParts>
+Reduced DerivativesAt(double rho, double T) {
+    const TauPowers tp = PowersOf(kCriticalK / T);
+    return HornerSums<kParts>(rho, [&tp](auto i) [[gnu::always_inline]] { return CoefficientOf<i()>(tp); });
+}
+
+template Reduced DerivativesAt<kEveryPart>(double rho, double T);
+template Reduced DerivativesAt<kEveryPart & ~kPhi>(double rho, double T);
 
 double Isotherm::Pressure(double rho) const {
     const Wide delta = rho / kCriticalDensity;
@@ -84,7 +168,8 @@ double Isotherm::Pressure(double rho) const {
 
 namespace {
 
-// delta phi_delta, unrounded, and delta^2 phi_deltadelta of one isotherm at delta.
+// delta phi_delta, unrounded, and delta^2 phi_deltadelta of one isotherm at delta, from the coefficients I a and
+// I (I - 1) a.
 template <typename Coefficients>
 std::pair<Isotherm::Wide, double> SumsForPressure(const Coefficients& a, Isotherm::Wide delta) {
     constexpr int kDegree = Isotherm::kDegree;
@@ -105,6 +190,32 @@ ValueAndSlope Isotherm::PressureAndSlope(double rho) const {
     return {rho * rt_ * d * 1e-3, rt_ * (2.0 * d + dd) * 1e-3};
 }
 
+Saturated<ValueAndSlope> Isotherm::ExcessAndSlope(Saturated<double> rho, long double p) const {
+    // ExcessAndSlope at both densities in one loop, each coefficient weighted once for both.
+    const Wide deltaL = rho.liquid / kCriticalDensity;
+    const Wide deltaV = rho.vapour / kCriticalDensity;
+    Wide s1L = kDegree * a_[kDegree];
+    Wide s2L = kDegree * (kDegree - 1) * a_[kDegree];
+    Wide s1V = s1L;
+    Wide s2V = s2L;
+    for (int i = kDegree - 1; i >= 1; --i) {
+        const Wide w1 = i * a_[i];
+        const Wide w2 = i * (i - 1) * a_[i];
+        s1L = s1L * deltaL + w1;
+        s1V = s1V * deltaV + w1;
+        s2L = s2L * deltaL + w2;
+        s2V = s2V * deltaV + w2;
+    }
+    const auto finish = [&](double r, Wide delta, Wide s1, Wide s2) {
+        const Wide wide = kN1 + s1 * delta;
+        const double dd = static_cast<double>(-kN1 + s2 * delta);
+        const double d = static_cast<double>(wide);
+        const Wide excess = static_cast<Wide>(r) * rt_ * wide * 1e-3L - p;
+        return ValueAndSlope{static_cast<double>(excess), rt_ * (2.0 * d + dd) * 1e-3};
+    };
+    return {finish(rho.liquid, deltaL, s1L, s2L), finish(rho.vapour, deltaV, s1V, s2V)};
+}
+
 ValueAndSlope Isotherm::ExcessAndSlope(double rho, long double p) const {
     const auto [wide, dd] = SumsForPressure(a_, rho / kCriticalDensity);
     const double d = static_cast<double>(wide);
@@ -112,26 +223,15 @@ ValueAndSlope Isotherm::ExcessAndSlope(double rho, long double p) const {
     return {static_cast<double>(excess), rt_ * (2.0 * d + dd) * 1e-3};
 }
 
+template <unsigned kParts>
 Reduced Isotherm::Derivatives(double rho) const {
-    const Wide delta = rho / kCriticalDensity;
-    Wide phi = a_[kDegree];
-    Wide d = kDegree * a_[kDegree];
-    Wide dd = kDegree * (kDegree - 1) * a_[kDegree];
-    double t = b_[kDegree];
-    double tt = c_[kDegree];
-    double dt = kDegree * b_[kDegree];
-    const double deltaD = static_cast<double>(delta);
-    for (int i = kDegree - 1; i >= 0; --i) {
-        phi = phi * delta + a_[i];
-        d = d * delta + i * a_[i];
-        dd = dd * delta + i * (i - 1) * a_[i];
-        t = t * deltaD + b_[i];
-        tt = tt * deltaD + c_[i];
-        dt = dt * deltaD + i * b_[i];
-    }
-    return {kN1 * std::log(deltaD) + static_cast<double>(phi), static_cast<double>(kN1 + d),
-            static_cast<double>(-kN1 + dd), t, tt, dt};
+    return HornerSums<kParts>(rho, [this](auto i) [[gnu::always_inline]] { return Coefficient{a_[i], bc_[i]}; });
 }
+
+template Reduced Isotherm::Derivatives<kEveryPart>(double rho) const;
+template Reduced Isotherm::Derivatives<kPartsOf<Quantity::kEnthalpy>>(double rho) const;
+template Reduced Isotherm::Derivatives<kPartsOf<Quantity::kEntropy>>(double rho) const;
+template Reduced Isotherm::Derivatives<kEveryPart & ~kPhi>(double rho) const;
 
 template <>
 double PropertyFromReduced<Quantity::kVolume>(const Reduced&, double rho, double) {
@@ -193,7 +293,7 @@ double PropertyRhoT(double rho, double T) {
     if constexpr (q == Quantity::kVolume) {
         return PropertyFromReduced<q>(Reduced{}, rho, T);  // v needs no derivatives
     } else {
-        return FiniteOrNaN(PropertyFromReduced<q>(Isotherm(T).Derivatives(rho), rho, T));
+        return FiniteOrNaN(PropertyFromReduced<q>(Isotherm(T).Derivatives<kPartsOf<q>>(rho), rho, T));
     }
 }
 

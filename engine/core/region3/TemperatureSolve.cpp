@@ -62,7 +62,9 @@ struct Jacobian {
 
 template <Quantity kGiven>
 Jacobian Evaluate(double rho, double T) {
-    const Reduced r = Isotherm(T).Derivatives(rho);
+    // Enthalpy needs every part but phi and its logarithm.
+    constexpr unsigned kParts = kGiven == Quantity::kEnthalpy ? kEveryPart & ~kPhi : kEveryPart;
+    const Reduced r = DerivativesAt<kParts>(rho, T);
     const double R = kGasConstant;
     Jacobian j;
     j.p = rho * R * T * r.d * 1e-3;

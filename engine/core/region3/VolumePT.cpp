@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "engine/core/region3/VolumePT.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -99,6 +100,60 @@ double Tb(SubregionBoundary boundary, double p) { return BoundaryTemperature(bou
 using B = SubregionBoundary;
 using S = Subregion;
 
+// Bounds of a boundary's T_b(p) over intervals of p, each sampled at kSamples + 1 points. The lines are smooth in
+// p: between neighbouring samples they stray from the samples' range by far less than the largest change from one
+// sample to the next, which widens each bound. A T below or above the bounds is on that side without T_b(p).
+class BoundedBoundary {
+public:
+    BoundedBoundary(SubregionBoundary boundary, double pLo, double pHi)
+        : boundary_(boundary), pLo_(pLo), width_((pHi - pLo) / kIntervals) {
+        for (int k = 0; k < kIntervals; ++k) {
+            double lo = Tb(boundary, pLo + k * width_), hi = lo, step = 0.0, previous = lo;
+            for (int j = 1; j <= kSamples; ++j) {
+                const double T = Tb(boundary, std::min(pLo + (k + double(j) / kSamples) * width_, pHi));
+                lo = std::min(lo, T);
+                hi = std::max(hi, T);
+                step = std::max(step, std::fabs(T - previous));
+                previous = T;
+            }
+            bounds_[k] = {lo - step - 1e-9 * lo, hi + step + 1e-9 * hi};
+        }
+    }
+
+    // T <= T_b(p), exactly as Tb(boundary, p) decides it.
+    bool AtOrBelow(double T, double p) const {
+        const double u = (p - pLo_) * (1.0 / width_);
+        if (u >= 0.0 && u < kIntervals) {
+            const Bounds& b = bounds_[static_cast<int>(u)];
+            if (T < b.low) return true;
+            if (T > b.high) return false;
+        }
+        return T <= Tb(boundary_, p);
+    }
+
+private:
+    static constexpr int kIntervals = 32;
+    static constexpr int kSamples = 8;
+    struct Bounds {
+        double low, high;  // K
+    };
+    SubregionBoundary boundary_;
+    double pLo_;
+    double width_;
+    std::array<Bounds, kIntervals> bounds_{};
+};
+
+// The two lines most states are placed by, over the pressures where they are asked; built on first use.
+const BoundedBoundary& AbLine() {
+    static const BoundedBoundary line(B::kAb, 25.0, kMaxMPa);
+    return line;
+}
+
+const BoundedBoundary& CdLine() {
+    static const BoundedBoundary line(B::kCd, kCdMinMPa, 40.0);
+    return line;
+}
+
 // T_3qu < T <= T_3rx between psat(643.15 K) and 22.5 MPa.
 Subregion SelectNearCritical(double p, double T) {
     if (p > kUVWXMinMPa) {
@@ -137,15 +192,15 @@ double BoundaryTemperature(SubregionBoundary boundary, double p) {
 }
 
 Subregion SelectSubregion(double p, double T) {
-    if (p > kABMinMPa) return T <= Tb(B::kAb, p) ? S::k3a : S::k3b;
+    if (p > kABMinMPa) return AbLine().AtOrBelow(T, p) ? S::k3a : S::k3b;
     if (p > kCDEFMinMPa) {
-        if (T <= Tb(B::kCd, p)) return S::k3c;
-        if (T <= Tb(B::kAb, p)) return S::k3d;
+        if (CdLine().AtOrBelow(T, p)) return S::k3c;
+        if (AbLine().AtOrBelow(T, p)) return S::k3d;
         if (T <= Tb(B::kEf, p)) return S::k3e;
         return S::k3f;
     }
     if (p > kLMNOPMinMPa) {
-        if (T <= Tb(B::kCd, p)) return S::k3c;
+        if (CdLine().AtOrBelow(T, p)) return S::k3c;
         if (p > kLHIJKMinMPa) {
             if (T <= Tb(B::kGh, p)) return p > kGHIJKMinMPa ? S::k3g : S::k3l;
             if (T <= Tb(B::kEf, p)) return S::k3h;
@@ -159,18 +214,18 @@ Subregion SelectSubregion(double p, double T) {
         return SelectHotEnd(p, T);
     }
     if (p > kNearCriticalMinMPa) {
-        if (T <= Tb(B::kCd, p)) return S::k3c;
+        if (CdLine().AtOrBelow(T, p)) return S::k3c;
         if (T <= Tb(B::kQu, p)) return S::k3q;
         if (T <= Tb(B::kRx, p)) return SelectNearCritical(p, T);
         return T <= Tb(B::kJk, p) ? S::k3r : S::k3k;
     }
     if (p > kSRKMinMPa) {
-        if (T <= Tb(B::kCd, p)) return S::k3c;
+        if (CdLine().AtOrBelow(T, p)) return S::k3c;
         if (T <= region4::SaturationTemperature(p)) return S::k3s;
         return T <= Tb(B::kJk, p) ? S::k3r : S::k3k;
     }
     if (p > kCdMinMPa) {
-        if (T <= Tb(B::kCd, p)) return S::k3c;
+        if (CdLine().AtOrBelow(T, p)) return S::k3c;
         return T <= region4::SaturationTemperature(p) ? S::k3s : S::k3t;
     }
     return T <= region4::SaturationTemperature(p) ? S::k3c : S::k3t;

@@ -7,4 +7,5 @@ set(AQUAPROP_REGION3_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Backward.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DensitySolve.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TemperatureSolve.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Edges.cpp
 )

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Region 3 solves: the density of (p, T) and its right root next to the saturation line and near the critical
 // point, both saturation roots above 623.15 K, and the temperature of (p, h) and (p, s) refined to the
-// Helmholtz equation; NaN wherever there is no answer.
+// Helmholtz equation; NaN wherever there is no answer. The shortcuts for one state or one property give the
+// general path's values.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -14,7 +16,10 @@
 #include "engine/core/Constants.h"
 #include "engine/core/Region3.h"
 #include "engine/core/Region4.h"
+#include "engine/core/Region1.h"
+#include "engine/core/Region2.h"
 #include "engine/core/region3/DensitySolve.h"
+#include "engine/core/region3/Edges.h"
 #include "engine/core/region3/TemperatureSolve.h"
 
 namespace aquaprop::region3 {
@@ -146,6 +151,51 @@ TEST(SaturationDensitiesT, ExactRootsUpToTheJoinAndTheScaledLawAbove) {
     EXPECT_TRUE(std::isnan(SolveDensity(Isotherm(above), region4::SaturationPressure(above), Branch::kVapour, 321.0)));
 }
 
+// The shortcuts give the general path's values to the last bit: the derivatives at one state without keeping its
+// isotherm, only the parts that h or s need, and the saturated h or s alone, computed with the roots (every other
+// temperature) or from the roots that the other function left behind, below and above the join.
+TEST(Helmholtz, ShortcutsGiveTheFullDerivativesValues) {
+    for (double T = kRegion13K; T <= kB23MaxK; T += 7.3) {
+        const Isotherm isotherm(T);
+        for (double rho = 80.0; rho <= kMaxDensity; rho += 37.1) {
+            SCOPED_TRACE(::testing::Message() << "T = " << T << " K, rho = " << rho);
+            const Reduced all = isotherm.Derivatives(rho);
+            const Reduced at = DerivativesAt<kEveryPart>(rho, T);
+            const Reduced noPhi = DerivativesAt<kEveryPart & ~kPhi>(rho, T);
+            const Reduced h = isotherm.Derivatives<kPartsOf<kEnthalpy>>(rho);
+            const Reduced s = isotherm.Derivatives<kPartsOf<kEntropy>>(rho);
+            EXPECT_TRUE(at.phi == all.phi && at.d == all.d && at.dd == all.dd && at.t == all.t && at.tt == all.tt &&
+                        at.dt == all.dt);
+            EXPECT_TRUE(noPhi.d == all.d && noPhi.dd == all.dd && noPhi.t == all.t && noPhi.tt == all.tt &&
+                        noPhi.dt == all.dt);
+            EXPECT_TRUE(h.d == all.d && h.t == all.t);
+            EXPECT_TRUE(s.phi == all.phi && s.t == all.t);
+        }
+    }
+}
+
+TEST(SaturationPropertyT, TheSaturatedStatesOwnValues) {
+    std::vector<double> temperatures;
+    for (double T = kRegion13K; T < kCriticalK; T += 0.77) temperatures.push_back(T);
+    temperatures.insert(temperatures.end(), {kJoinK, kJoinK + 1e-6, kCriticalK - 1e-9, kCriticalK});
+    bool propertyFirst = true;
+    for (double T : temperatures) {
+        SCOPED_TRACE(::testing::Message() << "T = " << T << " K");
+        Saturated<Props> states{};
+        if (!propertyFirst) states = SaturationPropsT(T);
+        const Saturated<double> h = SaturationPropertyT<kEnthalpy>(T);
+        const Saturated<double> s = SaturationPropertyT<kEntropy>(T);
+        if (propertyFirst) states = SaturationPropsT(T);
+        propertyFirst = !propertyFirst;
+        EXPECT_TRUE(h.liquid == states.liquid.h && h.vapour == states.vapour.h);
+        EXPECT_TRUE(s.liquid == states.liquid.s && s.vapour == states.vapour.s);
+    }
+    for (double T : {kRegion13K - 1e-9, std::nextafter(kCriticalK, kInf), kNaN}) {
+        const Saturated<double> h = SaturationPropertyT<kEnthalpy>(T);
+        EXPECT_TRUE(std::isnan(h.liquid) && std::isnan(h.vapour)) << T;
+    }
+}
+
 double PropertyAt(Quantity given, double rho, double T) {
     return given == kEnthalpy ? PropertyRhoT<kEnthalpy>(rho, T) : PropertyRhoT<kEntropy>(rho, T);
 }
@@ -207,6 +257,37 @@ TEST_P(TemperatureSweep, RefinedAroundTheCriticalPoint) {
 
 INSTANTIATE_TEST_SUITE_P(PhAndPs, TemperatureSweep, ::testing::Values(kEnthalpy, kEntropy),
                          [](const auto& row) { return row.param == kEnthalpy ? "PH" : "PS"; });
+
+// The edge bounds never place a state beyond an edge it is not beyond: at the edge's own value (and an ulp inside
+// region 3) they cannot tell, at any pressure; halfway between the edges they settle it; outside region 3's
+// pressures they tell nothing.
+template <Quantity q>
+void CheckEdgeBounds() {
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> pressure(kSat13MPa, kMaxMPa);
+    std::vector<double> ps = {kSat13MPa, kMaxMPa, std::nextafter(kMaxMPa, 0.0)};
+    for (int k = 0; k <= 20000; ++k) ps.push_back(kSat13MPa + (kMaxMPa - kSat13MPa) * k / 20000.0);
+    for (int k = 0; k < 20000; ++k) ps.push_back(pressure(random));
+    for (double p : ps) {
+        const double x1 = region1::Property<q>(p, kRegion13K);
+        const double x2 = region2::Property<q>(p, boundary::B23Temperature(p));
+        ASSERT_FALSE(AboveRegion1Edge<q>(p, x1)) << p;
+        ASSERT_FALSE(AboveRegion1Edge<q>(p, std::nextafter(x1, kInf))) << p;
+        ASSERT_FALSE(BelowRegion2Edge<q>(p, x2)) << p;
+        ASSERT_FALSE(BelowRegion2Edge<q>(p, std::nextafter(x2, -kInf))) << p;
+        const double middle = 0.5 * (x1 + x2);
+        EXPECT_TRUE(AboveRegion1Edge<q>(p, middle) && BelowRegion2Edge<q>(p, middle)) << p;
+    }
+    for (double p : {std::nextafter(kSat13MPa, 0.0), 100.5, kNaN}) {
+        EXPECT_FALSE(AboveRegion1Edge<q>(p, 1e9)) << p;
+        EXPECT_FALSE(BelowRegion2Edge<q>(p, -1e9)) << p;
+    }
+}
+
+TEST(RegionEdges, BoundsNeverClaimASideWrongly) {
+    CheckEdgeBounds<kEnthalpy>();
+    CheckEdgeBounds<kEntropy>();
+}
 
 double BothDensities(double T, double) {
     const Saturated<double> d = SaturationDensitiesT(T);

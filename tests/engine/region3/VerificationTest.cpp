@@ -142,5 +142,26 @@ TEST(SelectSubregion, VolumesAgreeWithTheBasicEquationAcrossRegion3) {
     EXPECT_GT(checked, 20000);
 }
 
+// States on the 3ab and 3cd lines belong to the colder subregion, one ulp hotter to the next, at every pressure
+// where the line divides (bounds of the lines over p must not decide there).
+TEST(SelectSubregion, TheAbAndCdLinesDivideToTheUlp) {
+    const struct {
+        SubregionBoundary boundary;
+        double pLo, pHi;
+        Subregion colder, hotter;
+    } lines[] = {{SubregionBoundary::kAb, 40.0, kMaxMPa, Subregion::k3a, Subregion::k3b},
+                 {SubregionBoundary::kAb, 25.0, 40.0, Subregion::k3d, Subregion::k3e},
+                 {SubregionBoundary::kCd, 25.0, 40.0, Subregion::k3c, Subregion::k3d},
+                 {SubregionBoundary::kCd, 20.5, 21.04, Subregion::k3c, Subregion::k3s}};
+    for (const auto& line : lines) {
+        for (int k = 1; k < 5000; ++k) {
+            const double p = line.pLo + (line.pHi - line.pLo) * k / 5000.0;
+            const double T = BoundaryTemperature(line.boundary, p);
+            ASSERT_EQ(SelectSubregion(p, T), line.colder) << p << " MPa";
+            ASSERT_EQ(SelectSubregion(p, std::nextafter(T, 1e9)), line.hotter) << p << " MPa";
+        }
+    }
+}
+
 }  // namespace
 }  // namespace aquaprop::region3
