@@ -182,7 +182,12 @@ double Temperature(double p, double x) {
 template <Quantity kGiven>
 double TemperatureOnSide(double p, double x, Phase phase) {
     if (!(p >= kSatMinMPa && p < kCriticalMPa && std::isfinite(x))) return kNaN;
-    const double Ts = region4::SaturationTemperature(p);
+    return TemperatureOnSide<kGiven>(p, x, phase, region4::SaturationTemperature(p));
+}
+
+template <Quantity kGiven>
+double TemperatureOnSide(double p, double x, Phase phase, double Ts) {
+    if (!(p >= kSatMinMPa && p < kCriticalMPa && std::isfinite(x))) return kNaN;
     double T = kNaN;
     if (phase == Phase::kLiquid) {
         T = p <= kSat13MPa ? LiquidTemperature<kGiven>(p, x, Ts) : AboveRegion1And2<kGiven>(p, x, phase);
@@ -197,6 +202,12 @@ double TemperatureOnSide(double p, double x, Phase phase) {
 template <Quantity q>
 double SaturatedMixture(double T, double w) {
     if (!(w >= 0.0 && w <= 1.0)) return kNaN;
+    // One phase alone, where regions 1 and 2 hold the phases: the other's term is a zero (times a finite value
+    // of either sign for the liquid, a positive one for the vapour), so the sum is the same without evaluating it.
+    if ((w == 1.0 || w == 0.0) && T >= kMinK && T <= kRegion13K) {
+        const double p = region4::SaturationPressure(T);
+        return w == 1.0 ? region1::Property<q>(p, T) + 0.0 : region2::Property<q>(p, T);
+    }
     const Saturated<double> sat = saturation::Property<q>(T);
     return w * sat.liquid + (1.0 - w) * sat.vapour;
 }
@@ -237,6 +248,8 @@ template double Temperature<Quantity::kEnthalpy>(double p, double h);
 template double Temperature<Quantity::kEntropy>(double p, double s);
 template double TemperatureOnSide<Quantity::kEnthalpy>(double p, double h, Phase phase);
 template double TemperatureOnSide<Quantity::kEntropy>(double p, double s, Phase phase);
+template double TemperatureOnSide<Quantity::kEnthalpy>(double p, double h, Phase phase, double Ts);
+template double TemperatureOnSide<Quantity::kEntropy>(double p, double s, Phase phase, double Ts);
 template double SaturatedMixture<Quantity::kVolume>(double T, double w);
 template double SaturatedMixture<Quantity::kEnthalpy>(double T, double w);
 template double SaturatedMixture<Quantity::kEntropy>(double T, double w);

@@ -71,6 +71,10 @@ Phase PhaseAgainst(const Saturated<double>& saturated, double x);
 template <Quantity kGiven>
 double TemperatureOnSide(double p, double x, Phase side);
 
+// The same with Ts = region4::SaturationTemperature(p) given.
+template <Quantity kGiven>
+double TemperatureOnSide(double p, double x, Phase side, double Ts);
+
 // w * (liquid value) + (1 - w) * (vapour value) of q at the saturation temperature T, 0 <= w <= 1.
 template <Quantity q>
 double SaturatedMixture(double T, double w);
