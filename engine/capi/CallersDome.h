@@ -10,8 +10,6 @@
 #include <limits>
 
 #include "engine/core/Constants.h"
-#include "engine/core/Region1.h"
-#include "engine/core/Region2.h"
 #include "engine/core/Region4.h"
 #include "engine/core/Saturation.h"
 #include "engine/core/Selection.h"
@@ -40,21 +38,20 @@ struct CallersDome {
     template <Quantity kGiven>
     static Side SideAt(double TsSI, double x, double xSI) {
         const auto caller = [](double si) { return Units::template GivenFromSI<kGiven>(si); };
-        if (!(TsSI >= kMinK && TsSI <= kRegion13K)) {
+        if (!SaturatedInRegions1And2(TsSI)) {
             const Saturated<double> si = saturation::Property<kGiven>(TsSI);
             return {PhaseAgainst({caller(si.liquid), caller(si.vapour)}, x), si};
         }
-        const double p = region4::SaturationPressure(TsSI);
         Saturated<double> si{kNaN, kNaN};
         if (xSI < kBetweenPhases<kGiven>) {
-            si.liquid = region1::Property<kGiven>(p, TsSI);
+            si.liquid = SaturatedPhase<kGiven, Phase::kLiquid>(TsSI);
             if (x < caller(si.liquid)) return {Phase::kLiquid, si};
-            si.vapour = region2::Property<kGiven>(p, TsSI);
+            si.vapour = SaturatedPhase<kGiven, Phase::kVapour>(TsSI);
             return {x > caller(si.vapour) ? Phase::kVapour : Phase::kTwoPhase, si};
         }
-        si.vapour = region2::Property<kGiven>(p, TsSI);
+        si.vapour = SaturatedPhase<kGiven, Phase::kVapour>(TsSI);
         if (x > caller(si.vapour)) return {Phase::kVapour, si};
-        si.liquid = region1::Property<kGiven>(p, TsSI);
+        si.liquid = SaturatedPhase<kGiven, Phase::kLiquid>(TsSI);
         return {x < caller(si.liquid) ? Phase::kLiquid : Phase::kTwoPhase, si};
     }
 

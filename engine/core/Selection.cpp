@@ -199,14 +199,47 @@ double TemperatureOnSide(double p, double x, Phase phase, double Ts) {
     return std::nextafter(Ts, std::numeric_limits<double>::infinity());
 }
 
+namespace {
+
+// The saturated phases' values at the last temperature asked for, each evaluated when first asked for.
+struct LastSaturatedPhases {
+    double T = kNaN;
+    double p = kNaN;
+    unsigned evaluated = 0;  // bit 2 q + phase
+    double value[3][2] = {};
+};
+thread_local LastSaturatedPhases lastPhases;
+
+}  // namespace
+
+template <Quantity q, Phase kPhase>
+double SaturatedPhase(double T) {
+    static_assert(kPhase == Phase::kLiquid || kPhase == Phase::kVapour);
+    constexpr int kSide = kPhase == Phase::kLiquid ? 0 : 1;
+    constexpr unsigned kBit = 1u << (2 * static_cast<int>(q) + kSide);
+    LastSaturatedPhases& last = lastPhases;
+    if (!(T == last.T)) {
+        last.T = T;
+        last.p = region4::SaturationPressure(T);
+        last.evaluated = 0;
+    }
+    double& value = last.value[static_cast<int>(q)][kSide];
+    if ((last.evaluated & kBit) == 0u) {
+        value = kSide == 0 ? region1::Property<q>(last.p, T) : region2::Property<q>(last.p, T);
+        last.evaluated |= kBit;
+    }
+    return value;
+}
+
 template <Quantity q>
 double SaturatedMixture(double T, double w) {
     if (!(w >= 0.0 && w <= 1.0)) return kNaN;
-    // One phase alone, where regions 1 and 2 hold the phases: the other's term is a zero (times a finite value
-    // of either sign for the liquid, a positive one for the vapour), so the sum is the same without evaluating it.
-    if ((w == 1.0 || w == 0.0) && T >= kMinK && T <= kRegion13K) {
-        const double p = region4::SaturationPressure(T);
-        return w == 1.0 ? region1::Property<q>(p, T) + 0.0 : region2::Property<q>(p, T);
+    if (SaturatedInRegions1And2(T)) {
+        // One phase alone: the other's term is a zero (times a finite value of either sign for the liquid, a
+        // positive one for the vapour), so the sum is the same without it.
+        if (w == 1.0) return SaturatedPhase<q, Phase::kLiquid>(T) + 0.0;
+        if (w == 0.0) return SaturatedPhase<q, Phase::kVapour>(T);
+        return w * SaturatedPhase<q, Phase::kLiquid>(T) + (1.0 - w) * SaturatedPhase<q, Phase::kVapour>(T);
     }
     const Saturated<double> sat = saturation::Property<q>(T);
     return w * sat.liquid + (1.0 - w) * sat.vapour;
@@ -250,6 +283,12 @@ template double TemperatureOnSide<Quantity::kEnthalpy>(double p, double h, Phase
 template double TemperatureOnSide<Quantity::kEntropy>(double p, double s, Phase phase);
 template double TemperatureOnSide<Quantity::kEnthalpy>(double p, double h, Phase phase, double Ts);
 template double TemperatureOnSide<Quantity::kEntropy>(double p, double s, Phase phase, double Ts);
+template double SaturatedPhase<Quantity::kVolume, Phase::kLiquid>(double T);
+template double SaturatedPhase<Quantity::kVolume, Phase::kVapour>(double T);
+template double SaturatedPhase<Quantity::kEnthalpy, Phase::kLiquid>(double T);
+template double SaturatedPhase<Quantity::kEnthalpy, Phase::kVapour>(double T);
+template double SaturatedPhase<Quantity::kEntropy, Phase::kLiquid>(double T);
+template double SaturatedPhase<Quantity::kEntropy, Phase::kVapour>(double T);
 template double SaturatedMixture<Quantity::kVolume>(double T, double w);
 template double SaturatedMixture<Quantity::kEnthalpy>(double T, double w);
 template double SaturatedMixture<Quantity::kEntropy>(double T, double w);
