@@ -83,7 +83,8 @@ struct CallersDome {
         const double T = Units::TemperatureFromSI(TemperatureOnSide<kGiven>(pSI, xSI, side, TsCore));
         if (std::isnan(T)) return T;
         constexpr double kInfinity = std::numeric_limits<double>::infinity();
-        return side == Phase::kLiquid ? std::min(T, Ts) : std::max(T, std::nextafter(Ts, kInfinity));
+        if (side == Phase::kLiquid) return std::min(T, Ts);
+        return T > Ts ? T : std::nextafter(Ts, kInfinity);
     }
 };
 
