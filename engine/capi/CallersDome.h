@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <optional>
 
 #include "engine/core/Constants.h"
 #include "engine/core/Region4.h"
@@ -21,30 +20,51 @@ namespace aquaprop::capi {
 // for h (q = kEnthalpy) or s (q = kEntropy).
 template <class Units>
 struct CallersDome {
-    struct Dome {
-        double Ts;                // the saturation temperature in the caller's unit
-        Saturated<double> si;     // the saturated values at Ts, in the core's units
-        Saturated<double> caller; // the same in the caller's unit
+    // Where x, in the caller's unit, lies against the saturated values at TsSI converted to that unit: the phase,
+    // with both values in the core's units where x lies between them.
+    struct Side {
+        Phase phase;
+        Saturated<double> si;
     };
 
-    // None at or above pc and below the lowest saturation pressure.
+    // Between every saturated liquid's and vapour's value up to 623.15 K (h' <= 1671 kJ/kg < h'' from
+    // 2500 kJ/kg, s' <= 3.78 kJ/(kg K) < s'' from 5.21 kJ/(kg K)): the side that a value is likely beyond.
     template <Quantity kGiven>
-    static std::optional<Dome> At(double pSI) {
-        if (!(pSI >= kSatMinMPa && pSI < kCriticalMPa)) return std::nullopt;
-        const double Ts = Units::TemperatureFromSI(region4::SaturationTemperature(pSI));
-        const Saturated<double> si = saturation::Property<kGiven>(Units::SaturationTemperatureToSI(Ts));
-        const Saturated<double> caller{Units::template GivenFromSI<kGiven>(si.liquid),
-                                       Units::template GivenFromSI<kGiven>(si.vapour)};
-        return Dome{Ts, si, caller};
+    static constexpr double kBetweenPhases = kGiven == Quantity::kEnthalpy ? 2100.0 : 4.5;
+
+    // PhaseAgainst the saturated values in the caller's unit. Up to 623.15 K regions 1 and 2 give the two phases
+    // apart, the liquid's below the vapour's by far: the one that x is likely beyond is evaluated first and the
+    // other only where x is not.
+    template <Quantity kGiven>
+    static Side SideAt(double TsSI, double x, double xSI) {
+        const auto caller = [](double si) { return Units::template GivenFromSI<kGiven>(si); };
+        if (!SaturatedInRegions1And2(TsSI)) {
+            const Saturated<double> si = saturation::Property<kGiven>(TsSI);
+            return {PhaseAgainst({caller(si.liquid), caller(si.vapour)}, x), si};
+        }
+        Saturated<double> si{kNaN, kNaN};
+        if (xSI < kBetweenPhases<kGiven>) {
+            si.liquid = SaturatedPhase<kGiven, Phase::kLiquid>(TsSI);
+            if (x < caller(si.liquid)) return {Phase::kLiquid, si};
+            si.vapour = SaturatedPhase<kGiven, Phase::kVapour>(TsSI);
+            return {x > caller(si.vapour) ? Phase::kVapour : Phase::kTwoPhase, si};
+        }
+        si.vapour = SaturatedPhase<kGiven, Phase::kVapour>(TsSI);
+        if (x > caller(si.vapour)) return {Phase::kVapour, si};
+        si.liquid = SaturatedPhase<kGiven, Phase::kLiquid>(TsSI);
+        return {x < caller(si.liquid) ? Phase::kLiquid : Phase::kTwoPhase, si};
     }
 
     // The wetness of a wet (p, x), NaN for any other; the saturation temperature it belongs to in Ts.
     template <Quantity kGiven>
     static double Wetness(double pSI, double x, double* Ts = nullptr) {
-        const std::optional<Dome> dome = At<kGiven>(pSI);
-        if (!dome || !std::isfinite(x) || PhaseAgainst(dome->caller, x) != Phase::kTwoPhase) return kNaN;
-        if (Ts != nullptr) *Ts = dome->Ts;
-        return LiquidFraction(dome->si, Units::template GivenToSI<kGiven>(x));
+        if (!(pSI >= kSatMinMPa && pSI < kCriticalMPa) || !std::isfinite(x)) return kNaN;
+        const double TsCaller = Units::TemperatureFromSI(region4::SaturationTemperature(pSI));
+        const double xSI = Units::template GivenToSI<kGiven>(x);
+        const Side side = SideAt<kGiven>(Units::SaturationTemperatureToSI(TsCaller), x, xSI);
+        if (side.phase != Phase::kTwoPhase) return kNaN;
+        if (Ts != nullptr) *Ts = TsCaller;
+        return LiquidFraction(side.si, xSI);
     }
 
     // T of (p, x) in the caller's unit: the saturation temperature inside the dome, ends included; beside it on the
@@ -53,14 +73,18 @@ struct CallersDome {
     static double Temperature(double pSI, double x) {
         if (!std::isfinite(x)) return kNaN;
         const double xSI = Units::template GivenToSI<kGiven>(x);
-        const std::optional<Dome> dome = At<kGiven>(pSI);
-        if (!dome) return Units::TemperatureFromSI(aquaprop::Temperature<kGiven>(pSI, xSI));
-        const Phase side = PhaseAgainst(dome->caller, x);
-        if (side == Phase::kTwoPhase) return dome->Ts;
-        const double T = Units::TemperatureFromSI(TemperatureOnSide<kGiven>(pSI, xSI, side));
+        if (!(pSI >= kSatMinMPa && pSI < kCriticalMPa)) {
+            return Units::TemperatureFromSI(aquaprop::Temperature<kGiven>(pSI, xSI));
+        }
+        const double TsCore = region4::SaturationTemperature(pSI);
+        const double Ts = Units::TemperatureFromSI(TsCore);
+        const Phase side = SideAt<kGiven>(Units::SaturationTemperatureToSI(Ts), x, xSI).phase;
+        if (side == Phase::kTwoPhase) return Ts;
+        const double T = Units::TemperatureFromSI(TemperatureOnSide<kGiven>(pSI, xSI, side, TsCore));
         if (std::isnan(T)) return T;
         constexpr double kInfinity = std::numeric_limits<double>::infinity();
-        return side == Phase::kLiquid ? std::min(T, dome->Ts) : std::max(T, std::nextafter(dome->Ts, kInfinity));
+        if (side == Phase::kLiquid) return std::min(T, Ts);
+        return T > Ts ? T : std::nextafter(Ts, kInfinity);
     }
 };
 

@@ -103,14 +103,31 @@ template <const auto& kEnds>
     return ToSI<kPressureEnds>(p, u.Pressure());
 }
 
+// A temperature in SI on the caller's side of the saturation line, with its region where that side settles it.
+struct Sided {
+    double T;
+    aquaprop::Region region;
+};
+
 // si, converted from T, on the caller's side of the saturation line at pSI: at most Tsat(p) where T <= STM_sTp(p),
-// above it otherwise. Only a temperature close to the line may need moving.
-[[gnu::noinline]] double OnCallersSide(const units::Current& u, double T, double si, double pSI) {
-    if (aquaprop::region4::SideByBounds(pSI, si) != aquaprop::region4::Side::kClose) return si;
-    if (!(pSI >= aquaprop::kSatMinMPa && pSI <= aquaprop::kCriticalMPa && si >= aquaprop::kMinK)) return si;
+// above it otherwise. Only a temperature close to the line may need moving. Where it is compared with Tsat(p)
+// from 273.15 K to 623.15 K, the side is the region, as RegionPT would decide it by the same comparison: 1 on the
+// liquid side, 2 on the vapour side; kNone elsewhere.
+[[gnu::noinline]] Sided OnCallersSideWithRegion(const units::Current& u, double T, double si, double pSI) {
+    using aquaprop::Region;
+    if (aquaprop::region4::SideByBounds(pSI, si) != aquaprop::region4::Side::kClose) return {si, Region::kNone};
+    if (!(pSI >= aquaprop::kSatMinMPa && pSI <= aquaprop::kCriticalMPa && si >= aquaprop::kMinK)) {
+        return {si, Region::kNone};
+    }
     const double Ts = aquaprop::region4::SaturationTemperature(pSI);
-    if (T <= u.Temperature().FromSI(Ts)) return std::min(si, Ts);
-    return si > Ts ? si : std::nextafter(Ts, kInfinity);
+    const bool liquid = T <= u.Temperature().FromSI(Ts);
+    const double sided = liquid ? std::min(si, Ts) : (si > Ts ? si : std::nextafter(Ts, kInfinity));
+    if (!(sided >= aquaprop::kMinK && sided <= aquaprop::kRegion13K)) return {sided, Region::kNone};
+    return {sided, liquid ? Region::k1 : Region::k2};
+}
+
+double OnCallersSide(const units::Current& u, double T, double si, double pSI) {
+    return OnCallersSideWithRegion(u, T, si, pSI).T;
 }
 
 // T in SI for the (T, p) functions.
@@ -126,7 +143,9 @@ double PropertyTP(const units::Current& u, double T, double p) {
     const double TSI = StateTemperatureToSI(u, T);
     const aquaprop::Region settled = aquaprop::SettledRegion(pSI, TSI);
     if (settled != aquaprop::Region::kNone) return aquaprop::SettledPropertyPT<q>(settled, pSI, TSI);
-    return aquaprop::PropertyPT<q>(pSI, OnCallersSide(u, T, TSI, pSI));
+    const Sided sided = OnCallersSideWithRegion(u, T, TSI, pSI);
+    if (sided.region != aquaprop::Region::kNone) return aquaprop::SettledPropertyPT<q>(sided.region, pSI, sided.T);
+    return aquaprop::PropertyPT<q>(pSI, sided.T);
 }
 
 aquaprop::Props StateTP(const units::Current& u, double T, double p) {
@@ -134,7 +153,9 @@ aquaprop::Props StateTP(const units::Current& u, double T, double p) {
     const double TSI = StateTemperatureToSI(u, T);
     const aquaprop::Region settled = aquaprop::SettledRegion(pSI, TSI);
     if (settled != aquaprop::Region::kNone) return aquaprop::SettledStatePT(settled, pSI, TSI);
-    return aquaprop::StatePT(pSI, OnCallersSide(u, T, TSI, pSI));
+    const Sided sided = OnCallersSideWithRegion(u, T, TSI, pSI);
+    if (sided.region != aquaprop::Region::kNone) return aquaprop::SettledStatePT(sided.region, pSI, sided.T);
+    return aquaprop::StatePT(pSI, sided.T);
 }
 
 // The current units for the two-phase region's decision.

@@ -188,7 +188,12 @@ double Temperature(double p, double x) {
 template <Quantity kGiven>
 double TemperatureOnSide(double p, double x, Phase phase) {
     if (!(p >= kSatMinMPa && p < kCriticalMPa && std::isfinite(x))) return kNaN;
-    const double Ts = region4::SaturationTemperature(p);
+    return TemperatureOnSide<kGiven>(p, x, phase, region4::SaturationTemperature(p));
+}
+
+template <Quantity kGiven>
+double TemperatureOnSide(double p, double x, Phase phase, double Ts) {
+    if (!(p >= kSatMinMPa && p < kCriticalMPa && std::isfinite(x))) return kNaN;
     double T = kNaN;
     if (phase == Phase::kLiquid) {
         T = p <= kSat13MPa ? LiquidTemperature<kGiven>(p, x, Ts) : AboveRegion1And2<kGiven>(p, x, phase);
@@ -200,9 +205,62 @@ double TemperatureOnSide(double p, double x, Phase phase) {
     return std::nextafter(Ts, std::numeric_limits<double>::infinity());
 }
 
+namespace {
+
+// The saturated phases' values at the last temperature asked for, each evaluated when first asked for.
+struct LastSaturatedPhases {
+    double T = kNaN;
+    double p = kNaN;
+    unsigned evaluated = 0;  // bit 2 q + side
+    double value[3][2] = {};
+};
+thread_local LastSaturatedPhases lastPhases;
+
+// This thread's values, looked up out of line: inline, GCC would look the address up again at each use.
+[[gnu::noinline]] LastSaturatedPhases& ThisThreadsPhases() { return lastPhases; }
+
+// This thread's kept values, emptied where T is not the last temperature.
+LastSaturatedPhases& KeptAt(double T) {
+    LastSaturatedPhases& last = ThisThreadsPhases();
+    if (!(T == last.T)) {
+        last.T = T;
+        last.p = region4::SaturationPressure(T);
+        last.evaluated = 0;
+    }
+    return last;
+}
+
+// Side 0 the liquid (region 1), 1 the vapour (region 2).
+template <Quantity q, int kSide>
+double Kept(LastSaturatedPhases& last) {
+    constexpr unsigned kBit = 1u << (2 * static_cast<int>(q) + kSide);
+    double& value = last.value[static_cast<int>(q)][kSide];
+    if ((last.evaluated & kBit) == 0u) {
+        value = kSide == 0 ? region1::Property<q>(last.p, last.T) : region2::Property<q>(last.p, last.T);
+        last.evaluated |= kBit;
+    }
+    return value;
+}
+
+}  // namespace
+
+template <Quantity q, Phase kPhase>
+double SaturatedPhase(double T) {
+    static_assert(kPhase == Phase::kLiquid || kPhase == Phase::kVapour);
+    return Kept<q, kPhase == Phase::kLiquid ? 0 : 1>(KeptAt(T));
+}
+
 template <Quantity q>
 double SaturatedMixture(double T, double w) {
     if (!(w >= 0.0 && w <= 1.0)) return kNaN;
+    if (SaturatedInRegions1And2(T)) {
+        LastSaturatedPhases& kept = KeptAt(T);
+        // One phase alone: the other's term is a zero (times a finite value of either sign for the liquid, a
+        // positive one for the vapour), so the sum is the same without it.
+        if (w == 1.0) return Kept<q, 0>(kept) + 0.0;
+        if (w == 0.0) return Kept<q, 1>(kept);
+        return w * Kept<q, 0>(kept) + (1.0 - w) * Kept<q, 1>(kept);
+    }
     const Saturated<double> sat = saturation::Property<q>(T);
     return w * sat.liquid + (1.0 - w) * sat.vapour;
 }
@@ -243,6 +301,14 @@ template double Temperature<Quantity::kEnthalpy>(double p, double h);
 template double Temperature<Quantity::kEntropy>(double p, double s);
 template double TemperatureOnSide<Quantity::kEnthalpy>(double p, double h, Phase phase);
 template double TemperatureOnSide<Quantity::kEntropy>(double p, double s, Phase phase);
+template double TemperatureOnSide<Quantity::kEnthalpy>(double p, double h, Phase phase, double Ts);
+template double TemperatureOnSide<Quantity::kEntropy>(double p, double s, Phase phase, double Ts);
+template double SaturatedPhase<Quantity::kVolume, Phase::kLiquid>(double T);
+template double SaturatedPhase<Quantity::kVolume, Phase::kVapour>(double T);
+template double SaturatedPhase<Quantity::kEnthalpy, Phase::kLiquid>(double T);
+template double SaturatedPhase<Quantity::kEnthalpy, Phase::kVapour>(double T);
+template double SaturatedPhase<Quantity::kEntropy, Phase::kLiquid>(double T);
+template double SaturatedPhase<Quantity::kEntropy, Phase::kVapour>(double T);
 template double SaturatedMixture<Quantity::kVolume>(double T, double w);
 template double SaturatedMixture<Quantity::kEnthalpy>(double T, double w);
 template double SaturatedMixture<Quantity::kEntropy>(double T, double w);

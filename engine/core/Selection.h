@@ -71,6 +71,19 @@ Phase PhaseAgainst(const Saturated<double>& saturated, double x);
 template <Quantity kGiven>
 double TemperatureOnSide(double p, double x, Phase side);
 
+// The same with Ts = region4::SaturationTemperature(p) given.
+template <Quantity kGiven>
+double TemperatureOnSide(double p, double x, Phase side, double Ts);
+
+// The saturated liquid's (kLiquid) or vapour's (kVapour) q at T alone, where regions 1 and 2 hold the phases
+// (273.15 K <= T <= 623.15 K): as saturation::Property<q>(T) gives it. The values at the last temperature are
+// kept per thread: a caller asks for h' and h'' (s', s'', v', v'') at one temperature in turn.
+template <Quantity q, Phase kPhase>
+double SaturatedPhase(double T);
+
+// 273.15 K <= T <= 623.15 K.
+inline bool SaturatedInRegions1And2(double T) { return T >= kMinK && T <= kRegion13K; }
+
 // w * (liquid value) + (1 - w) * (vapour value) of q at the saturation temperature T, 0 <= w <= 1.
 template <Quantity q>
 double SaturatedMixture(double T, double w);

@@ -267,5 +267,26 @@ TEST(SaturationLine, Region3JoinsRegions1And2At623K) {
     }
 }
 
+template <Quantity q>
+void ExpectPhasesAsBothAtOnce(double T, bool vapourFirst) {
+    const Saturated<double> both = saturation::Property<q>(T);
+    if (vapourFirst) {
+        EXPECT_EQ((SaturatedPhase<q, Phase::kVapour>(T)), both.vapour) << T;
+    }
+    EXPECT_EQ((SaturatedPhase<q, Phase::kLiquid>(T)), both.liquid) << T;
+    EXPECT_EQ((SaturatedPhase<q, Phase::kVapour>(T)), both.vapour) << T;
+}
+
+// The phases kept from the last temperature belong to it and to their quantity, whatever was asked before.
+TEST(SaturatedPhase, GivesBothPhasesAtOnceBitForBitInAnyOrder) {
+    bool vapourFirst = false;
+    for (double T : {kMinK, 300.0, 300.0, 450.0, kRegion13K, 450.0, Down(kRegion13K)}) {
+        vapourFirst = !vapourFirst;
+        ExpectPhasesAsBothAtOnce<Quantity::kEntropy>(T, vapourFirst);
+        ExpectPhasesAsBothAtOnce<Quantity::kVolume>(T, !vapourFirst);
+        ExpectPhasesAsBothAtOnce<Quantity::kEnthalpy>(T, vapourFirst);
+    }
+}
+
 }  // namespace
 }  // namespace aquaprop
