@@ -43,21 +43,22 @@ HeatContentOutcome CalculateHeatContent(const HeatContentInputs& inputs, Propert
 
     HeatContentState set;
     set.h = reference.h;
-    set.T = engine.STM_nTph(pSet, reference.h);
-    set.s = engine.STM_nStp(set.T, pSet);
-    set.v = engine.STM_nDtp(set.T, pSet);
     const double Ts = engine.STM_sTp(pSet);
     const double hLiquid = engine.STM_sHtx(Ts, 1.0);
     const double hVapour = engine.STM_sHtx(Ts, 0.0);
 
     const SetPhase phase = PhaseOf(reference.h, hLiquid, hVapour);
     if (phase == SetPhase::Saturated) {
-        // The engine's entropy and volume for (T_set, p_set) are those of one saturated phase; a wet
-        // state has the mixture's, at the wetness that its enthalpy gives.
+        // A wet state lies at Ts with the mixture's entropy and volume, at the wetness that its enthalpy gives;
+        // the engine's single-phase values at (T_set, p_set) would be one saturated phase's.
         const double w = engine.STM_sXph(pSet, reference.h);
         set.T = Ts;
         set.s = engine.STM_sStx(Ts, w);
         set.v = engine.STM_sDtx(Ts, w);
+    } else {
+        set.T = engine.STM_nTph(pSet, reference.h);
+        set.s = engine.STM_nStp(set.T, pSet);
+        set.v = engine.STM_nDtp(set.T, pSet);
     }
 
     HeatContentOutcome outcome;
