@@ -45,7 +45,6 @@ int fieldIndex(CalcWindow window, const QString& key)
     return -1;
 }
 
-
 // The window whose field a column key names, if any.
 std::optional<CalcWindow> windowOf(const QString& key)
 {

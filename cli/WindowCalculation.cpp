@@ -245,15 +245,15 @@ void takePoint(const IsentropicPoint& point, size_t first, std::vector<std::opti
 void calculateIsentropic(const FieldValues& fields, PropertyEngine& engine, ReportText text, WindowResult& result)
 {
     reset(result, IsentropicColumnCount);
-    // As ReadIsentropicFields reads the boxes: nothing while one of the first three is empty.
-    for (size_t field = 0; field < 3; ++field)
-        if (!fields[field].filled)
-            return;
-    IsentropicInputs inputs{fields[0].value, fields[1].value, fields[2].value, std::nullopt};
-    if (fields[3].filled)
-        inputs.efficiency = fields[3].value;
+    std::array<std::optional<double>, 4> boxes;
+    for (size_t field = 0; field < boxes.size(); ++field)
+        if (fields[field].filled)
+            boxes[field] = fields[field].value;
+    const std::optional<IsentropicInputs> inputs = IsentropicInputsOf(boxes);
+    if (!inputs)
+        return;
 
-    const IsentropicOutcome outcome = CalculateIsentropic(inputs, engine, text);
+    const IsentropicOutcome outcome = CalculateIsentropic(*inputs, engine, text);
     result.calculationCase = QStringLiteral("isentropic");
     result.message = outcome.message;
     result.report = outcome.report;

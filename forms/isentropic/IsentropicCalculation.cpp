@@ -123,13 +123,18 @@ QStringList reportOf(const IsentropicResult& result)
 
 std::optional<IsentropicInputs> ReadIsentropicFields(const QStringList& texts)
 {
-    for (qsizetype field = 0; field < 3; ++field)
-        if (texts.value(field).isEmpty())
-            return std::nullopt;
-    IsentropicInputs inputs{LeadingNumber(texts[0]), LeadingNumber(texts[1]), LeadingNumber(texts[2]), std::nullopt};
-    if (const QString efficiency = texts.value(3); !efficiency.isEmpty())
-        inputs.efficiency = LeadingNumber(efficiency);
-    return inputs;
+    std::array<std::optional<double>, 4> boxes;
+    for (qsizetype field = 0; field < 4; ++field)
+        if (const QString text = texts.value(field); !text.isEmpty())
+            boxes[static_cast<size_t>(field)] = LeadingNumber(text);
+    return IsentropicInputsOf(boxes);
+}
+
+std::optional<IsentropicInputs> IsentropicInputsOf(const std::array<std::optional<double>, 4>& boxes)
+{
+    if (!boxes[0] || !boxes[1] || !boxes[2])
+        return std::nullopt;
+    return IsentropicInputs{*boxes[0], *boxes[1], *boxes[2], boxes[3]};
 }
 
 IsentropicOutcome CalculateIsentropic(const IsentropicInputs& inputs, PropertyEngine& engine, ReportText text)

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 // What the four input boxes hold, in the engine's current units.
@@ -24,6 +25,9 @@ struct IsentropicInputs {
 // The inputs from the four box texts (inlet pressure, inlet temperature, outlet pressure, efficiency) by the
 // leading-number conversion; nothing while one of the first three is empty. An empty efficiency is none.
 std::optional<IsentropicInputs> ReadIsentropicFields(const QStringList& texts);
+
+// The same from the four boxes' numbers, none for an empty box.
+std::optional<IsentropicInputs> IsentropicInputsOf(const std::array<std::optional<double>, 4>& boxes);
 
 // One state of the expansion or compression, in engine units (v before DensityFactor).
 struct IsentropicPoint {
