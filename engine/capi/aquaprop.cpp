@@ -136,26 +136,31 @@ double SidedTemperature(const units::Current& u, double T, double pSI) {
 }
 
 // The n functions take (T, p); the core takes (p, T). Where the region is settled the state lies far from the
-// saturation line, on the caller's side of it whatever the unit.
-template <Quantity q>
-double PropertyTP(const units::Current& u, double T, double p) {
+// saturation line, on the caller's side of it whatever the unit: `settled(region, p, T)` there and beside the line
+// where the side decides the region, `full(p, T)` elsewhere.
+template <typename Settled, typename Full>
+[[gnu::always_inline]] inline auto AtTP(const units::Current& u, double T, double p, Settled settled, Full full) {
     const double pSI = PressureToSI(u, p);
     const double TSI = StateTemperatureToSI(u, T);
-    const aquaprop::Region settled = aquaprop::SettledRegion(pSI, TSI);
-    if (settled != aquaprop::Region::kNone) return aquaprop::SettledPropertyPT<q>(settled, pSI, TSI);
+    if (const aquaprop::Region region = aquaprop::SettledRegion(pSI, TSI); region != aquaprop::Region::kNone) {
+        return settled(region, pSI, TSI);
+    }
     const Sided sided = OnCallersSideWithRegion(u, T, TSI, pSI);
-    if (sided.region != aquaprop::Region::kNone) return aquaprop::SettledPropertyPT<q>(sided.region, pSI, sided.T);
-    return aquaprop::PropertyPT<q>(pSI, sided.T);
+    if (sided.region != aquaprop::Region::kNone) return settled(sided.region, pSI, sided.T);
+    return full(pSI, sided.T);
+}
+
+template <Quantity q>
+double PropertyTP(const units::Current& u, double T, double p) {
+    return AtTP(
+        u, T, p, [](aquaprop::Region r, double pSI, double TSI) { return aquaprop::SettledPropertyPT<q>(r, pSI, TSI); },
+        [](double pSI, double TSI) { return aquaprop::PropertyPT<q>(pSI, TSI); });
 }
 
 aquaprop::Props StateTP(const units::Current& u, double T, double p) {
-    const double pSI = PressureToSI(u, p);
-    const double TSI = StateTemperatureToSI(u, T);
-    const aquaprop::Region settled = aquaprop::SettledRegion(pSI, TSI);
-    if (settled != aquaprop::Region::kNone) return aquaprop::SettledStatePT(settled, pSI, TSI);
-    const Sided sided = OnCallersSideWithRegion(u, T, TSI, pSI);
-    if (sided.region != aquaprop::Region::kNone) return aquaprop::SettledStatePT(sided.region, pSI, sided.T);
-    return aquaprop::StatePT(pSI, sided.T);
+    return AtTP(
+        u, T, p, [](aquaprop::Region r, double pSI, double TSI) { return aquaprop::SettledStatePT(r, pSI, TSI); },
+        [](double pSI, double TSI) { return aquaprop::StatePT(pSI, TSI); });
 }
 
 // The current units for the two-phase region's decision.
