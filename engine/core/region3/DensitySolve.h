@@ -20,7 +20,8 @@ inline constexpr double kMaxDensity = 800.0;
 // the root, or NaN.
 class DensityIteration {
 public:
-    DensityIteration(Isotherm::Wide p, Branch branch, double start);
+    // A close start (within kCloseStart, relative) is done after one Newton step that small.
+    DensityIteration(Isotherm::Wide p, Branch branch, double start, bool closeStart = false);
 
     bool Done() const { return done_; }
     double X() const { return x_; }
@@ -40,6 +41,7 @@ private:
     double previousStep_;
     double previousNewton_ = 0.0;  // the last Newton step, if the last step was one
     int iterations_ = 0;
+    bool closeStart_;
     bool done_ = false;
 };
 
