@@ -249,10 +249,37 @@ Props PropsPT(double p, double T) {
     return PropsFromReduced(isotherm.Derivatives(rho), rho, T);
 }
 
+namespace {
+
+// A Newton step this small (relative) from the last density evaluated carries the enthalpy there to the root.
+constexpr double kEnthalpyCarry = 1e-10;
+
+// The enthalpy at the root: from the parts at the last density evaluated, which the solve leaves a Newton step
+// short of the root, instead of evaluating the sums again.
+double EnthalpyPT(double p, double T, const Start& start) {
+    const Isotherm isotherm(T);
+    DensityIteration root(p, start.branch, start.rho);
+    Reduced last{};
+    double lastRho = kNaN;
+    while (!root.Done()) {
+        const auto [ps, parts] = isotherm.ExcessSlopeAndEnthalpyParts(root.X(), p);
+        last = parts;
+        lastRho = root.X();
+        root.Take(isotherm, ps);
+    }
+    double rho = root.X();
+    if (std::isnan(rho) && start.branch != Branch::kAny) rho = SolveDensity(isotherm, p, Branch::kAny, start.rho);
+    if (std::fabs(rho - lastRho) <= kEnthalpyCarry * rho) return EnthalpyNear(last, lastRho, rho, T);
+    return PropertyFromReduced<Quantity::kEnthalpy>(isotherm.Derivatives<kPartsOf<Quantity::kEnthalpy>>(rho), rho, T);
+}
+
+}  // namespace
+
 template <Quantity q>
 double PropertyPT(double p, double T) {
     if (!InRange(p, T)) return kNaN;
     const Start start = StartAt(p, T);
+    if constexpr (q == Quantity::kEnthalpy) return EnthalpyPT(p, T, start);
     const Isotherm isotherm(T);
     const double rho = SolveOrAny(isotherm, p, start.branch, start.rho);
     if constexpr (q == Quantity::kVolume) {

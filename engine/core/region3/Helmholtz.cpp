@@ -223,6 +223,31 @@ ValueAndSlope Isotherm::ExcessAndSlope(double rho, long double p) const {
     return {static_cast<double>(excess), rt_ * (2.0 * d + dd) * 1e-3};
 }
 
+std::pair<ValueAndSlope, Reduced> Isotherm::ExcessSlopeAndEnthalpyParts(double rho, long double p) const {
+    const Wide delta = rho / kCriticalDensity;
+    const double deltaD = static_cast<double>(delta);
+    Wide t = bc_[kDegree][0];
+    double dt = kDegree * bc_[kDegree][0];
+    for (int i = kDegree - 1; i >= 0; --i) {
+        t = t * delta + bc_[i][0];
+        dt = dt * deltaD + i * bc_[i][0];
+    }
+    const auto [wide, dd] = SumsForPressure(a_, delta);
+    const double d = static_cast<double>(wide);
+    const Wide excess = static_cast<Wide>(rho) * rt_ * wide * 1e-3L - p;
+    Reduced r{};
+    r.d = d;
+    r.dd = dd;
+    r.t = static_cast<double>(t);
+    r.dt = dt;
+    return {{static_cast<double>(excess), rt_ * (2.0 * d + dd) * 1e-3}, r};
+}
+
+double EnthalpyNear(const Reduced& at, double rhoAt, double rho, double T) {
+    // delta d(t + d)/ddelta = dt + d + dd
+    return kGasConstant * T * (at.t + at.d + (at.dt + at.d + at.dd) * ((rho - rhoAt) / rhoAt));
+}
+
 template <unsigned kParts>
 Reduced Isotherm::Derivatives(double rho) const {
     return HornerSums<kParts>(rho, [this](auto i) [[gnu::always_inline]] { return Coefficient{a_[i], bc_[i]}; });

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <utility>
 
 #include "engine/core/Props.h"
 
@@ -46,6 +47,9 @@ public:
     // p(rho) - p before p(rho) is rounded to double, and dp/drho: a root is then found to far below the
     // pressure's own round-off, where p hardly changes with rho.
     ValueAndSlope ExcessAndSlope(double rho, long double p) const;
+    // The same, and t, d, dd and dt of the reduced derivatives at rho (the others zero): enough to carry the
+    // enthalpy from rho to a root a tiny Newton step away (EnthalpyNear).
+    std::pair<ValueAndSlope, Reduced> ExcessSlopeAndEnthalpyParts(double rho, long double p) const;
     // The same at two densities at once (the saturated liquid's and vapour's), with the same values.
     Saturated<ValueAndSlope> ExcessAndSlope(Saturated<double> rho, long double p) const;
     // Every derivative, or only the given parts (a combination of Part).
@@ -74,6 +78,10 @@ private:
 // sums reach them. The same values as Isotherm(T).Derivatives<kParts>(rho).
 template <unsigned kParts>
 Reduced DerivativesAt(double rho, double T);
+
+// The enthalpy at (rho, T) from the parts ExcessSlopeAndEnthalpyParts gave at (rhoAt, T), rho within 1e-10 of
+// rhoAt (relative): h and delta dh/ddelta there, to first order; the second-order term is below 1e-19 of h.
+double EnthalpyNear(const Reduced& at, double rhoAt, double rho, double T);
 
 // Every property from the reduced derivatives at (rho, T).
 Props PropsFromReduced(const Reduced& r, double rho, double T);
