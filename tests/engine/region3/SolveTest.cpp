@@ -174,6 +174,36 @@ TEST(Helmholtz, ShortcutsGiveTheFullDerivativesValues) {
     }
 }
 
+// The enthalpy carried from one density to another a tiny step away is the one evaluated there (the two differ
+// by the round-off of the tau sums, computed in extended precision for the carry), and so is the enthalpy of
+// (p, T), which the solve carries to its root, across the region and around the critical point.
+TEST(EnthalpyNear, MatchesTheEnthalpyEvaluatedThere) {
+    const auto near = [](double h, double expected) { return std::fabs(h - expected) <= 3e-13 * std::fabs(expected); };
+    for (double T = kRegion13K; T <= kB23MaxK; T += 7.3) {
+        const Isotherm isotherm(T);
+        for (double rho = 80.0; rho <= kMaxDensity; rho += 37.1) {
+            const Reduced parts = isotherm.ExcessSlopeAndEnthalpyParts(rho, 0.0L).second;
+            for (double step : {1e-10, -1e-10, 0.0}) {
+                const double to = rho * (1.0 + step);
+                EXPECT_TRUE(near(EnthalpyNear(parts, rho, to, T), PropertyRhoT<kEnthalpy>(to, T)))
+                    << T << " K, " << rho << " -> " << to << " kg/m3";
+            }
+        }
+    }
+    const auto atRoot = [](double p, double T) { return PropertyRhoT<kEnthalpy>(DensityPT(p, T), T); };
+    for (double p = kSat13MPa; p <= kMaxMPa; p += 1.371) {
+        for (double T = kRegion13K; T <= std::max(boundary::B23Temperature(p), kRegion13K); T += 1.617) {
+            EXPECT_TRUE(near(PropertyPT<kEnthalpy>(p, T), atRoot(p, T))) << p << " MPa, " << T << " K";
+        }
+    }
+    for (double dp = -0.05; dp <= 0.05; dp += 0.0025) {
+        for (double dT = -0.05; dT <= 0.05; dT += 0.0025) {
+            const double p = kCriticalMPa + dp, T = kCriticalK + dT;
+            EXPECT_TRUE(near(PropertyPT<kEnthalpy>(p, T), atRoot(p, T))) << p << " MPa, " << T << " K";
+        }
+    }
+}
+
 TEST(SaturationPropertyT, TheSaturatedStatesOwnValues) {
     std::vector<double> temperatures;
     for (double T = kRegion13K; T < kCriticalK; T += 0.77) temperatures.push_back(T);
