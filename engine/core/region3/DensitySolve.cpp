@@ -279,13 +279,16 @@ template <Quantity q>
 double PropertyPT(double p, double T) {
     if (!InRange(p, T)) return kNaN;
     const Start start = StartAt(p, T);
-    if constexpr (q == Quantity::kEnthalpy) return EnthalpyPT(p, T, start);
-    const Isotherm isotherm(T);
-    const double rho = SolveOrAny(isotherm, p, start.branch, start.rho);
-    if constexpr (q == Quantity::kVolume) {
-        return 1.0 / rho;
+    if constexpr (q == Quantity::kEnthalpy) {
+        return EnthalpyPT(p, T, start);
     } else {
-        return PropertyFromReduced<q>(isotherm.Derivatives<kPartsOf<q>>(rho), rho, T);
+        const Isotherm isotherm(T);
+        const double rho = SolveOrAny(isotherm, p, start.branch, start.rho);
+        if constexpr (q == Quantity::kVolume) {
+            return 1.0 / rho;
+        } else {
+            return PropertyFromReduced<q>(isotherm.Derivatives<kPartsOf<q>>(rho), rho, T);
+        }
     }
 }
 

@@ -20,7 +20,7 @@ inline constexpr double kMaxDensity = 800.0;
 // the root, or NaN.
 class DensityIteration {
 public:
-    // A close start (within kCloseStart, relative) is done after one Newton step that small.
+    // A close start (within 1e-11, relative) is done after one Newton step that small.
     DensityIteration(Isotherm::Wide p, Branch branch, double start, bool closeStart = false);
 
     bool Done() const { return done_; }

@@ -80,7 +80,7 @@ template <unsigned kParts>
 Reduced DerivativesAt(double rho, double T);
 
 // The enthalpy at (rho, T) from the parts ExcessSlopeAndEnthalpyParts gave at (rhoAt, T), rho within 1e-10 of
-// rhoAt (relative): h and delta dh/ddelta there, to first order; the second-order term is below 1e-19 of h.
+// rhoAt (relative): h and delta dh/ddelta there, to first order, which leaves an error far below round-off.
 double EnthalpyNear(const Reduced& at, double rhoAt, double rho, double T);
 
 // Every property from the reduced derivatives at (rho, T).
