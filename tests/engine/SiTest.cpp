@@ -8,6 +8,7 @@
 #include <limits>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CapiFixture.h"
@@ -204,11 +205,16 @@ TEST(SiDryness, RefusedOutsideZeroToOne) {
 
 // A state's fields are the single functions' values, the mixture's in the two-phase region; no state is all NaN.
 TEST(SiState, FieldsAreTheSingleFunctionsValues) {
+    // regions 1, 2, 3 (liquid-like, vapour-like, near the critical point) and 5
+    for (const auto& [pT, TT] : {std::pair{1e6, 500.0}, {1e6, 700.0}, {25e6, 650.0}, {20e6, 640.0},
+                                 {22.1e6, 647.2}, {60e6, 800.0}, {30e6, 1500.0}}) {
+        SCOPED_TRACE(::testing::Message() << pT << " Pa, " << TT << " K");
+        const aqp_state one = aqp_state_pT(pT, TT);
+        EXPECT_EQ(std::vector<double>({one.v, one.rho, one.h, one.s, one.cp, one.cv, one.w}),
+                  std::vector<double>({aqp_v_pT(pT, TT), aqp_rho_pT(pT, TT), aqp_h_pT(pT, TT), aqp_s_pT(pT, TT),
+                                       aqp_cp_pT(pT, TT), aqp_cv_pT(pT, TT), aqp_w_pT(pT, TT)}));
+    }
     const double p = 1e6;
-    const aqp_state one = aqp_state_pT(p, 500.0);
-    EXPECT_EQ(std::vector<double>({one.v, one.rho, one.h, one.s, one.cp, one.cv, one.w}),
-              std::vector<double>({aqp_v_pT(p, 500.0), aqp_rho_pT(p, 500.0), aqp_h_pT(p, 500.0), aqp_s_pT(p, 500.0),
-                                   aqp_cp_pT(p, 500.0), aqp_cv_pT(p, 500.0), aqp_w_pT(p, 500.0)}));
     const double T = aqp_Tsat_p(p);
     const aqp_state wet = aqp_state_px(p, 0.25);
     EXPECT_EQ(std::vector<double>({wet.p, wet.T, wet.x, wet.h, wet.s, wet.v}),

@@ -241,23 +241,19 @@ double DensityPT(double p, double T) {
     return SolveOrAny(Isotherm(T), p, start.branch, start.rho);
 }
 
-Props PropsPT(double p, double T) {
-    if (!InRange(p, T)) return kNoState;
-    const Start start = StartAt(p, T);
-    const Isotherm isotherm(T);
-    const double rho = SolveOrAny(isotherm, p, start.branch, start.rho);
-    return PropsFromReduced(isotherm.Derivatives(rho), rho, T);
-}
-
 namespace {
 
 // A Newton step this small (relative) from the last density evaluated carries the enthalpy there to the root.
 constexpr double kEnthalpyCarry = 1e-10;
 
-// The enthalpy at the root: from the parts at the last density evaluated, which the solve leaves a Newton step
-// short of the root, instead of evaluating the sums again.
-double EnthalpyPT(double p, double T, const Start& start) {
-    const Isotherm isotherm(T);
+struct DensityAndEnthalpy {
+    double rho;
+    double h;
+};
+
+// The density and its enthalpy: the enthalpy carried from the parts at the last density evaluated, which the solve
+// leaves a Newton step short of the root, instead of evaluating the sums again.
+DensityAndEnthalpy SolveWithEnthalpy(const Isotherm& isotherm, double p, const Start& start) {
     DensityIteration root(p, start.branch, start.rho);
     Reduced last{};
     double lastRho = kNaN;
@@ -269,18 +265,32 @@ double EnthalpyPT(double p, double T, const Start& start) {
     }
     double rho = root.X();
     if (std::isnan(rho) && start.branch != Branch::kAny) rho = SolveDensity(isotherm, p, Branch::kAny, start.rho);
-    if (std::fabs(rho - lastRho) <= kEnthalpyCarry * rho) return EnthalpyNear(last, lastRho, rho, T);
-    return PropertyFromReduced<Quantity::kEnthalpy>(isotherm.Derivatives<kPartsOf<Quantity::kEnthalpy>>(rho), rho, T);
+    const double T = isotherm.T();
+    if (std::fabs(rho - lastRho) <= kEnthalpyCarry * rho) return {rho, EnthalpyNear(last, lastRho, rho, T)};
+    return {rho, PropertyFromReduced<Quantity::kEnthalpy>(isotherm.Derivatives<kPartsOf<Quantity::kEnthalpy>>(rho),
+                                                          rho, T)};
 }
 
 }  // namespace
+
+// h as PropertyPT gives it, the rest from the derivatives at the root.
+Props PropsPT(double p, double T) {
+    if (!InRange(p, T)) return kNoState;
+    const Start start = StartAt(p, T);
+    const Isotherm isotherm(T);
+    const auto [rho, h] = SolveWithEnthalpy(isotherm, p, start);
+    Props props = PropsFromReduced(isotherm.Derivatives(rho), rho, T);
+    props.h = h;
+    return props;
+}
+
 
 template <Quantity q>
 double PropertyPT(double p, double T) {
     if (!InRange(p, T)) return kNaN;
     const Start start = StartAt(p, T);
     if constexpr (q == Quantity::kEnthalpy) {
-        return EnthalpyPT(p, T, start);
+        return SolveWithEnthalpy(Isotherm(T), p, start).h;
     } else {
         const Isotherm isotherm(T);
         const double rho = SolveOrAny(isotherm, p, start.branch, start.rho);
