@@ -94,8 +94,9 @@ std::optional<FoundState> StateFinder::SinglePhase(double T, double target, Valu
 {
     // Bisection on log p. The engine refuses beyond the range (above 50 MPa in region 5): too high a pressure.
     const auto at = [&](double u) { return value(std::exp(u) + pressureZero_); };
+    // At the saturated end the value may lie beyond the target by round-off: the state is that end then.
     const double low = at(lo);
-    if (!accepted({low}) || target > low)
+    if (!accepted({low}) || target > low + kReached * std::fabs(target))
         return std::nullopt;
     for (int step = 0; step < kSearchSteps && hi - lo > kSearchDone * std::max(std::fabs(hi), 1.0); ++step) {
         const double u = 0.5 * (lo + hi);
