@@ -87,9 +87,10 @@ TEST(Verification, SaturationBoundaryAndBackwardEquations) {
     for (const auto& c : cases) EXPECT_TRUE(MatchesPublished(c.equation(c.x, c.y), c.expected)) << c.name;
 }
 
-// Tsat(p) from its pieces against the saturation-line equation as published, evaluated in quadruple precision,
-// where its cancellation near pc costs nothing: rounded once, so within 0.52 ulp, at random pressures and on
-// either side of every join of two pieces; and never falling as p rises across a join.
+// Tsat(p) from its pieces against the saturation-line equation in its published form, with the table's
+// coefficients, evaluated in quadruple precision, where its cancellation near pc costs nothing: rounded once, so
+// within 0.52 ulp, at random pressures and on either side of every join of two pieces; and never falling as p
+// rises across a join.
 __extension__ typedef __float128 Quad;
 
 Quad QuadRoot(Quad x) {
