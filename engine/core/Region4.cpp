@@ -11,8 +11,7 @@ using Wide = long double;
 
 constexpr Wide kPi = 3.141592653589793238462643383279502884L;
 
-// cos(x) for 0 <= x <= pi by its series, and the square root by Newton steps from within a factor 2 of it; both
-// in constant expressions.
+// cos(x) for 0 <= x <= pi by its series, in constant expressions.
 constexpr Wide Cos(Wide x) {
     Wide term = 1;
     Wide sum = 1;
@@ -23,32 +22,22 @@ constexpr Wide Cos(Wide x) {
     return sum;
 }
 
-constexpr Wide Root(Wide x) {
-    Wide scaled = x;
-    Wide scale = 1;
-    while (scaled >= 4) scaled /= 4, scale *= 2;
-    while (scaled < 1) scaled *= 4, scale /= 2;
-    Wide root = 1.5L;
-    for (int step = 0; step < 8; ++step) root = (root + scaled / root) / 2;
-    return root * scale;
-}
-
 // Tsat(p) by the saturation-line equation, written without its cancellations: the root for theta is taken in the
 // form that adds magnitudes, and T from theta = T + n9 / (T - n10) as the product of the roots over the larger
 // one, whose discriminant (theta - n10)^2 - 4 n9 is a sum of positive terms. Near pc the equation as published
 // subtracts two numbers 1e5 times larger than their difference there.
 constexpr Wide SaturationTemperatureWide(Wide p) {
     using tables::kRegion4;
-    const Wide beta = Root(Root(p));
+    const Wide beta = Sqrt(Sqrt(p));
     const Wide E = (beta + kRegion4[2]) * beta + kRegion4[5];
     const Wide F = (kRegion4[0] * beta + kRegion4[3]) * beta + kRegion4[6];
     const Wide G = (kRegion4[1] * beta + kRegion4[4]) * beta + kRegion4[7];
-    const Wide root = Root(F * F - 4 * E * G);
+    const Wide root = Sqrt(F * F - 4 * E * G);
     const Wide theta = F > 0 ? 2 * G / (-F - root) : (-F + root) / (2 * E);
     const Wide n9 = kRegion4[8];
     const Wide n10 = kRegion4[9];
     const Wide distance = theta - n10;
-    return 2 * (n9 + n10 * theta) / (n10 + theta + Root(distance * distance - 4 * n9));
+    return 2 * (n9 + n10 * theta) / (n10 + theta + Sqrt(distance * distance - 4 * n9));
 }
 
 // The piece of centre c and half-width w: Tsat(c + u) as the polynomial in u through Tsat at the Chebyshev

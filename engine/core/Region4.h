@@ -16,13 +16,19 @@ namespace aquaprop::region4 {
 
 namespace detail {
 
-// std::sqrt, also in constant expressions, where Newton steps stand in for it (for tables built at compile time).
+// std::sqrt, also in constant expressions (for tables built at compile time), where Newton steps stand in for
+// it: from 1.5 for x scaled by powers of 4 into [1, 4).
 template <typename Real>
 constexpr Real Sqrt(Real x) {
     if (!std::is_constant_evaluated()) return std::sqrt(x);
-    Real root = x > 1 ? x : 1;
-    for (int step = 0; step < 200; ++step) root = (root + x / root) / 2;
-    return root;
+    if (!(x > 0 && x <= std::numeric_limits<Real>::max())) return x == 0 ? x : std::numeric_limits<Real>::quiet_NaN();
+    Real scaled = x;
+    Real scale = 1;
+    for (; scaled >= 4; scaled /= 4) scale *= 2;
+    for (; scaled < 1; scaled *= 4) scale /= 2;
+    Real root = 1.5;
+    for (int step = 0; step < 8; ++step) root = (root + scaled / root) / 2;
+    return root * scale;
 }
 
 template <typename Real>
